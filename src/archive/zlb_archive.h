@@ -1,0 +1,83 @@
+// TZLBArc2: reads, checks, extracts and writes archives of the appended-payload layout
+// (footer at the end of the file, directory before it, entry data before that, any
+// prefix in front). Not thread-safe: one thread at a time.
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "archive/archive_types.h"
+
+class TStream;
+
+class TZLBArc2 {
+ public:
+  TZLBArc2() = default;
+  TZLBArc2(const TZLBArc2&) = delete;
+  TZLBArc2& operator=(const TZLBArc2&) = delete;
+  virtual ~TZLBArc2();
+
+  // Published properties with their defaults.
+  int MaxMemoryUsage = 20;  // megabytes compressed in memory while adding
+  TFileCompressionLevel CompressionLevel = fcDefault;
+  bool ExtractWithPath = false;
+  bool VerifyArchiveCRC = true;
+  bool VerifyFileCRC = false;
+  bool SavePaths = false;
+  bool RecursePaths = false;
+  std::string BaseDir;
+  std::string Password;
+  std::string TempDir;  // empty: the system's temporary folder
+
+  // Events.
+  TNotifyEvent OnArchiveOpened;
+  TReplaceFileEvent OnReplaceFile;
+  TFileExtractedEvent OnFileExtracted;
+  TFileExtractedEvent OnStreamExtracted;  // declared; never fired
+  TErrorLogEvent OnErrorLogged;
+  TProgressEvent OnProgress;
+  TStreamDecryptEvent OnDecryptStream;
+  TStreamEncryptEvent OnEncryptStream;
+  TFileAddUpdateEvent OnFileAddUpdate;
+
+  // Read side. Failures throw EZLBError with the component's messages.
+  bool OpenArchive(const std::string& fileName);
+  void CloseArchive();
+  int FileCount() const;
+  void GetFileEntry(int index, TZLBEntry& entry) const;
+  int FindFile(const std::string& name) const;
+  void ExtractAll(const std::string& destFolder);
+  void ExtractFile(const std::string& destFolder, const std::string& name);
+  bool ExtractEntry(int index, TStream& dest, TStream* source);
+
+  // Write side.
+  void CreateArchive(const std::string& fileName);
+  void AddFiles(std::deque<std::string>& list, bool encrypt);
+  void AddFile(const std::string& fileName, TStream& dest, TZLBEntry& entry, bool encrypt);
+  virtual void AddFolder(const std::string& folder, std::deque<std::string>& list);
+  void WriteDirectory(TStream& dest);
+  virtual std::string GetTempFile();
+
+  // State.
+  const std::string& FileName() const { return fileName_; }
+  bool IsOpen() const { return !fileName_.empty(); }
+  int64_t ArchiveStart() const { return archiveStart_; }
+  const TZLBFooter& Footer() const { return footer_; }
+  bool IsLegacy() const { return legacy_; }
+
+ protected:
+  enum class Operation { Idle, ReadingDirectory, Extracting, Compressing, WritingDirectory, Moving };
+  // Sets the progress state and fires OnProgress (when assigned and not destroying).
+  void Progress(Operation op, const std::string& msg, int64_t done, int64_t total);
+
+  std::string fileName_;
+  std::vector<TZLBEntry> entries_;
+  TZLBFooter footer_;
+  int64_t archiveStart_ = -1;
+  bool newArchive_ = false;
+  bool legacy_ = false;
+  bool destroying_ = false;
+  Operation operation_ = Operation::Idle;
+};
