@@ -1,0 +1,121 @@
+// Owners for Win32 GDI and USER handles (Windows only). Each owner type is uncopyable,
+// movable and frees its handle exactly once; borrowed handles stay plain handles.
+//   GdiObject<T>   HBITMAP, HBRUSH, HPEN, HFONT, HRGN (DeleteObject)
+//   MemoryDC       CreateCompatibleDC / DeleteDC
+//   WindowDC       GetDC / ReleaseDC (or GetWindowDC with WindowDC::Whole)
+//   SelectGuard    SelectObject, restored on scope exit
+//   Win32Handle    kernel HANDLE (CloseHandle)
+#pragma once
+#include <windows.h>
+
+#include <utility>
+
+template <typename T>
+class GdiObject {
+ public:
+  GdiObject() = default;
+  explicit GdiObject(T handle) : handle_(handle) {}
+  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  GdiObject& operator=(GdiObject&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  ~GdiObject() { Reset(); }
+
+  T Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  void Reset(T handle = nullptr) {
+    if (handle_) DeleteObject(handle_);
+    handle_ = handle;
+  }
+  // Gives the handle away (for instance to SetWindowRgn, which takes ownership).
+  T Release() { return std::exchange(handle_, nullptr); }
+
+ private:
+  T handle_ = nullptr;
+};
+
+using OwnedBitmap = GdiObject<HBITMAP>;
+using OwnedBrush = GdiObject<HBRUSH>;
+using OwnedPen = GdiObject<HPEN>;
+using OwnedFont = GdiObject<HFONT>;
+using OwnedRegion = GdiObject<HRGN>;
+
+// A memory device context compatible with reference (the screen when null).
+class MemoryDC {
+ public:
+  explicit MemoryDC(HDC reference = nullptr) : dc_(CreateCompatibleDC(reference)) {}
+  MemoryDC(const MemoryDC&) = delete;
+  MemoryDC& operator=(const MemoryDC&) = delete;
+  ~MemoryDC() {
+    if (dc_) DeleteDC(dc_);
+  }
+  HDC Get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HDC dc_;
+};
+
+// A window's (client or whole-window) device context, released on scope exit.
+class WindowDC {
+ public:
+  enum Area { Client, Whole };
+  explicit WindowDC(HWND window, Area area = Client)
+      : window_(window), dc_(area == Whole ? GetWindowDC(window) : GetDC(window)) {}
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  ~WindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  HDC Get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// Selects an object into a DC and puts the previous one back on scope exit.
+class SelectGuard {
+ public:
+  SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  SelectGuard(const SelectGuard&) = delete;
+  SelectGuard& operator=(const SelectGuard&) = delete;
+  ~SelectGuard() {
+    if (dc_ && previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// A kernel handle (process, thread, event, file), closed on scope exit.
+class Win32Handle {
+ public:
+  Win32Handle() = default;
+  explicit Win32Handle(HANDLE handle) : handle_(handle) {}
+  Win32Handle(Win32Handle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  Win32Handle& operator=(Win32Handle&& other) noexcept {
+    if (this != &other) {
+      Close();
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+  }
+  Win32Handle(const Win32Handle&) = delete;
+  Win32Handle& operator=(const Win32Handle&) = delete;
+  ~Win32Handle() { Close(); }
+  HANDLE Get() const { return handle_; }
+  explicit operator bool() const { return handle_ && handle_ != INVALID_HANDLE_VALUE; }
+  void Close() {
+    if (*this) CloseHandle(handle_);
+    handle_ = nullptr;
+  }
+
+ private:
+  HANDLE handle_ = nullptr;
+};
