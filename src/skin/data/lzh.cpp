@@ -1,0 +1,2 @@
+// lzh: implementation follows.
+#include "skin/data/lzh.h"

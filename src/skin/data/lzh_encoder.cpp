@@ -1,0 +1,2 @@
+// lzh_encoder: implementation follows.
+#include "skin/data/lzh_encoder.h"

@@ -1,0 +1,2 @@
+// quick_ini: implementation follows.
+#include "skin/data/quick_ini.h"

@@ -1,0 +1,2 @@
+// skin_keys: implementation follows.
+#include "skin/data/skin_keys.h"

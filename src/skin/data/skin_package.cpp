@@ -1,0 +1,2 @@
+// skin_package: implementation follows.
+#include "skin/data/skin_package.h"

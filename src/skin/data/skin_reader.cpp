@@ -1,0 +1,2 @@
+// skin_reader: implementation follows.
+#include "skin/data/skin_reader.h"

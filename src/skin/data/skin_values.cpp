@@ -1,0 +1,2 @@
+// skin_values: implementation follows.
+#include "skin/data/skin_values.h"
