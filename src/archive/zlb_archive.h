@@ -12,6 +12,10 @@
 
 class TStream;
 
+// Progress percentage: done / total * 100 rounded to the nearest integer, halves to
+// even; 0 when total is not positive.
+int ZLBPercentage(int64_t done, int64_t total);
+
 class TZLBArc2 {
  public:
   TZLBArc2() = default;
@@ -71,6 +75,12 @@ class TZLBArc2 {
   enum class Operation { Idle, ReadingDirectory, Extracting, Compressing, WritingDirectory, Moving };
   // Sets the progress state and fires OnProgress (when assigned and not destroying).
   void Progress(Operation op, const std::string& msg, int64_t done, int64_t total);
+  // Updates the done count of the current operation and fires OnProgress.
+  void ProgressDone(int64_t done);
+  // Sets the progress message without firing (used while verifying the archive CRC).
+  void SetProgressMessage(const std::string& msg) { progressMsg_ = msg; }
+  // Fails with "No archive is currently open" when none is.
+  void RequireOpen() const;
 
   std::string fileName_;
   std::vector<TZLBEntry> entries_;
@@ -80,4 +90,16 @@ class TZLBArc2 {
   bool legacy_ = false;
   bool destroying_ = false;
   Operation operation_ = Operation::Idle;
+  std::string progressMsg_;
+  int64_t progressDone_ = 0;
+  int64_t progressTotal_ = 0;
+
+ private:
+  void ReadDirectory(TStream& file);
+  void VerifyArchive(TStream& file);
+  // Writes entry index into destFolder through a temporary sibling that replaces the
+  // target only when complete; returns whether the entry was written. With a source
+  // (bulk extraction) a decoding failure is logged and gives false; without one it
+  // propagates.
+  bool ExtractToFolder(int index, const std::string& destFolder, TStream* source);
 };

@@ -22,6 +22,10 @@ FileHandle FileHandle::Open(const std::string& path, FileMode mode) {
   } else if (mode == FileMode::ReadWrite) {
     access |= GENERIC_WRITE;
     share = 0;
+  } else if (mode == FileMode::CreateNew) {
+    access |= GENERIC_WRITE;
+    share = 0;
+    disposition = CREATE_NEW;
   }
   f.handle_ = CreateFileW(Widen(path).c_str(), access, share, nullptr, disposition,
                           FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -187,6 +191,7 @@ FileHandle FileHandle::Open(const std::string& path, FileMode mode) {
   int flags = O_RDONLY;
   if (mode == FileMode::Create) flags = O_RDWR | O_CREAT | O_TRUNC;
   if (mode == FileMode::ReadWrite) flags = O_RDWR;
+  if (mode == FileMode::CreateNew) flags = O_RDWR | O_CREAT | O_EXCL;
   f.fd_ = ::open(Native(path).c_str(), flags | O_CLOEXEC, 0644);
   if (f.fd_ >= 0) {
     struct stat st;

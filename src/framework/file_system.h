@@ -11,6 +11,7 @@ enum class FileMode {
   Read,       // existing file, read only; others may read but not write
   Create,     // create or truncate, read and write; exclusive
   ReadWrite,  // existing file, read and write; exclusive
+  CreateNew,  // a new file (fails when the name exists), read and write; exclusive
 };
 
 // One open file; uncopyable, movable, closed by the destructor.

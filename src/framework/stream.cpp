@@ -33,7 +33,7 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count) {
 TFileStream::TFileStream(const std::string& path, FileMode mode)
     : path_(path), file_(FileHandle::Open(path, mode)) {
   if (!file_.IsOpen()) {
-    throw EStreamError(mode == FileMode::Create ? "Cannot create file \"" + path + "\""
+    throw EStreamError(mode == FileMode::Create || mode == FileMode::CreateNew ? "Cannot create file \"" + path + "\""
                                                 : "Cannot open file \"" + path + "\"");
   }
 }

@@ -1,0 +1,114 @@
+// Bounded zlib decoding and buffered content output. Output is gathered in blocks of
+// up to 1 MiB before it is written, so file destinations see few large writes while
+// inflate still works (and reports progress) in 4 KiB chunks.
+#include "archive/inflate_stream.h"
+
+#include <algorithm>
+
+#include "archive/archive_types.h"
+#include "framework/stream.h"
+
+namespace zlbinflate {
+namespace {
+constexpr size_t kInputBuffer = 64 * 1024;
+constexpr size_t kOutputBlock = 1024 * 1024;
+
+// Collects output and writes it to dest a block at a time, keeping the CRC-32.
+class BlockWriter {
+ public:
+  BlockWriter(TStream& dest, int64_t total)
+      : dest_(dest), block_(static_cast<size_t>(std::min<int64_t>(total, kOutputBlock))) {}
+  uint8_t* Tail() { return block_.data() + fill_; }
+  size_t Room() const { return block_.size() - fill_; }
+  void Commit(size_t count) {
+    fill_ += count;
+    if (fill_ == block_.size()) Flush();
+  }
+  uint32_t Finish() {
+    Flush();
+    return crc_;
+  }
+
+ private:
+  void Flush() {
+    if (fill_ == 0) return;
+    crc_ = static_cast<uint32_t>(crc32(crc_, block_.data(), static_cast<uInt>(fill_)));
+    dest_.Write(block_.data(), fill_);
+    fill_ = 0;
+  }
+  TStream& dest_;
+  std::vector<uint8_t> block_;
+  size_t fill_ = 0;
+  uint32_t crc_ = 0;
+};
+}  // namespace
+
+Inflater::Inflater(TStream& source, int64_t inputLimit, std::string failureMessage)
+    : source_(source), inputLeft_(inputLimit), failure_(std::move(failureMessage)) {
+  if (inputLeft_ < 0 || inflateInit(&z_) != Z_OK) Fail();
+  input_.resize(static_cast<size_t>(std::min<int64_t>(inputLeft_, kInputBuffer)));
+}
+
+Inflater::~Inflater() { inflateEnd(&z_); }
+
+void Inflater::Fail() const { throw EZLBError(failure_); }
+
+size_t Inflater::Inflate(uint8_t* out, size_t max) {
+  if (ended_ || max == 0) return 0;
+  for (;;) {
+    if (z_.avail_in == 0 && inputLeft_ > 0) {
+      size_t want = static_cast<size_t>(std::min<int64_t>(inputLeft_, static_cast<int64_t>(input_.size())));
+      size_t got = source_.Read(input_.data(), want);
+      if (got == 0) Fail();  // the file ends inside the stored bytes
+      inputLeft_ -= static_cast<int64_t>(got);
+      z_.next_in = input_.data();
+      z_.avail_in = static_cast<uInt>(got);
+    }
+    z_.next_out = out;
+    z_.avail_out = static_cast<uInt>(max);
+    int result = inflate(&z_, Z_NO_FLUSH);
+    size_t produced = max - z_.avail_out;
+    if (result == Z_STREAM_END) {
+      ended_ = true;
+      return produced;
+    }
+    if (result == Z_OK || (result == Z_BUF_ERROR && z_.avail_in == 0 && inputLeft_ > 0)) {
+      if (produced > 0) return produced;
+      if (z_.avail_in == 0 && inputLeft_ == 0) Fail();  // needs input the entry does not have
+      continue;
+    }
+    Fail();
+  }
+}
+
+uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::string& failureMessage) {
+  if (size <= 0) return 0;
+  BlockWriter writer(dest, size);
+  int64_t left = size;
+  while (left > 0) {
+    size_t want = static_cast<size_t>(std::min<int64_t>(left, static_cast<int64_t>(writer.Room())));
+    size_t got = source.Read(writer.Tail(), want);
+    if (got == 0) throw EZLBError(failureMessage);
+    writer.Commit(got);
+    left -= static_cast<int64_t>(got);
+  }
+  return writer.Finish();
+}
+
+uint32_t InflateContent(TStream& source, int64_t inputLimit, int64_t size, TStream& dest,
+                        const std::string& failureMessage, const ChunkDone& onChunk) {
+  if (size <= 0) return 0;
+  Inflater inflater(source, inputLimit, failureMessage);
+  BlockWriter writer(dest, size);
+  int64_t produced = 0;
+  while (produced < size) {
+    size_t want = std::min<size_t>({kChunkSize, writer.Room(), static_cast<size_t>(std::min<int64_t>(size - produced, kChunkSize))});
+    size_t got = inflater.Inflate(writer.Tail(), want);
+    if (got == 0) throw EZLBError(failureMessage);  // the stream ended early
+    writer.Commit(got);
+    produced += static_cast<int64_t>(got);
+    if (onChunk) onChunk(produced);
+  }
+  return writer.Finish();
+}
+}  // namespace zlbinflate

@@ -1,0 +1,51 @@
+// Decoding of stored entry bytes: a bounded zlib reader over a stream, and the copy
+// and inflate loops that write an entry's content to a destination in large blocks.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <zlib.h>
+
+class TStream;
+
+namespace zlbinflate {
+// Output chunk of one inflate call; progress is reported per chunk.
+constexpr size_t kChunkSize = 4096;
+
+// Reads one zlib stream from source, never more than inputLimit bytes. Every failure
+// (bad data, input ending early, a read error) throws EZLBError(failureMessage).
+class Inflater {
+ public:
+  Inflater(TStream& source, int64_t inputLimit, std::string failureMessage);
+  Inflater(const Inflater&) = delete;
+  Inflater& operator=(const Inflater&) = delete;
+  ~Inflater();
+  // Produces up to max bytes into out; returns the count, 0 once the stream has ended.
+  size_t Inflate(uint8_t* out, size_t max);
+
+ private:
+  [[noreturn]] void Fail() const;
+  TStream& source_;
+  int64_t inputLeft_;
+  std::string failure_;
+  std::vector<uint8_t> input_;
+  z_stream z_{};
+  bool ended_ = false;
+};
+
+// Called after each output chunk with the number of bytes produced so far.
+using ChunkDone = std::function<void(int64_t produced)>;
+
+// Copies exactly size bytes from source to dest; returns their CRC-32. Input ending
+// early throws EZLBError(failureMessage); dest failures pass through.
+uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::string& failureMessage);
+// Inflates the zlib stream at source (at most inputLimit bytes) until size bytes were
+// produced, writing them to dest; returns their CRC-32. A stream that is damaged or
+// ends before size bytes throws EZLBError(failureMessage); output beyond size is never
+// produced.
+uint32_t InflateContent(TStream& source, int64_t inputLimit, int64_t size, TStream& dest,
+                        const std::string& failureMessage, const ChunkDone& onChunk);
+}  // namespace zlbinflate

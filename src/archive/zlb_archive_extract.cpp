@@ -1,0 +1,217 @@
+// TZLBArc2 extraction: destination folders, the replace decision, writing entries to
+// files through a temporary sibling, and decoding one entry into a stream.
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include <zlib.h>
+
+#include "archive/archive_messages.h"
+#include "archive/entry_names.h"
+#include "archive/inflate_stream.h"
+#include "archive/zlb_archive.h"
+#include "framework/file_system.h"
+#include "framework/stream.h"
+
+namespace {
+// A new, uniquely named file beside the target. The entry is written into it and it
+// replaces the target only when complete, so a damaged entry never destroys an
+// existing file. Removed unless committed.
+class PartFile {
+ public:
+  explicit PartFile(const std::string& folder) {
+    auto seed = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+    for (unsigned k = 0; k < 64 && !stream_; ++k) {
+      char suffix[16];
+      std::snprintf(suffix, sizeof suffix, "%08X.tmp", (seed + k * 7919u) & 0xFFFFFFFFu);
+      std::string name = folder + "\\ZLB" + suffix;
+      try {
+        stream_ = std::make_unique<TFileStream>(name, FileMode::CreateNew);
+        name_ = name;
+      } catch (const EStreamError&) {
+        if (!fsys::PathExists(name)) throw;  // not a name clash: the folder refuses files
+      }
+    }
+    if (!stream_) throw EStreamError("Cannot create file in \"" + folder + "\"");
+  }
+  PartFile(const PartFile&) = delete;
+  PartFile& operator=(const PartFile&) = delete;
+  ~PartFile() {
+    if (name_.empty()) return;
+    stream_.reset();
+    fsys::RemoveFile(name_);
+  }
+  TStream& Stream() { return *stream_; }
+  void Commit(const std::string& target) {
+    stream_.reset();
+    if (!fsys::MoveReplace(name_, target)) throw EStreamError("Cannot create file \"" + target + "\"");
+    name_.clear();
+  }
+
+ private:
+  std::string name_;
+  std::unique_ptr<TFileStream> stream_;
+};
+
+// Deletes a temporary file when the scope ends.
+struct TempFileGuard {
+  std::string name;
+  ~TempFileGuard() {
+    if (!name.empty()) fsys::RemoveFile(name);
+  }
+};
+
+std::string Trim(const std::string& s) {
+  size_t a = s.find_first_not_of(" \t\r\n"), b = s.find_last_not_of(" \t\r\n");
+  return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
+}
+
+// The CRC-32 of a whole stream, read from its start; the position ends at its end.
+uint32_t StreamCRC(TStream& s) {
+  std::vector<uint8_t> buffer(64 * 1024);
+  uLong crc = crc32(0, Z_NULL, 0);
+  s.Seek(0);
+  while (size_t got = s.Read(buffer.data(), buffer.size())) crc = crc32(crc, buffer.data(), static_cast<uInt>(got));
+  return static_cast<uint32_t>(crc);
+}
+
+// True when [offset, offset + length) lies inside a data region of dataSize bytes.
+bool InsideData(int64_t offset, int64_t length, int64_t dataSize) {
+  return offset >= 0 && length >= 0 && offset <= dataSize && length <= dataSize - offset;
+}
+}  // namespace
+
+bool TZLBArc2::ExtractEntry(int index, TStream& dest, TStream* source) {
+  TZLBEntry e;
+  GetFileEntry(index, e);
+  std::unique_ptr<TFileStream> own;
+  if (!source) {
+    try {
+      own = std::make_unique<TFileStream>(fileName_, FileMode::Read);
+    } catch (const EStreamError&) {
+      throw EZLBError(zlbmsg::UnableToOpen(fileName_));
+    }
+    source = own.get();
+  }
+  // Every stored byte must come from the data region; the content size must be sane.
+  bool encrypted = e.Method == smCompressedEncrypted || e.Method == smStoredEncrypted;
+  int64_t stored = encrypted ? e.EncryptedSize : e.Method == smCompressed ? e.CompressedSize : e.UncompressedSize;
+  if (e.Method > smStoredEncrypted || e.UncompressedSize < 0 || !InsideData(e.DataOffset, stored, footer_.DataSize) ||
+      (encrypted && stored > 0xFFFFFFFFll))
+    throw EZLBError(zlbmsg::kCorrupted);
+  try {
+    source->Seek(archiveStart_ + e.DataOffset);
+  } catch (const EStreamError&) {
+    throw EZLBError(zlbmsg::kCorrupted);
+  }
+
+  bool freshDest = dest.Size() == 0 && dest.Position() == 0;
+  auto onChunk = [this](int64_t produced) { ProgressDone(produced); };
+  uint32_t crc = 0;
+  if (!encrypted) {
+    if (e.Method == smStored) {
+      crc = zlbinflate::CopyContent(*source, e.UncompressedSize, dest, zlbmsg::kCorrupted);
+    } else {
+      Progress(Operation::Extracting, "Extracting " + e.Name, 0, e.UncompressedSize);
+      crc = zlbinflate::InflateContent(*source, e.CompressedSize, e.UncompressedSize, dest, zlbmsg::kCorrupted,
+                                       onChunk);
+    }
+  } else {
+    if (Trim(Password).empty()) throw EZLBError(zlbmsg::kNoPassword);
+    if (!OnDecryptStream) throw EZLBError(zlbmsg::kNoDecryption);
+    TempFileGuard temp{GetTempFile()};
+    TFileStream plain(temp.name, FileMode::Create);
+    OnDecryptStream(*source, plain, static_cast<uint32_t>(stored), Password);
+    plain.Seek(0);
+    if (e.Method == smStoredEncrypted) {
+      crc = zlbinflate::CopyContent(plain, e.UncompressedSize, dest, zlbmsg::kCorrupted);
+    } else {
+      Progress(Operation::Extracting, "Extracting " + e.Name, 0, e.UncompressedSize);
+      crc = zlbinflate::InflateContent(plain, plain.Size(), e.UncompressedSize, dest, zlbmsg::kCorrupted, onChunk);
+    }
+  }
+  if (VerifyFileCRC) {
+    if (!freshDest) crc = StreamCRC(dest);  // the whole destination, not only this entry
+    if (crc != e.ContentCRC) throw EZLBError(zlbmsg::FailedCRC(e.Name));
+  }
+  return true;
+}
+
+namespace {
+// Destination folder of an entry: DestFolder (+ stored path), doubled backslashes
+// collapsed, one trailing backslash removed, created with its parents.
+std::string EntryFolder(const std::string& destFolder, const TZLBEntry& e, bool withPath) {
+  std::string folder = zlbnames::CollapseBackslashes(destFolder + (withPath ? e.StoredPath : std::string()));
+  if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  fsys::CreateFolders(folder);
+  if (!fsys::FolderExists(folder)) throw EZLBError(zlbmsg::ExtractFolderError(folder));
+  return folder;
+}
+}  // namespace
+
+bool TZLBArc2::ExtractToFolder(int index, const std::string& destFolder, TStream* source) {
+  const TZLBEntry& e = entries_[static_cast<size_t>(index)];
+  std::string folder = EntryFolder(destFolder, e, ExtractWithPath);
+  std::string target = folder + "\\" + e.Name;
+  bool replace = true;
+  if (fsys::FileExists(target) && OnReplaceFile) {
+    replace = false;
+    OnReplaceFile(target, replace);
+  }
+  if (!replace) return false;
+  std::string name = e.Name;  // e may not outlive a handler that reopens the archive
+  PartFile part(folder);
+  if (source) {
+    // Bulk run: a decoding failure is logged and skips the entry; file failures end the run.
+    try {
+      ExtractEntry(index, part.Stream(), source);
+    } catch (const std::exception& ex) {
+      if (OnErrorLogged) OnErrorLogged(ex.what());
+      return false;
+    }
+  } else {
+    ExtractEntry(index, part.Stream(), nullptr);
+  }
+  part.Commit(target);
+  if (OnFileExtracted) OnFileExtracted(destFolder + name);
+  return true;
+}
+
+namespace {
+bool SafeToExtract(const TZLBEntry& e, const std::string& destFolder, bool withPath) {
+  return zlbnames::IsPlainFileName(e.Name) && (!withPath || zlbnames::IsSafeStoredPath(e.StoredPath, destFolder));
+}
+}  // namespace
+
+void TZLBArc2::ExtractAll(const std::string& destFolder) {
+  RequireOpen();
+  std::unique_ptr<TFileStream> in;
+  try {
+    in = std::make_unique<TFileStream>(fileName_, FileMode::Read);
+  } catch (const EStreamError&) {
+    throw EZLBError(zlbmsg::UnableToOpen(fileName_));
+  }
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    const TZLBEntry& e = entries_[i];
+    if (!SafeToExtract(e, destFolder, ExtractWithPath)) {
+      if (OnErrorLogged) OnErrorLogged(zlbmsg::UnsafeEntry(e.StoredPath + e.Name));
+      continue;
+    }
+    ExtractToFolder(static_cast<int>(i), destFolder, in.get());
+  }
+  in.reset();
+  Progress(Operation::Idle, fileName_, 0, 0);
+}
+
+void TZLBArc2::ExtractFile(const std::string& destFolder, const std::string& name) {
+  RequireOpen();
+  int index = -1;
+  for (size_t i = 0; i < entries_.size() && index < 0; ++i)
+    if (zlbnames::SameText(entries_[i].StoredPath + entries_[i].Name, name)) index = static_cast<int>(i);
+  if (index < 0) throw EZLBError(zlbmsg::NotFound(name));
+  const TZLBEntry& e = entries_[static_cast<size_t>(index)];
+  if (!SafeToExtract(e, destFolder, ExtractWithPath)) throw EZLBError(zlbmsg::UnsafeEntry(e.StoredPath + e.Name));
+  ExtractToFolder(index, destFolder, nullptr);
+  Progress(Operation::Idle, fileName_, 0, 0);
+}

@@ -1,0 +1,66 @@
+// quillpack: dispatches to the command named by the first argument.
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "command.h"
+#include "console.h"
+
+// The commands, in the order `quillpack --help` lists them. Each X(Name) refers to
+// the object kCommandName defined in cmd_<name>.cpp; adding a command is one line.
+#define QUILLPACK_COMMANDS(X) \
+  X(List)                     \
+  X(Extract)                  \
+  X(Test)
+
+#define QUILLPACK_DECLARE(Name) extern const Command kCommand##Name;
+QUILLPACK_COMMANDS(QUILLPACK_DECLARE)
+#define QUILLPACK_ENTRY(Name) &kCommand##Name,
+static const Command* const kCommands[] = {QUILLPACK_COMMANDS(QUILLPACK_ENTRY)};
+
+namespace {
+bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+void PrintOverview() {
+  std::string text =
+      "Usage: quillpack COMMAND [OPTIONS] ARGUMENTS\n"
+      "Works with Quillmere archives: stand-alone archives and payloads appended to\n"
+      "a launcher executable.\n\nCommands:\n";
+  for (const Command* c : kCommands) {
+    std::string name = c->name;
+    text += "  " + name + std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') + c->summary + "\n";
+  }
+  text += "\nRun `quillpack COMMAND --help` for the options of one command.\n";
+  console::Out(text);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args = console::Arguments(argc, argv);
+  if (args.empty() || IsHelp(args[0])) {
+    PrintOverview();
+    return args.empty() ? 1 : 0;
+  }
+  const Command* command = nullptr;
+  for (const Command* c : kCommands)
+    if (args[0] == c->name) command = c;
+  if (!command) {
+    console::Err("Unknown command \"" + args[0] + "\"; run `quillpack --help` for the list.\n");
+    return 1;
+  }
+  std::vector<std::string> rest(args.begin() + 1, args.end());
+  for (const std::string& a : rest) {
+    if (a == "--") break;
+    if (IsHelp(a)) {
+      console::Out(command->help);
+      return 0;
+    }
+  }
+  try {
+    return command->run(rest);
+  } catch (const std::exception& e) {
+    console::EndProgressLine();
+    console::Err(std::string(e.what()) + "\n");
+    return 1;
+  }
+}
