@@ -15,7 +15,9 @@ namespace skinkeys {
 enum class KeyKind { Integer, Colour, Image, RgbTriple };
 
 // One key: name, kind, default (integers; for colours a TColor; unused for images),
-// and whether its non-empty value is what makes the object exist.
+// and whether its non-empty value is what makes the object exist. The text-colour
+// keys of objects (NormalColour2, ...) default to the skin's ButtonText colour as read
+// from Colours; their default_value holds ButtonText's own system-colour default.
 struct KeyDef {
   const char* name;
   KeyKind kind;
