@@ -1,0 +1,77 @@
+// Building the caption-button list and the MDI child buttons.
+#include "skin/data/caption_buttons.h"
+
+#include <string>
+
+#include "skin/data/skin_keys.h"
+
+namespace {
+
+std::string UpperCase(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+std::unique_ptr<TDataSkinSysButton> ReadCaptionButton(const TSkinSource& src,
+                                                      const std::string& section) {
+  auto button = std::make_unique<TDataSkinSysButton>(UpperCase(section));
+  button->Action = src.Int(section, "Action", 0);
+  button->Align = src.Int(section, "Align", 0);
+  button->Xcoord = src.Int(section, "Xcoord", 0);
+  button->Ycoord = src.Int(section, "Ycoord", 0);
+  button->Visibility = src.Int(section, "Visibility", 0);
+  button->Visibility1 = src.Int(section, "Visibility1", button->Action == -1 ? -1 : 0);
+  button->CombineOp = src.Int(section, "CombineOp", -1);
+  button->Frame = src.Int(section, "frame", 0);
+  src.LoadImage(section, "ButtonImage", button->Image);
+  if (button->Frame == 0) {
+    button->Frame = DerivedCaptionButtonFrames(button->Image, button->Action);
+    // The icon and system-menu buttons draw the application icon, not an image.
+    if (button->Action == 3 || button->Action == 11) button->Image.Clear();
+  }
+  return button;
+}
+
+// The three MDI buttons: cells of width a = image width div 12, four per button.
+void AddMdiButtons(const TSkinSource& src, TCaptionButtonList& list) {
+  TBitmap strip;
+  src.LoadImage(skinkeys::kMdiControls, skinkeys::kMdiControlsImage, strip);
+  const int a = strip.Width() / kMdiCells;
+  for (int i = 0; i < kMdiButtonCount; ++i) {
+    auto button = std::make_unique<TDataSkinSysButton>("MDICONTROLS" + std::to_string(i + 1));
+    button->Action = 7 + i;
+    button->Align = 100;
+    button->Visibility = 100;
+    button->Visibility1 = 100;
+    button->Frame = kMdiCellsPerButton;
+    if (!strip.Empty()) {
+      const int width = a * kMdiCellsPerButton;
+      if (button->Image.SetSize(width, strip.Height())) {
+        BitBlt(button->Image.Canvas(), 0, 0, width, strip.Height(), strip.Canvas(), width * i, 0,
+               SRCCOPY);
+      }
+      button->Xcoord = (a + 4) * (kMdiButtonCount - i);
+    }
+    list.push_back(std::move(button));
+  }
+}
+
+}  // namespace
+
+int DerivedCaptionButtonFrames(const TBitmap& image, int action) {
+  if (image.Empty() || image.Height() <= 0) return 6;
+  if (action < 0) return 6;
+  const double ratio = static_cast<double>(image.Width()) / image.Height();
+  return ratio <= 3.8 ? 3 : 6;
+}
+
+TCaptionButtonList ReadCaptionButtons(const TSkinSource& src) {
+  TCaptionButtonList list;
+  for (const std::string& section : skinkeys::CaptionButtonSections(src.ini)) {
+    list.push_back(ReadCaptionButton(src, section));
+  }
+  AddMdiButtons(src, list);
+  return list;
+}

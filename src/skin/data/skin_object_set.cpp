@@ -1,0 +1,250 @@
+// Reading a whole skin description into a set of skin objects, and taking a new set over.
+#include "skin/data/skin_object_set.h"
+
+#include "skin/data/derived_images.h"
+#include "skin/data/image_utils.h"
+
+namespace {
+
+template <typename T>
+void AddIf(std::vector<const TDataSkinObject*>& list, const std::unique_ptr<T>& object) {
+  if (object) list.push_back(object.get());
+}
+
+// Moves the contents of next into current, keeping current's identity (others may hold
+// pointers to it); creates current when it does not exist yet.
+template <typename T>
+void MoveInto(std::unique_ptr<T>& current, std::unique_ptr<T>& next) {
+  if (!next) return;
+  if (!current) {
+    current = std::move(next);
+  } else {
+    *current = std::move(*next);
+    next.reset();
+  }
+}
+
+void ClampTo4(int& margin) {
+  if (margin > 4) margin = 4;
+}
+
+// Step 10: the cell counts every object has whatever the skin says.
+void SetFixedFrameCounts(const TSkinSource& src, TSkinObjects& s) {
+  s.Title->Frame = 2;
+  s.Buttons->Frame = 5;
+  if (s.Buttons->RadioButtonFrame == 0) {
+    s.Buttons->RadioButtonFrame = DerivedButtonCells(s.Buttons->RadioButton);
+  }
+  if (s.Buttons->CheckButtonFrame == 0) {
+    s.Buttons->CheckButtonFrame = DerivedButtonCells(s.Buttons->CheckButton);
+  }
+  auto fix = [](const auto& object, int frame) {
+    if (object) object->Frame = frame;
+  };
+  fix(s.MenuBar, 2);
+  if (s.Progress) s.Progress->Frame = s.Progress->Style != 0 ? 1 : 2;
+  fix(s.GroupBoxEdge, 2);
+  fix(s.GroupBox, 1);
+  fix(s.Tabs, 5);
+  fix(s.StatusBarEdges, 3);
+  fix(s.TabPane, 1);
+  fix(s.ToolBars, 5);
+  fix(s.ComboButton, 4);
+  fix(s.SunkEdge, 4);
+  fix(s.ExtraImages, 5);
+  if (s.Headerbar && s.Headerbar->Frame == 0) s.Headerbar->Frame = 5;
+  fix(s.MenuItem, 5);
+  fix(s.MenuBackground, 1);
+  fix(s.Scrollbar, 23);
+  fix(s.HorzScroll, 4);
+  fix(s.VertScroll, 4);
+  if (s.HorzScrollThumb) {
+    s.HorzScrollThumb->Frame = src.Int("HorzScrollThumb", "FrameCount", 3);
+  }
+  if (s.VertScrollThumb) {
+    s.VertScrollThumb->Frame = src.Int("VertScrollThumb", "FrameCount", 3);
+  }
+  fix(s.TrackbarThumbHorz, 5);
+  fix(s.TrackbarThumbVert, 5);
+  fix(s.TrackbarThumbLeft, 5);
+  fix(s.TrackbarThumbRight, 5);
+  fix(s.TrackbarThumbUp, 5);
+  fix(s.TrackbarThumbDown, 5);
+  fix(s.UpDownHorz, 8);
+  fix(s.UpDownVert, 8);
+}
+
+}  // namespace
+
+void TSkinObjects::CreateAlwaysPresent() {
+  Left = std::make_unique<TDataSkinBorder>("Left");
+  Right = std::make_unique<TDataSkinBorder>("Right");
+  Top = std::make_unique<TDataSkinBorder>("Top");
+  Bottom = std::make_unique<TDataSkinBorder>("Bottom");
+  Title = std::make_unique<TDataSkinTitle>("Title");
+  Buttons = std::make_unique<TDataSkinButton>("Buttons");
+}
+
+std::vector<const TDataSkinObject*> TSkinObjects::All() const {
+  std::vector<const TDataSkinObject*> list;
+  AddIf(list, Left);
+  AddIf(list, Right);
+  AddIf(list, Top);
+  AddIf(list, Bottom);
+  AddIf(list, Title);
+  AddIf(list, Buttons);
+  AddIf(list, MenuBar);
+  AddIf(list, Progress);
+  AddIf(list, ProgressChunk);
+  AddIf(list, GroupBoxEdge);
+  AddIf(list, GroupBox);
+  AddIf(list, Tabs);
+  AddIf(list, StatusBarEdges);
+  AddIf(list, TabPane);
+  AddIf(list, ToolBars);
+  AddIf(list, ComboButton);
+  AddIf(list, SunkEdge);
+  AddIf(list, ExtraImages);
+  AddIf(list, Headerbar);
+  AddIf(list, MenuItem);
+  AddIf(list, MenuBackground);
+  AddIf(list, Scrollbar);
+  AddIf(list, HorzScroll);
+  AddIf(list, VertScroll);
+  AddIf(list, HorzScrollThumb);
+  AddIf(list, VertScrollThumb);
+  AddIf(list, TrackbarThumbHorz);
+  AddIf(list, TrackbarThumbVert);
+  AddIf(list, TrackbarThumbLeft);
+  AddIf(list, TrackbarThumbRight);
+  AddIf(list, TrackbarThumbUp);
+  AddIf(list, TrackbarThumbDown);
+  AddIf(list, UpDownHorz);
+  AddIf(list, UpDownVert);
+  AddIf(list, Track);
+  AddIf(list, TrackVert);
+  AddIf(list, ComboxArrow);
+  AddIf(list, Toolbar);
+  return list;
+}
+
+void ReadSkinObjects(const TQuickIni& ini, const TSkinReader& package,
+                     const TSkinObjects& previous, TSkinObjects& next, TSkinColourTable& colours,
+                     const TImageProblemEvent* onImageProblem) {
+  // 1. Borders.
+  const TSkinSource bare{ini, package, 0, onImageProblem};
+  for (TDataSkinBorder* border : {next.Left.get(), next.Right.get(), next.Top.get(),
+                                  next.Bottom.get()}) {
+    ReadBorder(bare, *border);
+  }
+  // 2. Colours; their ButtonText is the default text colour of every object after this.
+  ReadSkinColours(ini, colours);
+  const TSkinSource src{ini, package, colours.ButtonText, onImageProblem};
+  // 3. Caption buttons with the MDI buttons; 4. Buttons; 5. title.
+  next.CaptionButtons = ReadCaptionButtons(src);
+  ReadButtons(src, *next.Buttons);
+  ReadTitle(src, *next.Title);
+  // 6. Progress; 7. menu bar.
+  next.Progress = ReadProgress(src);
+  next.ProgressChunk = ReadPlainObject(src, "Progress.Chunk");
+  next.MenuBar = ReadMenuBar(src);
+  // 8. Group boxes, tabs, status bar, toolbars, combo parts.
+  next.GroupBoxEdge = ReadPlainObject(src, "GroupBoxEdge");
+  next.GroupBox = ReadGroupBox(src);
+  next.Tabs = ReadTwoImageObject(src, "Tabs", "Border");
+  next.StatusBarEdges = ReadPlainObject(src, "StatusBarEdges");
+  next.TabPane = ReadPlainObject(src, "Tab.Pane");
+  if (next.TabPane) {
+    ClampTo4(next.TabPane->LeftWidth);
+    ClampTo4(next.TabPane->TopHeight);
+    ClampTo4(next.TabPane->RightWidth);
+    ClampTo4(next.TabPane->BottomHeight);
+  }
+  next.ToolBars = ReadPlainObject(src, "ToolBars");
+  next.ComboButton = ReadTwoImageObject(src, "ComboButton", "****");
+  next.SunkEdge = ReadPlainObject(src, "SunkEdge");
+  if (next.ComboButton && !next.ComboButton->Image.Empty()) {
+    CopyBitmap(next.ComboButton->Image, next.ComboButton->Image2);
+    MirrorBitmap(next.ComboButton->Image2);
+  }
+  // 9. Everything else; the built-in track images stand in for missing ones.
+  next.ExtraImages = ReadPlainObject(src, "ExtraImages");
+  next.Headerbar = ReadPlainObject(src, "Headerbar");
+  next.MenuItem = ReadPlainObject(src, "MenuItem");
+  next.MenuBackground = ReadPlainObject(src, "MenuBackground");
+  next.Scrollbar = ReadPlainObject(src, "Scrollbar");
+  next.HorzScroll = ReadPlainObject(src, "HorzScroll");
+  next.VertScroll = ReadPlainObject(src, "VertScroll");
+  next.HorzScrollThumb = ReadPlainObject(src, "HorzScrollThumb");
+  next.VertScrollThumb = ReadPlainObject(src, "VertScrollThumb");
+  next.TrackbarThumbHorz = ReadPlainObject(src, "Trackbar.ThumbHorz");
+  next.TrackbarThumbVert = ReadPlainObject(src, "Trackbar.ThumbVert");
+  next.TrackbarThumbLeft = ReadPlainObject(src, "Trackbar.ThumbLeft");
+  next.TrackbarThumbRight = ReadPlainObject(src, "Trackbar.ThumbRight");
+  next.TrackbarThumbUp = ReadPlainObject(src, "Trackbar.ThumbUp");
+  next.TrackbarThumbDown = ReadPlainObject(src, "Trackbar.ThumbDown");
+  next.UpDownHorz = ReadTwoImageObject(src, "UpDown.Horz", "GlyphImage");
+  next.UpDownVert = ReadTwoImageObject(src, "UpDown.Vert", "GlyphImage");
+  next.Track = ReadPlainObject(src, "Track");
+  next.TrackVert = ReadPlainObject(src, "TRACKVERT");
+  if (!next.Track) next.Track = BuiltinTrackObject("TRACK");
+  if (!next.TrackVert) next.TrackVert = BuiltinTrackObject("TRACKVERT");
+  // 10. Fixed frame counts.
+  SetFixedFrameCounts(src, next);
+  // 11. Combined combo images, the combo arrow, the toolbar gradient.
+  if (next.SunkEdge && next.ComboButton) {
+    CombineComboImages(*next.SunkEdge, *next.ComboButton, next.ExtraImages.get());
+  }
+  next.ComboxArrow = std::make_unique<TDataSkinObject>("ComboxArrow");
+  if (!BuildComboxArrow(next.SunkEdge.get(), next.ComboButton.get(), colours.ButtonFace,
+                        *next.ComboxArrow) &&
+      previous.ComboxArrow) {
+    CopyBitmap(previous.ComboxArrow->Image, next.ComboxArrow->Image);
+    next.ComboxArrow->Frame = previous.ComboxArrow->Frame;
+  }
+  colours.TitleColour = SampleTitleColour(*next.Top, colours.ButtonFace);
+  next.Toolbar = std::make_unique<TDataSkinObject>("Toolbar");
+  BuildToolbarGradient(colours.TitleColour, colours.ButtonFace, *next.Toolbar);
+}
+
+void TakeOverSkinObjects(TSkinObjects& current, TSkinObjects&& next) {
+  MoveInto(current.Left, next.Left);
+  MoveInto(current.Right, next.Right);
+  MoveInto(current.Top, next.Top);
+  MoveInto(current.Bottom, next.Bottom);
+  MoveInto(current.Title, next.Title);
+  MoveInto(current.Buttons, next.Buttons);
+  MoveInto(current.ComboxArrow, next.ComboxArrow);
+  MoveInto(current.Toolbar, next.Toolbar);
+  current.CaptionButtons = std::move(next.CaptionButtons);
+  current.MenuBar = std::move(next.MenuBar);
+  current.Progress = std::move(next.Progress);
+  current.ProgressChunk = std::move(next.ProgressChunk);
+  current.GroupBoxEdge = std::move(next.GroupBoxEdge);
+  current.GroupBox = std::move(next.GroupBox);
+  current.Tabs = std::move(next.Tabs);
+  current.StatusBarEdges = std::move(next.StatusBarEdges);
+  current.TabPane = std::move(next.TabPane);
+  current.ToolBars = std::move(next.ToolBars);
+  current.ComboButton = std::move(next.ComboButton);
+  current.SunkEdge = std::move(next.SunkEdge);
+  current.ExtraImages = std::move(next.ExtraImages);
+  current.Headerbar = std::move(next.Headerbar);
+  current.MenuItem = std::move(next.MenuItem);
+  current.MenuBackground = std::move(next.MenuBackground);
+  current.Scrollbar = std::move(next.Scrollbar);
+  current.HorzScroll = std::move(next.HorzScroll);
+  current.VertScroll = std::move(next.VertScroll);
+  current.HorzScrollThumb = std::move(next.HorzScrollThumb);
+  current.VertScrollThumb = std::move(next.VertScrollThumb);
+  current.TrackbarThumbHorz = std::move(next.TrackbarThumbHorz);
+  current.TrackbarThumbVert = std::move(next.TrackbarThumbVert);
+  current.TrackbarThumbLeft = std::move(next.TrackbarThumbLeft);
+  current.TrackbarThumbRight = std::move(next.TrackbarThumbRight);
+  current.TrackbarThumbUp = std::move(next.TrackbarThumbUp);
+  current.TrackbarThumbDown = std::move(next.TrackbarThumbDown);
+  current.UpDownHorz = std::move(next.UpDownHorz);
+  current.UpDownVert = std::move(next.UpDownVert);
+  current.Track = std::move(next.Track);
+  current.TrackVert = std::move(next.TrackVert);
+}
