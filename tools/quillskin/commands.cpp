@@ -1,0 +1,75 @@
+// quillskin's table of commands and the dispatcher over it.
+#include <exception>
+
+#include "command.h"
+
+// The commands, in the order `quillskin --help` lists them. Each X(Name) refers to the
+// object kCommandName defined in cmd_<name>.cpp; adding a command is one line here.
+#define QUILLSKIN_COMMANDS(X) \
+  X(Build)                    \
+  X(Unpack)
+
+// Commands that need the Windows skin engine (built in the Windows tree only).
+#ifdef _WIN32
+#define QUILLSKIN_WIN32_COMMANDS(X)
+#else
+#define QUILLSKIN_WIN32_COMMANDS(X)
+#endif
+
+#define QUILLSKIN_DECLARE(Name) extern const Command kCommand##Name;
+QUILLSKIN_COMMANDS(QUILLSKIN_DECLARE)
+QUILLSKIN_WIN32_COMMANDS(QUILLSKIN_DECLARE)
+#define QUILLSKIN_ENTRY(Name) &kCommand##Name,
+static const Command* const kCommands[] = {
+    QUILLSKIN_COMMANDS(QUILLSKIN_ENTRY) QUILLSKIN_WIN32_COMMANDS(QUILLSKIN_ENTRY)};
+
+namespace {
+bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+std::string Overview() {
+  std::string text =
+      "Usage: quillskin COMMAND [OPTIONS] ARGUMENTS\n"
+      "Makes and takes apart Quillmere skin files (.skn): an LZHUF-compressed package of\n"
+      "a skin description (.ini) and the BMP images it names.\n\nCommands:\n";
+  for (const Command* c : kCommands) {
+    std::string name = c->name;
+    text += "  " + name + std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') +
+            c->summary + "\n";
+  }
+  text += "\nRun `quillskin COMMAND --help` for the options of one command.\n";
+  return text;
+}
+}  // namespace
+
+int RunQuillskin(const std::vector<std::string>& args, ToolOutput& io) {
+  if (args.empty()) {
+    io.Err(Overview());
+    return 1;
+  }
+  if (IsHelp(args[0])) {
+    io.Out(Overview());
+    return 0;
+  }
+  const Command* command = nullptr;
+  for (const Command* c : kCommands) {
+    if (args[0] == c->name) command = c;
+  }
+  if (!command) {
+    io.Err("Unknown command \"" + args[0] + "\"; run `quillskin --help` for the list.\n");
+    return 1;
+  }
+  std::vector<std::string> rest(args.begin() + 1, args.end());
+  for (const std::string& a : rest) {
+    if (a == "--") break;
+    if (IsHelp(a)) {
+      io.Out(command->help);
+      return 0;
+    }
+  }
+  try {
+    return command->run(rest, io);
+  } catch (const std::exception& e) {
+    io.Err(std::string("quillskin ") + command->name + ": " + e.what() + "\n");
+    return 1;
+  }
+}
