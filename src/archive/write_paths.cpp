@@ -82,6 +82,10 @@ std::string LookupText(const std::string& name, bool savePaths) {
   return folder + NamePart(name);
 }
 
+std::string AddCandidate(const std::string& file, bool savePaths) {
+  return (savePaths ? WithoutDrive(FolderPart(file)) : std::string()) + NamePart(file);
+}
+
 std::string FileSystemKey(const std::string& path) {
   std::string key = WithBackslashes(path);
   while (key.size() > 1 && key.back() == '\\') key.pop_back();

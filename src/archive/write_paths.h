@@ -22,6 +22,9 @@ std::string Cut255(const std::string& text);
 // The entry text that a name lookup compares with "stored path + name": the folder
 // part (without drive when paths are saved) followed by the file-name part.
 std::string LookupText(const std::string& name, bool savePaths);
+// What a file to be added is looked up as: its folder part without drive when paths
+// are saved (nothing otherwise) followed by its file-name part.
+std::string AddCandidate(const std::string& file, bool savePaths);
 // Key of a file or folder of the file system for "seen already" checks: trailing
 // separators removed; case-insensitive where the file system is.
 std::string FileSystemKey(const std::string& path);

@@ -89,7 +89,7 @@ void ExpandFolders(TZLBArc2& arc, std::deque<std::string>& list) {
   std::unordered_set<std::string> expanded, files;
   std::deque<std::string> kept;
   for (size_t i = 0; i < list.size(); ++i) {
-    std::string item = zlbpaths::WithBackslashes(list[i]);
+    std::string item = list[i];
     const std::string key = zlbpaths::FileSystemKey(item);
     if (fsys::FolderExists(item)) {
       if (arc.RecursePaths && !InsideAny(key, expanded)) {
@@ -138,7 +138,8 @@ std::vector<TZLBEntry> AddListed(TZLBArc2& arc, const std::deque<std::string>& l
   std::vector<TZLBEntry> added;
 
   for (const std::string& item : list) {
-    const std::string lookup = zlbpaths::LookupText(zlbpaths::LookupText(item, arc.SavePaths), arc.SavePaths);
+    const std::string candidate = zlbpaths::AddCandidate(zlbpaths::WithBackslashes(item), arc.SavePaths);
+    const std::string lookup = zlbpaths::LookupText(candidate, arc.SavePaths);
     if (known.count(zlbpaths::LowerAscii(lookup)) && arc.OnErrorLogged)
       arc.OnErrorLogged(item + " already exists in the archive");
     const int64_t start = out.Position();
@@ -192,8 +193,9 @@ void TZLBArc2::AddFolder(const std::string& folder, std::deque<std::string>& lis
   std::sort(items.begin(), items.end(),
             [](const FolderItem& a, const FolderItem& b) { return a.name < b.name; });
   std::vector<std::string> local;
+  const std::string separator(1, fsys::Separator());
   for (const FolderItem& item : items) {
-    std::string path = base + "\\" + item.name;
+    std::string path = base + separator + item.name;
     if (!item.is_folder) {
       local.push_back(path);
       continue;
@@ -221,11 +223,13 @@ void TZLBArc2::AddFile(const std::string& fileName, TStream& dest, TZLBEntry& en
       *source, size, packed, zlbdeflate::LevelOf(CompressionLevel),
       [&](int64_t consumed) { Progress(Operation::Compressing, message, consumed, size); });
 
+  // Stored paths use "\" whatever separator the name was given with.
+  const std::string path = zlbpaths::WithBackslashes(fileName);
   entry = TZLBEntry{};
   entry.ContentCRC = crc;
-  entry.Name = zlbpaths::Cut255(zlbpaths::NamePart(fileName));
+  entry.Name = zlbpaths::Cut255(zlbpaths::NamePart(path));
   if (SavePaths) {
-    std::string folder = zlbpaths::WithoutDrive(zlbpaths::FolderPart(fileName));
+    std::string folder = zlbpaths::WithoutDrive(zlbpaths::FolderPart(path));
     entry.StoredPath = zlbpaths::Cut255(zlbpaths::WithoutDotFolders(folder));
   }
   entry.UncompressedSize = size;

@@ -11,7 +11,10 @@
 #define QUILLPACK_COMMANDS(X) \
   X(List)                     \
   X(Extract)                  \
-  X(Test)
+  X(Test)                     \
+  X(Create)                   \
+  X(Add)                      \
+  X(Pack)
 
 #define QUILLPACK_DECLARE(Name) extern const Command kCommand##Name;
 QUILLPACK_COMMANDS(QUILLPACK_DECLARE)
