@@ -154,8 +154,9 @@ class BitReader {
 void TLZH::Decode(const uint8_t* input, size_t input_size, int64_t length,
                   std::vector<uint8_t>& out) {
   if (length <= 0) return;
+  const size_t start = out.size();
   try {
-    out.reserve(out.size() + static_cast<size_t>(length) + kMaxMatch);
+    out.resize(start + static_cast<size_t>(length) + kMaxMatch);
   } catch (const std::bad_alloc&) {
     throw ElzhException("LZH : Cannot get memory for the decoded skin package");
   }
@@ -164,15 +165,16 @@ void TLZH::Decode(const uint8_t* input, size_t input_size, int64_t length,
   const PositionCode& pos = PositionTables();
   BitReader bits(input, input_size);
   int r = kRingStart;
-  const size_t target = out.size() + static_cast<size_t>(length);
+  uint8_t* dest = out.data() + start;
+  uint8_t* const end = dest + length;  // room for kMaxMatch more lies beyond
 
-  while (out.size() < target) {
+  while (dest < end) {
     int c = tree_.son[kRoot];
     while (c < kTreeSize) c = tree_.son[c + bits.Bit()];
     c -= kTreeSize;
     tree_.Update(c);
     if (c < 256) {
-      out.push_back(static_cast<uint8_t>(c));
+      *dest++ = static_cast<uint8_t>(c);
       ring_[r] = static_cast<uint8_t>(c);
       r = (r + 1) & (kRingSize - 1);
       continue;
@@ -185,9 +187,10 @@ void TLZH::Decode(const uint8_t* input, size_t input_size, int64_t length,
     int match = c - 255 + kThreshold;
     for (int k = 0; k < match; ++k) {
       uint8_t b = ring_[(s + k) & (kRingSize - 1)];
-      out.push_back(b);
+      *dest++ = b;
       ring_[r] = b;
       r = (r + 1) & (kRingSize - 1);
     }
   }
+  out.resize(static_cast<size_t>(dest - out.data()));
 }
