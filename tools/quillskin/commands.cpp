@@ -7,7 +7,8 @@
 // object kCommandName defined in cmd_<name>.cpp; adding a command is one line here.
 #define QUILLSKIN_COMMANDS(X) \
   X(Build)                    \
-  X(Unpack)
+  X(Unpack)                   \
+  X(Info)
 
 // Commands that need the Windows skin engine (built in the Windows tree only).
 #ifdef _WIN32

@@ -128,6 +128,11 @@ std::vector<const TDataSkinObject*> TSkinObjects::All() const {
   return list;
 }
 
+bool TSkinObjects::HasStackedCells(const TDataSkinObject* object) const {
+  return object && (object == Top.get() || object == Bottom.get() || object == Title.get() ||
+                    object == MenuBar.get());
+}
+
 void ReadSkinObjects(const TQuickIni& ini, const TSkinReader& package,
                      const TSkinObjects& previous, TSkinObjects& next, TSkinColourTable& colours,
                      const TImageProblemEvent* onImageProblem) {

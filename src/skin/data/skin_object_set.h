@@ -63,6 +63,9 @@ struct TSkinObjects {
   // Every object that exists, in a fixed order (always-present first, the caption
   // buttons not included).
   std::vector<const TDataSkinObject*> All() const;
+  // Whether the object's cells lie one above the other (the top and bottom borders, the
+  // title and the menu bar) rather than side by side.
+  bool HasStackedCells(const TDataSkinObject* object) const;
 };
 
 // Reads a whole skin description into next (which must hold the always-present
