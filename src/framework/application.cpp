@@ -1,0 +1,74 @@
+// TApplication (see application.h).
+#include "framework/application.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "framework/form.h"
+#include "framework/wide.h"
+
+namespace {
+TApplication* g_application = nullptr;  // the process's one application
+}
+
+TApplication* Application() { return g_application; }
+
+TApplication::TApplication() : TComponent(nullptr) {
+  if (!g_application) g_application = this;
+}
+
+TApplication::~TApplication() {
+  DestroyComponents();  // the forms, while the application is still reachable
+  if (g_application == this) g_application = nullptr;
+}
+
+void TApplication::Initialize() {
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+}
+
+void TApplication::Run() {
+  if (mainForm_ && ShowMainForm && !terminated_) mainForm_->Show();
+  MSG msg;
+  while (!terminated_) {
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  terminated_ = true;
+}
+
+void TApplication::Terminate() {
+  if (!terminated_) PostQuitMessage(0);
+  terminated_ = true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      terminated_ = true;
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+int TApplication::ShowMessageBox(const std::string& text, UINT flags) {
+  HWND owner = nullptr;
+  if (mainForm_ && mainForm_->HandleAllocated() && IsWindowVisible(mainForm_->Handle()))
+    owner = mainForm_->Handle();
+  return ::MessageBoxW(owner, Widen(text).c_str(), Widen(Title).c_str(), flags);
+}
+
+void TApplication::ShowException(const std::string& text) { ShowMessageBox(text, MB_OK | MB_ICONERROR); }
+
+void TApplication::AddForm(TForm* form) { forms_.push_back(form); }
+
+void TApplication::RemoveForm(TForm* form) {
+  forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+  if (mainForm_ == form) mainForm_ = nullptr;
+}

@@ -1,0 +1,70 @@
+// TApplication: the GUI application. It owns its forms, knows the main form (the
+// first one created), its title and icon, runs the message loop and shows errors.
+// One instance per process, reached through Application().
+#pragma once
+#include <windows.h>
+
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "framework/component.h"
+
+class TForm;
+
+class TApplication : public TComponent {
+ public:
+  TApplication();
+  ~TApplication() override;
+
+  const char* ClassName() const override { return "TApplication"; }
+
+  // Loads the common controls; call once before creating forms.
+  void Initialize();
+
+  std::string Title;
+  HICON Icon = nullptr;  // borrowed (a resource icon)
+  bool MainFormOnTaskBar = true;
+  // When false, Run does not show the main form (and a running application no longer
+  // shows it either).
+  bool ShowMainForm = true;
+
+  // Creates a form owned by the application, makes the first one the main form and
+  // runs its creation step; an exception there is shown (ShowException).
+  template <class T>
+  T* CreateForm() {
+    T* form = new T(this);
+    if (!mainForm_) mainForm_ = form;
+    try {
+      form->DoCreate();
+    } catch (const std::exception& e) {
+      ShowException(e.what());
+    }
+    return form;
+  }
+
+  TForm* MainForm() const { return mainForm_; }
+  const std::vector<TForm*>& Forms() const { return forms_; }
+
+  // Shows the main form (when ShowMainForm) and handles messages until Terminate.
+  void Run();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  // Handles the messages waiting in the queue.
+  void ProcessMessages();
+  // A message box with the application's title over the main form.
+  int ShowMessageBox(const std::string& text, UINT flags);
+  void ShowException(const std::string& text);
+
+ private:
+  friend class TForm;
+  void AddForm(TForm* form);
+  void RemoveForm(TForm* form);
+
+  TForm* mainForm_ = nullptr;
+  std::vector<TForm*> forms_;
+  bool terminated_ = false;
+};
+
+// The application of this process, or null when none exists.
+TApplication* Application();

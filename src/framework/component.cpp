@@ -1,0 +1,50 @@
+// TComponent ownership (see component.h).
+#include "framework/component.h"
+
+#include <algorithm>
+#include <cctype>
+
+TComponent::TComponent(TComponent* owner) : owner_(owner) {
+  if (owner_) owner_->Insert(this);
+}
+
+TComponent::~TComponent() {
+  DestroyComponents();
+  if (owner_) owner_->Remove(this);
+}
+
+void TComponent::DefineProperties(TPropList& list) const {
+  list.String<TComponent>("Name", [](TComponent& c) { return c.Name; },
+                          [](TComponent& c, const std::string& v) { c.Name = v; });
+  list.Integer<TComponent>("Tag", [](TComponent& c) -> int64_t { return c.Tag; },
+                           [](TComponent& c, int64_t v) { c.Tag = static_cast<long>(v); });
+}
+
+TComponent* TComponent::FindComponent(const std::string& name) const {
+  auto same = [&](const std::string& other) {
+    return other.size() == name.size() &&
+           std::equal(other.begin(), other.end(), name.begin(), [](char a, char b) {
+             return std::toupper(static_cast<unsigned char>(a)) ==
+                    std::toupper(static_cast<unsigned char>(b));
+           });
+  };
+  for (TComponent* c : components_)
+    if (!name.empty() && same(c->Name)) return c;
+  return nullptr;
+}
+
+void TComponent::DestroyComponents() {
+  while (!components_.empty()) {
+    TComponent* last = components_.back();
+    components_.pop_back();
+    last->owner_ = nullptr;
+    delete last;
+  }
+}
+
+void TComponent::Insert(TComponent* component) { components_.push_back(component); }
+
+void TComponent::Remove(TComponent* component) {
+  auto it = std::find(components_.begin(), components_.end(), component);
+  if (it != components_.end()) components_.erase(it);
+}

@@ -1,0 +1,25 @@
+// The message record that a control's message method receives, the method type, and
+// the framework's own notification numbers (sent to controls through Perform).
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+struct TMessage {
+  UINT Msg = 0;
+  WPARAM WParam = 0;
+  LPARAM LParam = 0;
+  LRESULT Result = 0;
+};
+
+// A control's replaceable message method: whoever replaces it keeps the previous one
+// and passes on what it does not consume.
+using TWndMethod = std::function<void(TMessage&)>;
+
+// Framework notifications (never reach a window procedure unless sent by Perform).
+constexpr UINT CM_BASE = 0xB000;
+constexpr UINT CM_VISIBLECHANGED = CM_BASE + 0x0B;  // wParam: the new visibility
+constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 0x0C;
+constexpr UINT CM_COLORCHANGED = CM_BASE + 0x0D;
+constexpr UINT CM_FONTCHANGED = CM_BASE + 0x0E;
+constexpr UINT CM_TEXTCHANGED = CM_BASE + 0x12;

@@ -1,0 +1,258 @@
+// TWinControl (see win_control.h).
+#include "framework/win_control.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "framework/gdi.h"
+#include "framework/graphics_util.h"
+#include "framework/wide.h"
+#include "framework/window_class.h"
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  for (TControl* child : controls_) child->parent_ = nullptr;
+  controls_.clear();
+  DestroyHandle();
+}
+
+HWND TWinControl::Handle() {
+  if (!handle_) {
+    if (creating_) throw std::runtime_error("Window of control '" + Name + "' is being created");
+    CreateWnd();
+  }
+  return handle_;
+}
+
+void TWinControl::DestroyHandle() {
+  if (handle_) DestroyWindow(handle_);
+  handle_ = nullptr;
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+  params.Caption = Widen(caption_);
+  params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+  if (visible_) params.Style |= WS_VISIBLE;
+  if (!enabled_) params.Style |= WS_DISABLED;
+  RECT r = WindowBoundsForCreate();
+  params.X = r.left;
+  params.Y = r.top;
+  params.Width = r.right - r.left;
+  params.Height = r.bottom - r.top;
+  params.WinClassName = Widen(ClassName());
+}
+
+void TWinControl::CreateWnd() {
+  TCreateParams params;
+  CreateParams(params);
+  if (params.Style & WS_CHILD) {
+    if (!Parent()) throw std::runtime_error("Control '" + Name + "' has no parent window");
+    params.WndParent = Parent()->Handle();
+  }
+  WNDPROC baseProc = nullptr;
+  if (!wndclass::Register(params.WinClassName, params.BaseClassName, params.ClassStyle,
+                          params.Icon, &TWinControl::StdWndProc, &baseProc))
+    throw std::runtime_error("Cannot register the window class " + Narrow(params.WinClassName));
+  defProc_ = baseProc;
+  creating_ = true;
+  HWND window = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(),
+                                params.Caption.c_str(), params.Style, params.X, params.Y,
+                                params.Width, params.Height, params.WndParent, nullptr,
+                                GetModuleHandleW(nullptr), this);
+  creating_ = false;
+  if (!window) throw std::runtime_error("Error creating window of control '" + Name + "'");
+  handle_ = window;
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+  HandleCreated();
+  CreateChildHandles();
+}
+
+void TWinControl::CreateChildHandles() {
+  for (TControl* child : controls_)
+    if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->HandleNeeded();
+}
+
+void TWinControl::InsertControl(TControl* control) {
+  controls_.push_back(control);
+  if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+    if (handle_) {
+      if (windowed->handle_)
+        ::SetParent(windowed->handle_, handle_);
+      else
+        windowed->HandleNeeded();
+    }
+  } else {
+    control->Invalidate();
+  }
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  control->Invalidate();
+  auto it = std::find(controls_.begin(), controls_.end(), control);
+  if (it != controls_.end()) controls_.erase(it);
+}
+
+void TWinControl::SetParent(TWinControl* parent) {
+  if (parent == Parent()) return;
+  if (!parent && handle_ && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)) DestroyHandle();
+  TControl::SetParent(parent);
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+  TControl::SetBounds(left, top, width, height);
+}
+
+void TWinControl::BoundsChanged() {
+  if (!handle_) return;
+  RECT r = WindowBoundsForCreate();
+  SetWindowPos(handle_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWinControl::VisibleChanged() {
+  if (handle_) ShowWindow(handle_, visible_ ? SW_SHOW : SW_HIDE);
+}
+
+void TWinControl::TextChanged() {
+  if (handle_) SetWindowTextW(handle_, Widen(caption_).c_str());
+}
+
+void TWinControl::FontChanged() {
+  if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+  for (TControl* child : controls_) child->ParentFontChanged();
+  TControl::FontChanged();
+}
+
+int TWinControl::ClientWidth() const {
+  RECT r{};
+  if (handle_ && GetClientRect(handle_, &r)) return r.right;
+  return width_;
+}
+
+int TWinControl::ClientHeight() const {
+  RECT r{};
+  if (handle_ && GetClientRect(handle_, &r)) return r.bottom;
+  return height_;
+}
+
+void TWinControl::Invalidate() {
+  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TWinControl::Update() {
+  if (handle_) UpdateWindow(handle_);
+}
+
+TWinControl* TWinControl::FromHandle(HWND window) { return wndclass::Find(window); }
+
+void TWinControl::PaintBackground(HDC dc) {
+  RECT r{0, 0, ClientWidth(), ClientHeight()};
+  FillColour(dc, r, Color());
+}
+
+void TWinControl::PaintControls(HDC dc) {
+  for (TControl* child : controls_) {
+    if (dynamic_cast<TWinControl*>(child) || !child->Visible()) continue;
+    RECT bounds = child->BoundsRect();
+    if (!RectVisible(dc, &bounds)) continue;
+    int saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, child->Left(), child->Top(), nullptr);
+    IntersectClipRect(dc, 0, 0, child->Width(), child->Height());
+    child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    RestoreDC(dc, saved);
+  }
+}
+
+void TWinControl::PaintTo(HDC dc) {
+  PaintBackground(dc);
+  PaintWindow(dc);
+  PaintControls(dc);
+}
+
+bool TWinControl::HandleMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_WINDOWPOSCHANGED: {
+      // Keep the bounds in step with moves and sizes made by the system.
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);
+      if (pos && !(pos->flags & SWP_NOMOVE)) {
+        left_ = pos->x;
+        top_ = pos->y;
+      }
+      if (pos && !(pos->flags & SWP_NOSIZE)) {
+        width_ = pos->cx;
+        height_ = pos->cy;
+      }
+      break;  // the default handler sends WM_SIZE and WM_MOVE
+    }
+    default:
+      break;
+  }
+  if (IsSuperclass()) return TControl::HandleMessage(m);
+  switch (m.Msg) {
+    case WM_ERASEBKGND:
+      PaintBackground(reinterpret_cast<HDC>(m.WParam));
+      m.Result = 1;
+      return true;
+    case WM_PAINT:
+      if (m.WParam) {
+        HDC dc = reinterpret_cast<HDC>(m.WParam);
+        PaintWindow(dc);
+        PaintControls(dc);
+      } else {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(handle_, &ps);
+        if (dc) {
+          PaintWindow(dc);
+          PaintControls(dc);
+        }
+        EndPaint(handle_, &ps);
+      }
+      m.Result = 0;
+      return true;
+    case WM_PRINTCLIENT:
+      PaintTo(reinterpret_cast<HDC>(m.WParam));
+      m.Result = 0;
+      return true;
+    default:
+      return TControl::HandleMessage(m);
+  }
+}
+
+void TWinControl::DefaultHandler(TMessage& m) {
+  if (!handle_) {
+    m.Result = 0;
+    return;
+  }
+  m.Result = defProc_ ? CallWindowProcW(defProc_, handle_, m.Msg, m.WParam, m.LParam)
+                      : DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
+}
+
+LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam,
+                                         LPARAM lParam) noexcept {
+  TWinControl* control = nullptr;
+  if (msg == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    control = static_cast<TWinControl*>(create->lpCreateParams);
+    if (control) {
+      control->handle_ = window;
+      wndclass::Link(window, control);
+    }
+  } else {
+    control = wndclass::Find(window);
+  }
+  if (!control || control->handle_ != window) return DefWindowProcW(window, msg, wParam, lParam);
+
+  TMessage m{msg, wParam, lParam, 0};
+  try {
+    control->WindowProc(m);
+  } catch (...) {
+    // No exception may leave a window procedure; the message counts as handled.
+    m.Result = 0;
+  }
+  if (msg == WM_NCDESTROY) {
+    wndclass::Unlink(window);
+    control->handle_ = nullptr;
+  }
+  return m.Result;
+}

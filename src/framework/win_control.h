@@ -1,0 +1,89 @@
+// TWinControl: a control with a window of its own. It creates its window on demand
+// (after its parent's), keeps its bounds in step with the window, paints its
+// background and its windowless children, and routes the window's messages through
+// its message method. A control may superclass a system window class (for instance
+// the progress bar); its unhandled messages then go to that class's procedure.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/control.h"
+
+struct TCreateParams {
+  std::wstring Caption;
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  int X = 0, Y = 0, Width = 0, Height = 0;
+  HWND WndParent = nullptr;
+  std::wstring WinClassName;   // the framework's class name for this control
+  std::wstring BaseClassName;  // a system class this one superclasses; empty for none
+  UINT ClassStyle = CS_DBLCLKS;
+  HICON Icon = nullptr;
+};
+
+class TWinControl : public TControl {
+ public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  const char* ClassName() const override { return "TWinControl"; }
+
+  // The window, created (with its parent's) when it does not exist yet; throws
+  // std::runtime_error when it cannot be created.
+  HWND Handle();
+  bool HandleAllocated() const { return handle_ != nullptr; }
+  void HandleNeeded() { Handle(); }
+  void DestroyHandle();
+
+  int ControlCount() const { return static_cast<int>(controls_.size()); }
+  TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
+
+  void SetParent(TWinControl* parent) override;
+  void SetBounds(int left, int top, int width, int height) override;
+  int ClientWidth() const;
+  int ClientHeight() const;
+  void Invalidate() override;
+  void Update();
+
+  // The framework control that owns a window of this process, or null.
+  static TWinControl* FromHandle(HWND window);
+
+  // Paints the client area as WM_PAINT would, into any device context.
+  void PaintTo(HDC dc);
+
+ protected:
+  virtual void CreateParams(TCreateParams& params);
+  virtual void CreateWnd();
+  // Called once the window exists (children are created after it).
+  virtual void HandleCreated() {}
+  // Client-area painters; the device context is clipped to the area to paint.
+  virtual void PaintBackground(HDC dc);
+  virtual void PaintWindow(HDC dc) { (void)dc; }
+  void PaintControls(HDC dc);
+
+  bool HandleMessage(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override;
+  void VisibleChanged() override;
+  void BoundsChanged() override;
+  void TextChanged() override;
+  void FontChanged() override;
+
+  // Position of the window when it is created (top-level windows override).
+  virtual RECT WindowBoundsForCreate() const { return BoundsRect(); }
+  bool IsSuperclass() const { return defProc_ != nullptr; }
+
+ private:
+  friend class TControl;
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+  void CreateChildHandles();
+  static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam,
+                                     LPARAM lParam) noexcept;
+
+  HWND handle_ = nullptr;
+  WNDPROC defProc_ = nullptr;
+  bool creating_ = false;
+  std::vector<TControl*> controls_;
+};

@@ -1,0 +1,20 @@
+// Window classes of the framework's controls and the link from a window to the
+// control that owns it. GUI thread only.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class TWinControl;
+
+namespace wndclass {
+// Registers the class name once for this module with procedure proc. With a base
+// class, the new class copies the base's settings (a superclass) and baseProc
+// receives the base's window procedure. Returns false when registration failed.
+bool Register(const std::wstring& name, const std::wstring& base, UINT style, HICON icon,
+              WNDPROC proc, WNDPROC* baseProc);
+// Links a window to its control (stored as a window property) and back.
+void Link(HWND window, TWinControl* control);
+void Unlink(HWND window);
+TWinControl* Find(HWND window);
+}  // namespace wndclass

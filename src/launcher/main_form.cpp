@@ -1,0 +1,220 @@
+// TformMain: layout, start-up, skin from the payload, and the worker (see main_form.h).
+#include "launcher/main_form.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "framework/application.h"
+#include "framework/image.h"
+#include "framework/label.h"
+#include "framework/panel.h"
+#include "framework/stream.h"
+#include "framework/wide.h"
+#include "launcher/adjust_font.h"
+#include "launcher/command_line.h"
+#include "launcher/descriptor.h"
+#include "launcher/marquee_progress_bar.h"
+#include "launcher/random_name.h"
+#include "launcher/special_folders.h"
+#include "launcher/text_utils.h"
+#include "launcher/work_folder.h"
+
+namespace {
+const char kStatusText[] = "Please wait while the program starts...";
+const TColor kWhite = RgbColour(255, 255, 255);
+
+std::vector<std::string> OwnArguments() {
+  std::vector<std::string> args;
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!argv) return args;
+  for (int i = 1; i < count; ++i) args.push_back(Narrow(argv[i]));
+  LocalFree(argv);
+  return args;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  TFileStream file(path, FileMode::Read);
+  std::string text(static_cast<size_t>(std::min<int64_t>(file.Size(), 1 << 20)), '\0');
+  file.ReadBuffer(&text[0], text.size());
+  return text;
+}
+}  // namespace
+
+TformMain::TformMain(TComponent* owner) : TForm(owner) {
+  Name = "formMain";
+  SetCaption("Quillmere");
+  BorderStyle = bsSingle;
+  BorderIcons = biSystemMenu;
+  Position = poScreenCenter;
+  DefaultMonitor = dmPrimary;
+  SetColor(SystemColour(COLOR_BTNFACE));
+  Font().SetName("Tahoma");
+  Font().SetHeight(-11);
+  Font().SetColor(SystemColour(COLOR_WINDOWTEXT));
+  Font().SetCharset(ANSI_CHARSET);
+  SetClientSize(502, 363);
+
+  panelSide = new TPanel(this);
+  panelSide->Name = "panelSide";
+  panelSide->SetParent(this);
+  panelSide->SetBounds(0, 0, 164, 314);
+  panelSide->BevelOuter = bvNone;
+
+  imageSide = new TImage(this);
+  imageSide->Name = "imageSide";
+  imageSide->SetParent(panelSide);
+  imageSide->SetBounds(0, 0, 164, 314);
+  imageSide->Stretch = true;
+  imageSide->Proportional = true;
+  imageSide->LoadFromResource(L"SIDEPICTURE");
+
+  panelProgress = new TPanel(this);
+  panelProgress->Name = "panelProgress";
+  panelProgress->SetVisible(false);
+  panelProgress->SetParent(this);
+  panelProgress->SetBounds(163, 0, 339, 314);
+  panelProgress->BevelOuter = bvNone;
+  panelProgress->SetColor(kWhite);
+  panelProgress->ParentBackground = false;
+
+  lblStatus = new TLabel(this);
+  lblStatus->Name = "lblStatus";
+  lblStatus->SetParent(panelProgress);
+  lblStatus->SetBounds(78, 169, 182, 13);
+  lblStatus->Alignment = taCenter;
+  lblStatus->SetCaption(kStatusText);
+
+  MarqueeProgressBar1 = new TMarqueeProgressBar(this);
+  MarqueeProgressBar1->Name = "MarqueeProgressBar1";
+  MarqueeProgressBar1->SetParent(panelProgress);
+  MarqueeProgressBar1->SetBounds(64, 132, 212, 17);
+
+  panelSeparator = new TPanel(this);
+  panelSeparator->Name = "panelSeparator";
+  panelSeparator->SetParent(this);
+  panelSeparator->SetBounds(0, 314, 504, 2);
+  panelSeparator->BevelOuter = bvNone;
+  panelSeparator->BevelKind = bkTile;
+  panelSeparator->BevelEdges = beTop;
+  panelSeparator->SetColor(kWhite);
+
+  // The payload component keeps files already in place when the per-user folder is
+  // the work folder.
+  myStorage.OnReplaceFile = [this](const std::string&, bool& replace) {
+    replace = UseTempWorkDir;
+  };
+  sequenceDone_ = Win32Handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  closing_ = Win32Handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+}
+
+TformMain::~TformMain() {
+  if (closing_) SetEvent(closing_.Get());
+  if (worker_.joinable()) worker_.join();
+  DestroyHandle();
+}
+
+void TformMain::FormCreate() {
+  try {
+    StartUp();
+  } catch (const std::exception& e) {
+    if (TApplication* app = Application())
+      app->ShowException(e.what());
+    else
+      MessageBoxW(nullptr, Widen(e.what()).c_str(), L"Quillmere", MB_OK | MB_ICONERROR);
+  }
+}
+
+void TformMain::StartUp() {
+  StartDir = fsys::CurrentFolder();
+  PassThrough.clear();
+  PassThroughArgs.clear();
+  ExtraFile.clear();
+  UseTempWorkDir = true;
+  ExePath = OwnExePath();
+  TLauncherArguments args = SplitArguments(OwnArguments());
+  PassThrough = args.PassThrough;
+  PassThroughArgs = args.PassThroughArgs;
+  ExtraFile = args.ExtraFile;
+
+  AdjustFont(*this);
+  MarqueeProgressBar1->SetActive(true);
+  SkinTempName = RandomName(5);
+  WorkDir = CreateWorkFolder();
+  TakeSkinFromPayload();
+
+  panelProgress->Show();
+  HWND window = Handle();
+  worker_ = std::thread([this, window] { WorkerMain(window); });
+}
+
+void TformMain::TakeSkinFromPayload() {
+  // The first open checks the archive; from then on the file is held so that nobody
+  // can change it, and later opens skip the check.
+  payloadLock_ = FileHandle::Open(ExePath, FileMode::Read);
+  myStorage.VerifyArchiveCRC = true;
+  if (!myStorage.OpenArchive(ExePath)) return;
+  if (payloadLock_.IsOpen()) myStorage.VerifyArchiveCRC = false;
+  if (myStorage.FindFile("skin.skn") < 0) {
+    myStorage.CloseArchive();
+    return;
+  }
+  myStorage.ExtractFile(WorkDir, "skin.skn");
+  myStorage.CloseArchive();
+  std::string unpacked = WorkDir + "skin.skn";
+  std::string skinFile = WorkDir + SkinTempName;
+  MoveFileW(Widen(unpacked).c_str(), Widen(skinFile).c_str());
+  try {
+    if (OnLoadSkin) OnLoadSkin(skinFile);
+  } catch (...) {
+    fsys::RemoveFile(skinFile);
+    throw;
+  }
+  fsys::RemoveFile(skinFile);
+}
+
+void TformMain::WorkerMain(HWND window) {
+  // No exception leaves the thread: a failure ends the worker before the hand-over,
+  // and the window stays open until the user closes it.
+  try {
+    ReadDescriptor();
+  } catch (...) {
+    return;
+  }
+  if (!PostMessageW(window, kRunSequence, 0, 0)) return;
+  HANDLE events[2] = {sequenceDone_.Get(), closing_.Get()};
+  WaitForMultipleObjects(2, events, FALSE, INFINITE);
+}
+
+void TformMain::ReadDescriptor() {
+  if (myStorage.OpenArchive(ExePath)) {
+    std::string descriptorFile = WorkDir + "\\app.data";
+    try {
+      myStorage.ExtractFile(WorkDir, "app.data");
+      TDescriptor descriptor = ParseDescriptor(ReadWholeFile(descriptorFile));
+      MainEntryName = descriptor.MainEntryName;
+      KeepInUserFolder = descriptor.KeepInUserFolder;
+      fsys::RemoveFile(descriptorFile);
+    } catch (...) {
+      fsys::RemoveFile(descriptorFile);
+      myStorage.CloseArchive();
+      throw;
+    }
+  }
+  myStorage.CloseArchive();
+  if (KeepInUserFolder) {
+    // The empty temporary folder made at start-up is not needed any more.
+    fsys::RemoveFolder(ExcludeTrailingBackslash(WorkDir));
+    WorkDir = UserFolder(ExePath);
+    UseTempWorkDir = false;
+  }
+}
+
+bool TformMain::HandleMessage(TMessage& m) {
+  if (m.Msg == kRunSequence) {
+    RunSequence();
+    m.Result = 0;
+    return true;
+  }
+  return TForm::HandleMessage(m);
+}

@@ -1,0 +1,53 @@
+// Platform folders (see special_folders.h).
+#include "launcher/special_folders.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "framework/wide.h"
+#include "launcher/text_utils.h"
+#include "launcher/user_folder.h"
+
+namespace {
+// A shell special folder through its item list, which the shell's allocator frees.
+std::string ShellFolder(int csidl) {
+  LPITEMIDLIST items = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || !items) return {};
+  wchar_t path[MAX_PATH + 1] = {};
+  BOOL ok = SHGetPathFromIDListW(items, path);
+  IMalloc* allocator = nullptr;
+  if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator) {
+    allocator->Free(items);
+    allocator->Release();
+  }
+  return ok ? ExcludeTrailingBackslash(Narrow(path)) : std::string();
+}
+}  // namespace
+
+std::string WindowsFolder() {
+  wchar_t path[MAX_PATH + 1] = {};
+  UINT n = GetWindowsDirectoryW(path, MAX_PATH + 1);
+  if (n == 0 || n > MAX_PATH) return {};
+  return ExcludeTrailingBackslash(Narrow(path));
+}
+
+std::string ProgramFilesFolder() { return ShellFolder(CSIDL_PROGRAM_FILES); }
+
+std::string RoamingAppDataFolder() { return ShellFolder(CSIDL_APPDATA); }
+
+std::string OwnExePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+    if (n == 0) return {};
+    if (n < path.size()) {
+      path.resize(n);
+      return Narrow(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+std::string UserFolder(const std::string& exePath) {
+  return RoamingAppDataFolder() + "\\Quillmere\\" + UserFolderKey(exePath) + "\\";
+}

@@ -1,0 +1,23 @@
+// Text helpers of the launcher (portable): replacement, path pieces, Boolean text.
+#pragma once
+#include <string>
+
+// Every occurrence of from replaced by to, searched case-sensitively from left to
+// right; replaced text is not searched again. An empty from changes nothing.
+std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
+// Every occurrence of from removed, compared case-insensitively (ASCII letters).
+std::string RemoveAllNoCase(const std::string& text, const std::string& from);
+std::string UpperCaseAscii(std::string text);
+bool SameTextAscii(const std::string& a, const std::string& b);
+// The extension with its dot: the text from the last "." after the last "\", "/" or
+// ":"; empty when there is none.
+std::string ExtractFileExt(const std::string& path);
+// The file-name part: the text after the last "\", "/" or ":".
+std::string ExtractFileName(const std::string& path);
+// Every pair of backslashes replaced by one, except a leading pair (a network path).
+std::string CollapseBackslashes(const std::string& path);
+std::string IncludeTrailingBackslash(const std::string& path);
+std::string ExcludeTrailingBackslash(const std::string& path);
+// Boolean text: an integer (0 is false, anything else true, decimal or hexadecimal
+// with "$" or "0x") or "True"/"False" in any letter case. Returns false for other text.
+bool TryStrToBool(const std::string& text, bool& value);

@@ -1,0 +1,95 @@
+// The tests' recorder program: run through the launcher, it writes what it received
+// (its own path, arguments, current folder, work-folder variable and the files below
+// the work folder) to the file named by QM_RECORD_FILE, one "key=value" per line in
+// UTF-8. QM_RECORD_WRITE="relative\path=text" makes it write a file into the work
+// folder; QM_RECORD_COPYSELF="relative\path" copies itself there.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                              nullptr, nullptr);
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr,
+                      nullptr);
+  return out;
+}
+
+std::wstring Env(const wchar_t* name) {
+  wchar_t buffer[32768];
+  DWORD n = GetEnvironmentVariableW(name, buffer, 32768);
+  return (n > 0 && n < 32768) ? std::wstring(buffer, n) : std::wstring();
+}
+
+void ListFiles(const std::wstring& root, const std::wstring& relative, std::string& out) {
+  WIN32_FIND_DATAW found;
+  HANDLE h = FindFirstFileW((root + L"\\" + relative + L"*").c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      ListFiles(root, relative + name + L"\\", out);
+    else
+      out += "file=" + Utf8(relative + name) + "\n";
+  } while (FindNextFileW(h, &found));
+  FindClose(h);
+}
+
+void MakeParents(const std::wstring& path) {
+  for (size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1))
+    CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
+}
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  std::wstring workDir = Env(L"QUILLMERE_WORKDIR");
+  std::string out;
+  wchar_t buffer[32768];
+  DWORD n = GetModuleFileNameW(nullptr, buffer, 32768);
+  out += "exe=" + Utf8(std::wstring(buffer, n)) + "\n";
+  n = GetCurrentDirectoryW(32768, buffer);
+  out += "cwd=" + Utf8(std::wstring(buffer, n)) + "\n";
+  out += "workdir=" + Utf8(workDir) + "\n";
+  out += "argc=" + std::to_string(argc) + "\n";
+  for (int i = 1; i < argc; ++i) {
+    out += "arg=" + Utf8(argv[i]) + "\n";
+    DWORD attributes = GetFileAttributesW(argv[i]);
+    out += "argfile=" + std::string(attributes != INVALID_FILE_ATTRIBUTES ? "1" : "0") + "\n";
+  }
+  if (!workDir.empty()) ListFiles(workDir, L"", out);
+
+  std::wstring write = Env(L"QM_RECORD_WRITE");
+  size_t eq = write.find(L'=');
+  if (!workDir.empty() && eq != std::wstring::npos) {
+    std::wstring path = workDir + L"\\" + write.substr(0, eq);
+    MakeParents(path);
+    std::string text = Utf8(write.substr(eq + 1));
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD put = 0;
+    if (f != INVALID_HANDLE_VALUE) {
+      WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &put, nullptr);
+      CloseHandle(f);
+    }
+  }
+  std::wstring copy = Env(L"QM_RECORD_COPYSELF");
+  if (!workDir.empty() && !copy.empty()) {
+    std::wstring path = workDir + L"\\" + copy;
+    MakeParents(path);
+    GetModuleFileNameW(nullptr, buffer, 32768);
+    CopyFileW(buffer, path.c_str(), FALSE);
+  }
+
+  std::wstring record = Env(L"QM_RECORD_FILE");
+  if (record.empty()) return 2;
+  HANDLE f = CreateFileW(record.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return 3;
+  DWORD put = 0;
+  WriteFile(f, out.data(), static_cast<DWORD>(out.size()), &put, nullptr);
+  CloseHandle(f);
+  return 0;
+}
