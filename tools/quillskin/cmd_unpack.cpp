@@ -72,8 +72,14 @@ int Run(const std::vector<std::string>& args, ToolOutput& io) {
     // A link left under this name must not carry the write elsewhere.
     std::string path = JoinPath(folder, name);
     fsys::RemoveFile(path);
-    TFileStream file(path, FileMode::Create);
-    if (size > 0) file.Write(data, size);
+    try {
+      TFileStream file(path, FileMode::Create);
+      if (size > 0) file.Write(data, size);
+    } catch (const EStreamError&) {
+      io.Err("Cannot write \"" + path + "\"\n");
+      status = 1;
+      continue;
+    }
     ++written;
   }
   io.Out("Unpacked " + std::to_string(written) + " of " + std::to_string(reader.EntryCount()) +

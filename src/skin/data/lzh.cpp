@@ -9,7 +9,7 @@
 #include "skin/data/lzh.h"
 
 #include <cstring>
-#include <new>
+#include <exception>
 
 namespace lzh {
 
@@ -157,7 +157,7 @@ void TLZH::Decode(const uint8_t* input, size_t input_size, int64_t length,
   const size_t start = out.size();
   try {
     out.resize(start + static_cast<size_t>(length) + kMaxMatch);
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {  // bad_alloc, or length_error for absurd lengths
     throw ElzhException("LZH : Cannot get memory for the decoded skin package");
   }
   tree_.Reset();

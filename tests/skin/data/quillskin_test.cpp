@@ -174,6 +174,16 @@ TEST(QuillskinTest, UnpackNeverWritesOutsideTheFolder) {
   EXPECT_EQ(skipped, hostile.size() + 1) << io.err;
 }
 
+TEST(QuillskinTest, UnpackGoesOnPastAnEntryItCannotWrite) {
+  TempFolder temp;
+  WriteFile(temp / "s.skn", BuildSkinFile(BuildSkinPackage({{"skin.ini", Bytes("a")}, {"z.bmp", Bytes("z")}})));
+  fsys::CreateFolders(JoinPath(temp / "out", "skin.ini"));  // a folder in the entry's place
+  CapturedOutput io;
+  EXPECT_EQ(Quillskin({"unpack", temp / "s.skn", temp / "out"}, io), 1);
+  EXPECT_NE(io.err.find("Cannot write"), std::string::npos) << io.err;
+  EXPECT_EQ(ReadFile(JoinPath(temp / "out", "z.bmp")), Bytes("z"));
+}
+
 TEST(QuillskinTest, SafeEntryNames) {
   std::string reason;
   for (const char* ok : {"top.bmp", "a b.bmp", ".hidden", "caf\xC3\xA9.bmp", "console.bmp", "com10"}) {
