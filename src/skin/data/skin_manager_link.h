@@ -15,6 +15,8 @@ class ISkinManagerLink {
   virtual ~ISkinManagerLink() = default;
 
   virtual void Register(TSkinData& skinData) = 0;
+  // Called by a component's destructor: the manager forgets it everywhere (also as the
+  // requesting skin data of a pending action).
   virtual void Unregister(TSkinData& skinData) = 0;
   virtual void InstallHook() = 0;
   // Makes skinData the requesting skin data of the next action.
@@ -36,7 +38,9 @@ class ISkinManagerLink {
 class TNullSkinManager : public ISkinManagerLink {
  public:
   void Register(TSkinData&) override {}
-  void Unregister(TSkinData&) override {}
+  void Unregister(TSkinData& skinData) override {
+    if (requesting_ == &skinData) requesting_ = nullptr;
+  }
   void InstallHook() override {}
   void SetRequestingSkinData(TSkinData* skinData) override { requesting_ = skinData; }
   void Request(unsigned action, unsigned delayMs) override;
