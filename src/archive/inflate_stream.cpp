@@ -1,6 +1,6 @@
-// Bounded zlib decoding and buffered content output. Output is gathered in blocks of
-// up to 1 MiB before it is written, so file destinations see few large writes while
-// inflate still works (and reports progress) in 4 KiB chunks.
+// Bounded zlib decoding and buffered content output. Output is inflated straight into
+// blocks of up to 1 MiB that are written whole, so file destinations see few large
+// writes; progress is still reported for every 4 KiB of output.
 #include "archive/inflate_stream.h"
 
 #include <algorithm>
@@ -16,8 +16,8 @@ constexpr size_t kOutputBlock = 1024 * 1024;
 // Collects output and writes it to dest a block at a time, keeping the CRC-32.
 class BlockWriter {
  public:
-  BlockWriter(TStream& dest, int64_t total)
-      : dest_(dest), block_(static_cast<size_t>(std::min<int64_t>(total, kOutputBlock))) {}
+  BlockWriter(TStream& dest, int64_t total, bool withCrc)
+      : dest_(dest), block_(static_cast<size_t>(std::min<int64_t>(total, kOutputBlock))), withCrc_(withCrc) {}
   uint8_t* Tail() { return block_.data() + fill_; }
   size_t Room() const { return block_.size() - fill_; }
   void Commit(size_t count) {
@@ -32,13 +32,14 @@ class BlockWriter {
  private:
   void Flush() {
     if (fill_ == 0) return;
-    crc_ = static_cast<uint32_t>(crc32(crc_, block_.data(), static_cast<uInt>(fill_)));
+    if (withCrc_) crc_ = static_cast<uint32_t>(crc32(crc_, block_.data(), static_cast<uInt>(fill_)));
     dest_.Write(block_.data(), fill_);
     fill_ = 0;
   }
   TStream& dest_;
   std::vector<uint8_t> block_;
   size_t fill_ = 0;
+  bool withCrc_;
   uint32_t crc_ = 0;
 };
 }  // namespace
@@ -81,9 +82,10 @@ size_t Inflater::Inflate(uint8_t* out, size_t max) {
   }
 }
 
-uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::string& failureMessage) {
+uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::string& failureMessage,
+                     bool withCrc) {
   if (size <= 0) return 0;
-  BlockWriter writer(dest, size);
+  BlockWriter writer(dest, size, withCrc);
   int64_t left = size;
   while (left > 0) {
     size_t want = static_cast<size_t>(std::min<int64_t>(left, static_cast<int64_t>(writer.Room())));
@@ -96,18 +98,23 @@ uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::st
 }
 
 uint32_t InflateContent(TStream& source, int64_t inputLimit, int64_t size, TStream& dest,
-                        const std::string& failureMessage, const ChunkDone& onChunk) {
+                        const std::string& failureMessage, bool withCrc, const ChunkDone& onChunk) {
   if (size <= 0) return 0;
   Inflater inflater(source, inputLimit, failureMessage);
-  BlockWriter writer(dest, size);
-  int64_t produced = 0;
+  BlockWriter writer(dest, size, withCrc);
+  int64_t produced = 0, reported = 0;
   while (produced < size) {
-    size_t want = std::min<size_t>({kChunkSize, writer.Room(), static_cast<size_t>(std::min<int64_t>(size - produced, kChunkSize))});
+    // One call fills as much of the output block as the entry still needs: small
+    // calls would send the end of every chunk through zlib's slow path and copy each
+    // chunk into its window once more. Progress is still reported per 4 KiB chunk.
+    size_t want = static_cast<size_t>(std::min<int64_t>(size - produced, static_cast<int64_t>(writer.Room())));
     size_t got = inflater.Inflate(writer.Tail(), want);
     if (got == 0) throw EZLBError(failureMessage);  // the stream ended early
     writer.Commit(got);
     produced += static_cast<int64_t>(got);
-    if (onChunk) onChunk(produced);
+    if (!onChunk) continue;
+    while (produced - reported >= static_cast<int64_t>(kChunkSize)) onChunk(reported += kChunkSize);
+    if (produced == size && reported < size) onChunk(reported = size);
   }
   return writer.Finish();
 }

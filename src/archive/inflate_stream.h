@@ -12,7 +12,7 @@
 class TStream;
 
 namespace zlbinflate {
-// Output chunk of one inflate call; progress is reported per chunk.
+// Progress is reported once per this many bytes of output (and at the end).
 constexpr size_t kChunkSize = 4096;
 
 // Reads one zlib stream from source, never more than inputLimit bytes. Every failure
@@ -39,13 +39,15 @@ class Inflater {
 // Called after each output chunk with the number of bytes produced so far.
 using ChunkDone = std::function<void(int64_t produced)>;
 
-// Copies exactly size bytes from source to dest; returns their CRC-32. Input ending
-// early throws EZLBError(failureMessage); dest failures pass through.
-uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::string& failureMessage);
+// Copies exactly size bytes from source to dest; returns their CRC-32 when withCrc
+// (else 0: the CRC costs about half as much time as inflating). Input ending early
+// throws EZLBError(failureMessage); dest failures pass through.
+uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::string& failureMessage,
+                     bool withCrc);
 // Inflates the zlib stream at source (at most inputLimit bytes) until size bytes were
-// produced, writing them to dest; returns their CRC-32. A stream that is damaged or
-// ends before size bytes throws EZLBError(failureMessage); output beyond size is never
-// produced.
+// produced, writing them to dest; returns their CRC-32 when withCrc. A stream that is
+// damaged or ends before size bytes throws EZLBError(failureMessage); output beyond
+// size is never produced.
 uint32_t InflateContent(TStream& source, int64_t inputLimit, int64_t size, TStream& dest,
-                        const std::string& failureMessage, const ChunkDone& onChunk);
+                        const std::string& failureMessage, bool withCrc, const ChunkDone& onChunk);
 }  // namespace zlbinflate

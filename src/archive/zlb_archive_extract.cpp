@@ -106,16 +106,19 @@ bool TZLBArc2::ExtractEntry(int index, TStream& dest, TStream* source) {
     throw EZLBError(zlbmsg::kCorrupted);
   }
 
+  // The CRC is kept while writing when it is wanted and the destination holds only
+  // this entry; otherwise the whole destination is read back afterwards.
   bool freshDest = dest.Size() == 0 && dest.Position() == 0;
+  bool withCrc = VerifyFileCRC && freshDest;
   auto onChunk = [this](int64_t produced) { ProgressDone(produced); };
   uint32_t crc = 0;
   if (!encrypted) {
     if (e.Method == smStored) {
-      crc = zlbinflate::CopyContent(*source, e.UncompressedSize, dest, zlbmsg::kCorrupted);
+      crc = zlbinflate::CopyContent(*source, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc);
     } else {
       Progress(Operation::Extracting, "Extracting " + e.Name, 0, e.UncompressedSize);
       crc = zlbinflate::InflateContent(*source, e.CompressedSize, e.UncompressedSize, dest, zlbmsg::kCorrupted,
-                                       onChunk);
+                                       withCrc, onChunk);
     }
   } else {
     if (Trim(Password).empty()) throw EZLBError(zlbmsg::kNoPassword);
@@ -125,10 +128,11 @@ bool TZLBArc2::ExtractEntry(int index, TStream& dest, TStream* source) {
     OnDecryptStream(*source, plain, static_cast<uint32_t>(stored), Password);
     plain.Seek(0);
     if (e.Method == smStoredEncrypted) {
-      crc = zlbinflate::CopyContent(plain, e.UncompressedSize, dest, zlbmsg::kCorrupted);
+      crc = zlbinflate::CopyContent(plain, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc);
     } else {
       Progress(Operation::Extracting, "Extracting " + e.Name, 0, e.UncompressedSize);
-      crc = zlbinflate::InflateContent(plain, plain.Size(), e.UncompressedSize, dest, zlbmsg::kCorrupted, onChunk);
+      crc = zlbinflate::InflateContent(plain, plain.Size(), e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc,
+                                       onChunk);
     }
   }
   if (VerifyFileCRC) {
@@ -140,9 +144,17 @@ bool TZLBArc2::ExtractEntry(int index, TStream& dest, TStream* source) {
 
 namespace {
 // Destination folder of an entry: DestFolder (+ stored path), doubled backslashes
-// collapsed, one trailing backslash removed, created with its parents.
+// collapsed, one trailing backslash removed, created with its parents. A stored path
+// is joined with a separator: "C:\out" + "docs\" is "C:\out\docs", never the sibling
+// "C:\outdocs".
 std::string EntryFolder(const std::string& destFolder, const TZLBEntry& e, bool withPath) {
-  std::string folder = zlbnames::CollapseBackslashes(destFolder + (withPath ? e.StoredPath : std::string()));
+  std::string text = destFolder;
+  if (withPath && !e.StoredPath.empty()) {
+    char last = text.empty() ? '\\' : text.back();
+    if (last != '\\' && last != '/' && last != ':') text += '\\';
+    text += e.StoredPath;
+  }
+  std::string folder = zlbnames::CollapseBackslashes(text);
   if (!folder.empty() && folder.back() == '\\') folder.pop_back();
   fsys::CreateFolders(folder);
   if (!fsys::FolderExists(folder)) throw EZLBError(zlbmsg::ExtractFolderError(folder));

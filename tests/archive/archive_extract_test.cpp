@@ -70,6 +70,10 @@ TEST_F(ArchiveExtract, WithPathsAndDoubledBackslashes) {
   EXPECT_TRUE(fsys::FileExists(dir_ + "out\\x\\sub\\empty.txt"));
   EXPECT_TRUE(fsys::FileExists(dir_ + "out\\x\\readme.txt"));  // empty stored path: the root
   EXPECT_EQ(extracted_[0], out + "readme.txt");  // with a trailing backslash: the full name
+  // Without a trailing separator the stored path still goes below DestFolder.
+  arc_.ExtractAll(dir_ + "plain");
+  EXPECT_EQ(testarc::ReadText(dir_ + "plain\\sub\\deeper\\data.bin"), kBig);
+  EXPECT_FALSE(fsys::FolderExists(dir_ + "plainsub"));
 }
 
 TEST_F(ArchiveExtract, ReplaceHandlerDecidesAboutExistingFiles) {

@@ -1,0 +1,75 @@
+// archive_samples DIR: writes the sample archives of the quillpack checks and, in
+// DIR/seeds, the seed inputs of the archive fuzzer (one option byte + an archive).
+#include <cstdio>
+#include <string>
+
+#include "archive_builder.h"
+#include "framework/file_system.h"
+
+using testarc::Bytes;
+using testarc::Item;
+using testarc::Options;
+
+namespace {
+std::string Text(int lines) {
+  std::string s;
+  for (int i = 0; i < lines; ++i) s += "entry line " + std::to_string(i % 97) + "\r\n";
+  return s;
+}
+
+void Seed(const std::string& dir, const std::string& name, uint8_t flags, const Bytes& archive) {
+  Bytes input{flags};
+  input.insert(input.end(), archive.begin(), archive.end());
+  testarc::WriteFile(dir + "seeds\\" + name, input);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: archive_samples DIR\n");
+    return 1;
+  }
+  std::string dir = std::string(argv[1]) + "\\";
+  fsys::CreateFolders(dir + "seeds");
+  const std::vector<Item> payload = {{"app.data", "", "1\r\n2\r\n3\r\nprog.exe\r\nFalse\r\n", smStored},
+                                     {"prog.exe", "", Text(400), smCompressed, fcMaximum},
+                                     {"notes \"quoted\"\t.txt", "docs\\", "caf\xc3\xa9 \x01", smStored}};
+  Options exe;
+  exe.prefix = "MZ" + std::string(998, '\0');
+  Bytes payloadBytes = testarc::Build(payload, exe);
+  testarc::WriteFile(dir + "payload.exe", payloadBytes);
+
+  Options legacy;
+  legacy.version = 1;
+  std::vector<Item> plainNames = payload;  // names every file system accepts
+  plainNames[2].name = "readme.txt";
+  Bytes legacyBytes = testarc::Build(plainNames, legacy);
+  testarc::WriteFile(dir + "legacy.zlb", legacyBytes);
+
+  Options badContent;  // archive CRC sound, one entry's content CRC wrong
+  badContent.editRecords = [](std::vector<TZLBEntry>& r) { r[1].ContentCRC ^= 0x10; };
+  testarc::WriteFile(dir + "badcontent.zlb", testarc::Build(plainNames, badContent));
+
+  Bytes damaged = payloadBytes;  // one data byte changed: the archive CRC fails
+  damaged[1000 + 60] ^= 0x55;
+  testarc::WriteFile(dir + "damaged.zlb", damaged);
+
+  const std::vector<Item> hostile = {{"evil.txt", "..\\..\\", "climb", smStored},
+                                     {"..\\evil2.txt", "", "name climb", smStored},
+                                     {"good.txt", "in\\", "fine", smStored}};
+  Bytes hostileBytes = testarc::Build(hostile);
+  testarc::WriteFile(dir + "hostile.zlb", hostileBytes);
+
+  Options raw;
+  raw.compressDirectory = false;
+  const std::vector<Item> encrypted = {{"c.bin", "", Text(50), smCompressedEncrypted},
+                                       {"s.bin", "x\\", "plain", smStoredEncrypted}};
+  Seed(dir, "payload", 0x06, payloadBytes);
+  Seed(dir, "payload_crc", 0x07, payloadBytes);
+  Seed(dir, "legacy", 0x06, legacyBytes);
+  Seed(dir, "hostile", 0x02, hostileBytes);
+  Seed(dir, "raw_directory", 0x06, testarc::Build(payload, raw));
+  Seed(dir, "encrypted", 0x06, testarc::Build(encrypted));
+  Seed(dir, "empty", 0x01, testarc::Build({}));
+  return 0;
+}
