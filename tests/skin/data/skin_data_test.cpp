@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 
 #include "framework/file_system.h"
@@ -360,7 +361,8 @@ TEST_F(SkinDataTest, AppIconFromAWindowIcon) {
 }
 
 // Damaged skins of every kind load or are refused, and never crash or leak into
-// a half-read state.
+// a half-read state. QUILLMERE_MUTATION_ROUNDS and QUILLMERE_MUTATION_SEED run it longer
+// or differently (default 300 rounds, seed 1234).
 TEST_F(SkinDataTest, MutatedSkinsNeverCrash) {
   TestSkin skin;
   skin.Text(
@@ -371,10 +373,13 @@ TEST_F(SkinDataTest, MutatedSkinsNeverCrash) {
       .Image("cb.bmp", Cells(40, 16, 4, {kRed, kBlue}));
   const std::vector<uint8_t> package = skin.Package();
   const std::vector<uint8_t> file = BuildSkinFile(package);
-  std::mt19937 random(1234);
+  const char* roundsText = std::getenv("QUILLMERE_MUTATION_ROUNDS");
+  const char* seedText = std::getenv("QUILLMERE_MUTATION_SEED");
+  const int rounds = roundsText ? std::atoi(roundsText) : 300;
+  std::mt19937 random(seedText ? static_cast<unsigned>(std::atoi(seedText)) : 1234u);
   auto d = Make();
   int loaded = 0;
-  for (int round = 0; round < 300; ++round) {
+  for (int round = 0; round < rounds; ++round) {
     std::vector<uint8_t> bytes;
     if (round % 3 == 0) {
       // Mutate the package, then compress it: structure, description and images break.

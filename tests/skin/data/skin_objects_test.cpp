@@ -330,4 +330,28 @@ TEST(SkinObjectReaders, ImageProblemsAreReported) {
   EXPECT_TRUE(next.Scrollbar->Image.Empty());
 }
 
+// Numbers no real skin has must not break reading or the derived images.
+TEST(SkinObjectReaders, HostileNumbersAreHarmless) {
+  TestSkin skin;
+  skin.Text(
+          "[Personality]\nTop=a.bmp\nTopFrame=-3\nLeftFrame=2147483647\nLeft=a.bmp\n"
+          "[SunkEdge]\nImage=a.bmp\nLeftWidth=-50\nRightWidth=100000\nTopHeight=2147483647\n"
+          "Trans=1\n[ComboButton]\nImage=a.bmp\nTopHeight=-3\nBottomHeight=-2147483648\n"
+          "[ExtraImages]\nImage=a.bmp\nLeftWidth=99999\n"
+          "[HorzScrollThumb]\nImage=a.bmp\nFrameCount=-1\n"
+          "[ButtonX]\nButtonImage=a.bmp\nframe=-7\nAction=0x7FFFFFFF\n"
+          "[Buttons]\nRadioButton=a.bmp\nRadioButtonFrame=-4\n")
+      .Image("a.bmp", Cells(40, 21, 4, {kRed, kGreen, kBlue}));
+  auto read = Read(skin);
+  const TSkinObjects& s = read->objects;
+  EXPECT_EQ(read->colours.TitleColour, read->colours.ButtonFace);
+  EXPECT_EQ(s.Left->Frame, 2147483647);
+  EXPECT_EQ(s.HorzScrollThumb->Frame, -1);
+  EXPECT_EQ(s.CaptionButtons[0]->Frame, -7);
+  EXPECT_EQ(s.Buttons->RadioButtonFrame, -4);
+  ASSERT_TRUE(s.ComboButton);
+  EXPECT_EQ(s.ComboButton->Image.Width(), 200);
+  EXPECT_EQ(s.ComboxArrow->Image.Width(), 68);
+}
+
 }  // namespace
