@@ -5,7 +5,9 @@
 
 #include <limits>
 
+#include "framework/application.h"
 #include "framework/file_system.h"
+#include "framework/form.h"
 #include "framework/wide.h"
 #include "skin/data/builtin_bitmaps.h"
 #include "skin/data/image_utils.h"
@@ -23,21 +25,13 @@ constexpr unsigned kSkinChanged = 3;
 // A skin file cannot sensibly be larger than the largest package it may hold.
 constexpr int64_t kMaxSkinFileSize = 2 * skinpkg::kMaxPackageSize;
 
-// The caption of message boxes: the program's file name without its extension.
-std::wstring ProgramTitle() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring name(path);
-  const size_t slash = name.find_last_of(L"\\/");
-  if (slash != std::wstring::npos) name.erase(0, slash + 1);
-  const size_t dot = name.rfind(L'.');
-  if (dot != std::wstring::npos) name.erase(dot);
-  return name;
-}
-
+// The application's modal message box; a plain one when there is no application.
 void MessageBoxMessage(const std::string& text) {
-  MessageBoxW(GetActiveWindow(), Widen(text).c_str(), ProgramTitle().c_str(),
-              MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+  if (TApplication* app = Application()) {
+    app->ShowMessageBox(text, MB_OK);
+  } else {
+    MessageBoxW(GetActiveWindow(), Widen(text).c_str(), L"", MB_OK | MB_TASKMODAL);
+  }
 }
 
 bool HasGetScrollBarInfo() {
@@ -74,7 +68,7 @@ void OwnedImageList::Reset(HIMAGELIST list) {
   list_ = list;
 }
 
-TSkinData::TSkinData() : Skin3rd(DefaultSkin3rd()) {
+TSkinData::TSkinData(TComponent* owner) : TComponent(owner), Skin3rd(DefaultSkin3rd()) {
   Objects.CreateAlwaysPresent();
   // Until a skin is read the colours are the system colours a skin defaults to.
   TQuickIni none;
@@ -224,8 +218,9 @@ void TSkinData::Loaded() {
   if (SkinFormtype != sfMainform) {
     manager.SetEnabled(true);
     manager.SetRunState(manager.RunState() + 1);
-    HWND owner = OwnerWindow ? OwnerWindow() : nullptr;
-    if (owner && active_) manager.SkinWindow(owner);
+    if (active_) {
+      if (HWND owner = OwnerFormWindow()) manager.SkinWindow(owner);
+    }
     return;
   }
 
@@ -243,7 +238,7 @@ void TSkinData::Loaded() {
   } else {
     SkinControls = WithoutControl(SkinControls, xcSystemMenu);
   }
-  MakeAppIcon(OwnerWindow ? OwnerWindow() : nullptr);
+  MakeAppIcon(ApplicationIcon());
 }
 
 void TSkinData::DoFormSkin(HWND window, const std::string& className, bool& doSkin) {
@@ -263,10 +258,28 @@ void TSkinData::DoSkinChanged() {
   if (OnSkinChanged) OnSkinChanged(this);
 }
 
-void TSkinData::MakeAppIcon(HWND window) {
-  if (!window) return;
+HWND TSkinData::OwnerFormWindow() {
+  if (OwnerWindow) return OwnerWindow();
+  if (auto* form = dynamic_cast<TForm*>(Owner())) return form->Handle();
+  return nullptr;
+}
+
+HICON TSkinData::WindowIcon(HWND window) {
+  if (!window) return nullptr;
   HICON icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
   if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+  return icon;
+}
+
+HICON TSkinData::ApplicationIcon() {
+  TApplication* app = Application();
+  if (!app) return nullptr;
+  if (app->Icon) return app->Icon;
+  TForm* main = app->MainForm();
+  return main && main->HandleAllocated() ? WindowIcon(main->Handle()) : nullptr;
+}
+
+void TSkinData::MakeAppIcon(HICON icon) {
   if (!icon) return;
   const int cx = GetSystemMetrics(SM_CXSMICON);
   const int cy = GetSystemMetrics(SM_CYSMICON);

@@ -3,10 +3,10 @@
 // the skinning options that form and control skinning read, switches skinning on and
 // off through the skin manager, and fires the application's events.
 //
-// Life cycle, as for a component read with its form: create, set the stored
-// properties, call Loaded() (which registers with the skin manager), then assign
-// SkinFile and set Active at run time. Until Loaded() has run, Active and ApplySkin
-// only store their values.
+// Life cycle, as for a component read with its form: create (usually owned by the
+// form), set the stored properties, call Loaded() (which registers with the skin
+// manager), then assign SkinFile and set Active at run time. Until Loaded() has run,
+// Active and ApplySkin only store their values.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
@@ -17,13 +17,13 @@
 #include <vector>
 
 #include "framework/bitmap.h"
+#include "framework/component.h"
 #include "framework/gdi.h"
 #include "framework/stream.h"
 #include "skin/data/skin_colours.h"
 #include "skin/data/skin_data_types.h"
 #include "skin/data/skin_object_set.h"
 
-class TComponent;
 class TQuickIni;
 class TSkinControl;
 class TSkinReader;
@@ -42,7 +42,7 @@ class OwnedImageList {
   HIMAGELIST list_ = nullptr;
 };
 
-class TSkinData {
+class TSkinData : public TComponent {
  public:
   using TNotifyEvent = std::function<void(TSkinData* sender)>;
   // Asked before a window is skinned: (sender, window class name, var doSkin).
@@ -58,10 +58,10 @@ class TSkinData {
 
   static constexpr const char* kVersion = "4.0.03.10";
 
-  TSkinData();
-  TSkinData(const TSkinData&) = delete;
-  TSkinData& operator=(const TSkinData&) = delete;
-  ~TSkinData();
+  explicit TSkinData(TComponent* owner = nullptr);
+  ~TSkinData() override;
+
+  const char* ClassName() const override { return "TSkinData"; }
 
   // ---- Published properties ----
   bool Active() const { return active_; }
@@ -85,10 +85,10 @@ class TSkinData {
 
   // ---- Seams ----
   // Shows a message the component has for the user (a skin file of an old format, an
-  // unreadable skin file); a modal message box unless replaced.
+  // unreadable skin file); the application's modal message box unless replaced.
   TShowMessageEvent ShowMessage;
-  // The window of the form that owns this component (sfOnlyThisForm skins it) and whose
-  // icon becomes AppIcon; none when empty or null.
+  // The window of the form that owns this component (sfOnlyThisForm skins it at
+  // Loaded); when empty, the owner's window if the owner is a form.
   std::function<HWND()> OwnerWindow;
   // Hears about image keys of a skin that name no usable image (quillskin info).
   TImageProblemEvent OnImageProblem;
@@ -130,11 +130,17 @@ class TSkinData {
   HBRUSH FaceBrush() const { return faceBrush_.Get(); }  // solid brush of ButtonFace
   HIMAGELIST MenuImages() const { return menuImages_.Get(); }  // 16 x 16 menu glyphs
 
-  // Makes AppIcon from the small (else big) icon of window; keeps it when there is none.
-  void MakeAppIcon(HWND window);
+  // Makes AppIcon from icon, drawn at the small-icon size on 0xFF00FF; keeps AppIcon
+  // as it was when icon is null.
+  void MakeAppIcon(HICON icon);
+  // A window's small icon, else its big one (WM_GETICON); null when it has none.
+  static HICON WindowIcon(HWND window);
 
  private:
   void Show(const std::string& text);
+  HWND OwnerFormWindow();
+  // The application's icon: the application's own, else its main form's window icon.
+  static HICON ApplicationIcon();
   void TakeSkinBytes(std::vector<uint8_t> bytes);
 
   bool active_ = false;

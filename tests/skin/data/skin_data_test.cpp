@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "framework/application.h"
 #include "framework/file_system.h"
 #include "framework/wide.h"
 #include "skin/data/quick_ini.h"
@@ -350,14 +351,31 @@ TEST_F(SkinDataTest, AppIconFromAWindowIcon) {
                                 GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(window, nullptr);
   auto d = Make();
-  d->MakeAppIcon(window);  // no icon: AppIcon stays empty
+  EXPECT_EQ(TSkinData::WindowIcon(window), nullptr);
+  d->MakeAppIcon(TSkinData::WindowIcon(window));  // no icon: AppIcon stays empty
   EXPECT_TRUE(d->AppIcon.Empty());
   HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
-  SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  d->MakeAppIcon(window);
+  SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  EXPECT_EQ(TSkinData::WindowIcon(window), icon);  // the big one when there is no small one
+  d->MakeAppIcon(TSkinData::WindowIcon(window));
   EXPECT_EQ(d->AppIcon.Width(), GetSystemMetrics(SM_CXSMICON));
   EXPECT_EQ(d->AppIcon.Height(), GetSystemMetrics(SM_CYSMICON));
   DestroyWindow(window);
+}
+
+TEST_F(SkinDataTest, OwnedByItsFormAndTakesTheApplicationIcon) {
+  TApplication app;
+  app.Icon = LoadIconW(nullptr, IDI_APPLICATION);
+  {
+    TComponent owner(nullptr);
+    auto* d = new TSkinData(&owner);
+    d->ShowMessage = [this](const std::string& text) { messages_.push_back(text); };
+    EXPECT_EQ(owner.ComponentCount(), 1);
+    d->Loaded();
+    EXPECT_EQ(d->AppIcon.Width(), GetSystemMetrics(SM_CXSMICON));
+    manager_->calls.clear();
+  }  // the owner frees it
+  EXPECT_EQ(manager_->calls, (std::vector<std::string>{"Unregister"}));
 }
 
 // Damaged skins of every kind load or are refused, and never crash or leak into
