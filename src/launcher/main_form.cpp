@@ -20,7 +20,7 @@
 #include "launcher/work_folder.h"
 
 namespace {
-const char kStatusText[] = "Please wait while the program starts...";
+const char kStatusText[] = "Starting, please wait...";
 const TColor kWhite = RgbColour(255, 255, 255);
 
 std::vector<std::string> OwnArguments() {

@@ -2,7 +2,8 @@
 // (its own path, arguments, current folder, work-folder variable and the files below
 // the work folder) to the file named by QM_RECORD_FILE, one "key=value" per line in
 // UTF-8. QM_RECORD_WRITE="relative\path=text" makes it write a file into the work
-// folder; QM_RECORD_COPYSELF="relative\path" copies itself there.
+// folder; QM_RECORD_COPYSELF="relative\path" copies itself there; QM_RECORD_SLEEP
+// (milliseconds) makes it wait before it ends; QM_RECORD_EXIT is its exit code.
 #include <windows.h>
 
 #include <string>
@@ -91,5 +92,8 @@ int wmain(int argc, wchar_t** argv) {
   DWORD put = 0;
   WriteFile(f, out.data(), static_cast<DWORD>(out.size()), &put, nullptr);
   CloseHandle(f);
-  return 0;
+  std::wstring sleep = Env(L"QM_RECORD_SLEEP");
+  if (!sleep.empty()) Sleep(static_cast<DWORD>(_wtoi(sleep.c_str())));
+  std::wstring exitCode = Env(L"QM_RECORD_EXIT");
+  return exitCode.empty() ? 0 : _wtoi(exitCode.c_str());
 }

@@ -1,0 +1,156 @@
+// Helpers of the launcher's Windows tests (see test_support.h).
+#include "test_support.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <deque>
+
+#include "archive/zlb_archive.h"
+#include "framework/file_system.h"
+#include "framework/wide.h"
+#include "launcher/command_line.h"
+#include "launcher/random_name.h"
+
+namespace qmtest {
+std::string BuiltProgram(const char* path) {
+  std::string p = path;
+  if (!p.empty() && p[0] == '/') {
+    std::replace(p.begin(), p.end(), '/', '\\');
+    p = "Z:" + p;
+  }
+  return p;
+}
+std::string LauncherExe() { return BuiltProgram(QM_LAUNCHER_EXE); }
+std::string QuillpackExe() { return BuiltProgram(QM_QUILLPACK_EXE); }
+std::string RecorderExe() { return BuiltProgram(QM_RECORDER_EXE); }
+
+ScratchFolder::ScratchFolder(const std::string& label) {
+  path_ = fsys::TempFolder() + "qm-" + label + "-" + RandomName(6);
+  fsys::CreateFolders(path_);
+}
+ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+
+void WriteFile(const std::string& path, const std::string& text) {
+  FileHandle f = FileHandle::Open(path, FileMode::Create);
+  f.Write(text.data(), text.size());
+}
+
+std::string ReadFile(const std::string& path) {
+  FileHandle f = FileHandle::Open(path, FileMode::Read);
+  if (!f.IsOpen()) return {};
+  std::string text(static_cast<size_t>(std::max<int64_t>(f.Size(), 0)), '\0');
+  if (!text.empty()) f.Read(&text[0], text.size());
+  return text;
+}
+
+bool Exists(const std::string& path) { return fsys::PathExists(path); }
+
+void RemoveTree(const std::string& path) {
+  for (const FolderItem& item : fsys::ListFolder(path)) {
+    std::string child = path + "\\" + item.name;
+    if (item.is_folder) {
+      RemoveTree(child);
+    } else {
+      SetFileAttributesW(Widen(child).c_str(), FILE_ATTRIBUTE_NORMAL);
+      fsys::RemoveFile(child);
+    }
+  }
+  fsys::RemoveFolder(path);
+}
+
+void CopyTo(const std::string& from, const std::string& to) {
+  CopyFileW(Widen(from).c_str(), Widen(to).c_str(), FALSE);
+}
+
+RunResult Run(const std::string& program, const std::vector<std::string>& args,
+              const std::string& folder, const std::map<std::string, std::string>& env,
+              DWORD limitMs) {
+  for (const auto& v : env) SetEnvironmentVariableW(Widen(v.first).c_str(), Widen(v.second).c_str());
+  std::wstring line = Widen(QuoteProgramPath(program) + JoinArguments(args));
+  line.push_back(L'\0');
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  RunResult result;
+  BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                folder.empty() ? nullptr : Widen(folder).c_str(), &startup, &info);
+  for (const auto& v : env) SetEnvironmentVariableW(Widen(v.first).c_str(), nullptr);
+  if (!started) return result;
+  if (WaitForSingleObject(info.hProcess, limitMs) == WAIT_OBJECT_0) {
+    result.finished = true;
+  } else {
+    TerminateProcess(info.hProcess, 99);
+    WaitForSingleObject(info.hProcess, 5000);
+  }
+  GetExitCodeProcess(info.hProcess, &result.exitCode);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  return result;
+}
+
+Record ReadRecord(const std::string& path) {
+  Record record;
+  std::string text = ReadFile(path);
+  size_t at = 0;
+  while (at < text.size()) {
+    size_t end = text.find('\n', at);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(at, end - at);
+    size_t eq = line.find('=');
+    if (eq != std::string::npos) record.emplace(line.substr(0, eq), line.substr(eq + 1));
+    at = end + 1;
+  }
+  return record;
+}
+
+std::vector<std::string> Values(const Record& record, const std::string& key) {
+  std::vector<std::string> values;
+  auto range = record.equal_range(key);
+  for (auto it = range.first; it != range.second; ++it) values.push_back(it->second);
+  return values;
+}
+
+std::string Value(const Record& record, const std::string& key) {
+  auto it = record.find(key);
+  return it == record.end() ? std::string() : it->second;
+}
+
+bool Pack(const std::string& output, const std::string& main, const std::vector<std::string>& extras,
+          bool userFolder) {
+  std::vector<std::string> args = {"pack", "--stub", LauncherExe(), "--main", main, "--output", output};
+  if (userFolder) args.push_back("--user-folder");
+  args.insert(args.end(), extras.begin(), extras.end());
+  RunResult r = Run(QuillpackExe(), args, "");
+  return r.finished && r.exitCode == 0 && Exists(output);
+}
+
+void BuildLauncher(const std::string& output, const std::vector<std::string>& files,
+                   const std::string& descriptor) {
+  ScratchFolder stage("stage");
+  WriteFile(stage / "app.data", descriptor);
+  std::string archive = stage / "payload.arc";
+  {
+    TZLBArc2 arc;
+    arc.CreateArchive(archive);
+    std::deque<std::string> list(files.begin(), files.end());
+    list.push_back(stage / "app.data");
+    arc.AddFiles(list, false);
+    arc.CloseArchive();
+  }
+  FileHandle out = FileHandle::Open(output, FileMode::Create);
+  for (const std::string& part : {LauncherExe(), archive}) {
+    std::string bytes = ReadFile(part);
+    out.Write(bytes.data(), bytes.size());
+  }
+}
+
+std::vector<std::string> NumberedTempFolders() {
+  std::vector<std::string> folders;
+  for (const FolderItem& item : fsys::ListFolder(fsys::TempFolder()))
+    if (item.is_folder && item.name.find_first_not_of("0123456789") == std::string::npos)
+      folders.push_back(item.name);
+  std::sort(folders.begin(), folders.end());
+  return folders;
+}
+}  // namespace qmtest

@@ -1,0 +1,63 @@
+// Helpers of the launcher's Windows tests: paths of the built programs, a scratch
+// folder, files, processes with a time limit, records written by the recorder program.
+#pragma once
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace qmtest {
+// A built program, from a path of the build machine (converted to Z:\... under Wine).
+std::string BuiltProgram(const char* path);
+std::string LauncherExe();
+std::string QuillpackExe();
+std::string RecorderExe();
+
+// A new empty folder in the system's temporary folder (ending without "\"), removed
+// with everything in it by the destructor.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const std::string& label);
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const std::string& Path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+ private:
+  std::string path_;
+};
+
+void WriteFile(const std::string& path, const std::string& text);
+std::string ReadFile(const std::string& path);  // empty when missing
+bool Exists(const std::string& path);
+void RemoveTree(const std::string& path);
+void CopyTo(const std::string& from, const std::string& to);
+
+struct RunResult {
+  bool finished = false;  // false: still running at the limit, then ended
+  DWORD exitCode = 0;
+};
+// Runs the program with the arguments (each quoted), in the folder, with the
+// environment variables set for this run; waits up to limitMs.
+RunResult Run(const std::string& program, const std::vector<std::string>& args,
+              const std::string& folder, const std::map<std::string, std::string>& env = {},
+              DWORD limitMs = 60000);
+
+// The recorder's "key=value" lines: every value of a key, in order.
+using Record = std::multimap<std::string, std::string>;
+Record ReadRecord(const std::string& path);
+std::vector<std::string> Values(const Record& record, const std::string& key);
+std::string Value(const Record& record, const std::string& key);  // the first; empty if none
+
+// Packs main (and extras) into a launcher with quillpack pack; true on success.
+bool Pack(const std::string& output, const std::string& main,
+          const std::vector<std::string>& extras = {}, bool userFolder = false);
+// Writes a launcher whose payload holds exactly these files (names as given) and an
+// app.data with this text; for descriptors quillpack would not write.
+void BuildLauncher(const std::string& output, const std::vector<std::string>& files,
+                   const std::string& descriptor);
+// The numbered work folders now in the system's temporary folder.
+std::vector<std::string> NumberedTempFolders();
+}  // namespace qmtest
