@@ -11,6 +11,7 @@
 #include "framework/wide.h"
 #include "skin/data/image_utils.h"
 #include "skin/data/quick_ini.h"
+#include "skin/data/skin_data.h"
 #include "skin/data/skin_draw.h"
 #include "skin/data/skin_reader.h"
 
@@ -56,7 +57,7 @@ class ClassicPreview : public ::testing::Test {
 };
 
 TEST_F(ClassicPreview, ComposesAWindow) {
-  const int W = 260, H = 170;
+  const int W = 260, H = 200;
   TBitmap window(W, H);
   window.Fill(kDesktop);
   HDC dc = window.Canvas();
@@ -125,6 +126,24 @@ TEST_F(ClassicPreview, ComposesAWindow) {
   DrawNineSlice(dc, RECT{70, 126, 130, 126 + t}, thumb, RECT{4, 3, 4, 3}, false, false, 3, 1, true);
   DrawStripFrame(dc, RECT{92, 126, 92 + t, 126 + t}, arrows, true, 23, 17);
 
+  // A combo box from the combined images the skin data builds at reading time, and a
+  // vertical up-down beside it.
+  TSkinData data;
+  data.ReadSkinDescription(ini_, reader_);
+  const TDataSkinBorder* combo = data.Objects.ComboButton.get();
+  ASSERT_TRUE(combo);
+  EXPECT_EQ(combo->Style, 2);
+  DrawNineSlice(dc, RECT{20, 146, 150, 167}, combo->Image,
+                RECT{combo->LeftWidth, combo->TopHeight, combo->RightWidth, combo->BottomHeight}, false,
+                false, combo->Frame, 1, true);
+  const TDataSkinBorder* updown = data.Objects.UpDownVert.get();
+  ASSERT_TRUE(updown);
+  for (int part = 0; part < 2; ++part) {
+    const RECT half = {160, 146 + part * 11, 176, 157 + part * 11 - part};
+    DrawStripFrame(dc, half, updown->Image, true, 8, 1 + 4 * part);
+    DrawStripFrameCentred(dc, half, updown->Image2, true, 8, 1 + 4 * part);
+  }
+
   const std::vector<uint8_t> picture = window.SaveToBmp();
   std::ofstream(Widen(BesideProgram("classic_preview.bmp")).c_str(), std::ios::binary)
       .write(reinterpret_cast<const char*>(picture.data()), static_cast<std::streamsize>(picture.size()));
@@ -145,6 +164,9 @@ TEST_F(ClassicPreview, ComposesAWindow) {
   const TColor fill = window.GetPixel(60, 106), empty = window.GetPixel(200, 106);
   EXPECT_GT(BlueOf(fill), RedOf(fill) + 30);
   EXPECT_GT(RedOf(empty), 180);
+  // The combo: its edit field is keyed out (the control paints it), its edge is drawn.
+  EXPECT_EQ(window.GetPixel(60, 156), face);
+  EXPECT_NE(window.GetPixel(20, 156), face);
 }
 
 }  // namespace
