@@ -20,8 +20,9 @@ int RunAdd(const std::vector<std::string>& args) {
   std::deque<std::string> items(a.positional.begin() + 1, a.positional.end());
   bool complete = StoreFiles(arc, items);
   if (!arc.IsOpen()) return 1;
-  console::Out("Archive " + a.positional[0] + ": " + std::to_string(arc.FileCount() - before) +
-               " entries added, " + std::to_string(arc.FileCount()) + " in all\n");
+  const int added = arc.FileCount() - before;
+  console::Out("Archive " + a.positional[0] + ": " + std::to_string(added) +
+               (added == 1 ? " entry" : " entries") + " added, " + std::to_string(arc.FileCount()) + " in all\n");
   return complete ? 0 : 1;
 }
 }  // namespace

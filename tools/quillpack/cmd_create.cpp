@@ -14,8 +14,9 @@ int RunCreate(const std::vector<std::string>& args) {
   arc.CreateArchive(a.positional[0]);
   std::deque<std::string> items(a.positional.begin() + 1, a.positional.end());
   bool complete = StoreFiles(arc, items);
-  console::Out("Archive " + a.positional[0] + ": " + std::to_string(arc.IsOpen() ? arc.FileCount() : 0) +
-               " entries\n");
+  const int entries = arc.IsOpen() ? arc.FileCount() : 0;
+  console::Out("Archive " + a.positional[0] + ": " + std::to_string(entries) +
+               (entries == 1 ? " entry\n" : " entries\n"));
   return complete ? 0 : 1;
 }
 }  // namespace
