@@ -1,47 +1,17 @@
-// Bounded zlib decoding and buffered content output. Output is inflated straight into
-// blocks of up to 1 MiB that are written whole, so file destinations see few large
+// Bounded zlib decoding into block output (block_writer.h). Output is inflated straight
+// into blocks of up to 1 MiB that are written whole, so file destinations see few large
 // writes; progress is still reported for every 4 KiB of output.
 #include "archive/inflate_stream.h"
 
 #include <algorithm>
 
 #include "archive/archive_types.h"
+#include "archive/block_writer.h"
 #include "framework/stream.h"
 
 namespace zlbinflate {
 namespace {
 constexpr size_t kInputBuffer = 64 * 1024;
-constexpr size_t kOutputBlock = 1024 * 1024;
-
-// Collects output and writes it to dest a block at a time, keeping the CRC-32.
-class BlockWriter {
- public:
-  BlockWriter(TStream& dest, int64_t total, bool withCrc)
-      : dest_(dest), block_(static_cast<size_t>(std::min<int64_t>(total, kOutputBlock))), withCrc_(withCrc) {}
-  uint8_t* Tail() { return block_.data() + fill_; }
-  size_t Room() const { return block_.size() - fill_; }
-  void Commit(size_t count) {
-    fill_ += count;
-    if (fill_ == block_.size()) Flush();
-  }
-  uint32_t Finish() {
-    Flush();
-    return crc_;
-  }
-
- private:
-  void Flush() {
-    if (fill_ == 0) return;
-    if (withCrc_) crc_ = static_cast<uint32_t>(crc32(crc_, block_.data(), static_cast<uInt>(fill_)));
-    dest_.Write(block_.data(), fill_);
-    fill_ = 0;
-  }
-  TStream& dest_;
-  std::vector<uint8_t> block_;
-  size_t fill_ = 0;
-  bool withCrc_;
-  uint32_t crc_ = 0;
-};
 }  // namespace
 
 Inflater::Inflater(TStream& source, int64_t inputLimit, std::string failureMessage)
@@ -83,9 +53,9 @@ size_t Inflater::Inflate(uint8_t* out, size_t max) {
 }
 
 uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::string& failureMessage,
-                     bool withCrc) {
+                     bool withCrc, std::vector<uint8_t>& buffer) {
   if (size <= 0) return 0;
-  BlockWriter writer(dest, size, withCrc);
+  BlockWriter writer(dest, size, withCrc, buffer);
   int64_t left = size;
   while (left > 0) {
     size_t want = static_cast<size_t>(std::min<int64_t>(left, static_cast<int64_t>(writer.Room())));
@@ -98,10 +68,11 @@ uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::st
 }
 
 uint32_t InflateContent(TStream& source, int64_t inputLimit, int64_t size, TStream& dest,
-                        const std::string& failureMessage, bool withCrc, const ChunkDone& onChunk) {
+                        const std::string& failureMessage, bool withCrc, std::vector<uint8_t>& buffer,
+                        const ChunkDone& onChunk) {
   if (size <= 0) return 0;
   Inflater inflater(source, inputLimit, failureMessage);
-  BlockWriter writer(dest, size, withCrc);
+  BlockWriter writer(dest, size, withCrc, buffer);
   int64_t produced = 0, reported = 0;
   while (produced < size) {
     // One call fills as much of the output block as the entry still needs: small

@@ -42,12 +42,14 @@ using ChunkDone = std::function<void(int64_t produced)>;
 // Copies exactly size bytes from source to dest; returns their CRC-32 when withCrc
 // (else 0: the CRC costs about half as much time as inflating). Input ending early
 // throws EZLBError(failureMessage); dest failures pass through.
+// buffer is the output block, kept by the caller between entries.
 uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::string& failureMessage,
-                     bool withCrc);
+                     bool withCrc, std::vector<uint8_t>& buffer);
 // Inflates the zlib stream at source (at most inputLimit bytes) until size bytes were
 // produced, writing them to dest; returns their CRC-32 when withCrc. A stream that is
 // damaged or ends before size bytes throws EZLBError(failureMessage); output beyond
 // size is never produced.
 uint32_t InflateContent(TStream& source, int64_t inputLimit, int64_t size, TStream& dest,
-                        const std::string& failureMessage, bool withCrc, const ChunkDone& onChunk);
+                        const std::string& failureMessage, bool withCrc, std::vector<uint8_t>& buffer,
+                        const ChunkDone& onChunk);
 }  // namespace zlbinflate

@@ -184,6 +184,7 @@ void TZLBArc2::ReadDirectory(TStream& file) {
 void TZLBArc2::CloseArchive() {
   entries_.clear();
   entries_.shrink_to_fit();
+  outputBlock_ = std::vector<uint8_t>();
   newArchive_ = false;
   legacy_ = false;
   footer_ = TZLBFooter{};

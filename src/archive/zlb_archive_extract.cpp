@@ -15,41 +15,47 @@
 #include "framework/stream.h"
 
 namespace {
-// A new, uniquely named file beside the target. The entry is written into it and it
-// replaces the target only when complete, so a damaged entry never destroys an
-// existing file. Removed unless committed.
-class PartFile {
+// The file an entry is written into. A new target is written directly; an existing
+// one is replaced through a new, uniquely named sibling that takes its place only
+// when complete, so a damaged entry never destroys the file it was to replace. What
+// was written is removed unless committed.
+class EntryOutput {
  public:
-  explicit PartFile(const std::string& folder) {
+  EntryOutput(const std::string& folder, const std::string& target, bool exists) : target_(target) {
+    if (!exists) {
+      Create(target);
+      return;
+    }
     auto seed = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
     for (unsigned k = 0; k < 64 && !stream_; ++k) {
       char suffix[16];
       std::snprintf(suffix, sizeof suffix, "%08X.tmp", (seed + k * 7919u) & 0xFFFFFFFFu);
       std::string name = folder + "\\ZLB" + suffix;
-      try {
-        stream_ = std::make_unique<TFileStream>(name, FileMode::CreateNew);
-        name_ = name;
-      } catch (const EStreamError&) {
-        if (!fsys::PathExists(name)) throw;  // not a name clash: the folder refuses files
-      }
+      if (!fsys::PathExists(name)) Create(name);
     }
-    if (!stream_) throw EStreamError("Cannot create file in \"" + folder + "\"");
+    if (!stream_) throw EStreamError("Cannot create file \"" + target + "\"");
   }
-  PartFile(const PartFile&) = delete;
-  PartFile& operator=(const PartFile&) = delete;
-  ~PartFile() {
+  EntryOutput(const EntryOutput&) = delete;
+  EntryOutput& operator=(const EntryOutput&) = delete;
+  ~EntryOutput() {
     if (name_.empty()) return;
     stream_.reset();
     fsys::RemoveFile(name_);
   }
   TStream& Stream() { return *stream_; }
-  void Commit(const std::string& target) {
+  void Commit() {
     stream_.reset();
-    if (!fsys::MoveReplace(name_, target)) throw EStreamError("Cannot create file \"" + target + "\"");
+    if (name_ != target_ && !fsys::MoveReplace(name_, target_))
+      throw EStreamError("Cannot create file \"" + target_ + "\"");
     name_.clear();
   }
 
  private:
+  void Create(const std::string& name) {
+    stream_ = std::make_unique<TFileStream>(name, FileMode::CreateNew);
+    name_ = name;
+  }
+  std::string target_;
   std::string name_;
   std::unique_ptr<TFileStream> stream_;
 };
@@ -114,11 +120,11 @@ bool TZLBArc2::ExtractEntry(int index, TStream& dest, TStream* source) {
   uint32_t crc = 0;
   if (!encrypted) {
     if (e.Method == smStored) {
-      crc = zlbinflate::CopyContent(*source, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc);
+      crc = zlbinflate::CopyContent(*source, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc, outputBlock_);
     } else {
       Progress(Operation::Extracting, "Extracting " + e.Name, 0, e.UncompressedSize);
       crc = zlbinflate::InflateContent(*source, e.CompressedSize, e.UncompressedSize, dest, zlbmsg::kCorrupted,
-                                       withCrc, onChunk);
+                                       withCrc, outputBlock_, onChunk);
     }
   } else {
     if (Trim(Password).empty()) throw EZLBError(zlbmsg::kNoPassword);
@@ -128,11 +134,11 @@ bool TZLBArc2::ExtractEntry(int index, TStream& dest, TStream* source) {
     OnDecryptStream(*source, plain, static_cast<uint32_t>(stored), Password);
     plain.Seek(0);
     if (e.Method == smStoredEncrypted) {
-      crc = zlbinflate::CopyContent(plain, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc);
+      crc = zlbinflate::CopyContent(plain, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc, outputBlock_);
     } else {
       Progress(Operation::Extracting, "Extracting " + e.Name, 0, e.UncompressedSize);
       crc = zlbinflate::InflateContent(plain, plain.Size(), e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc,
-                                       onChunk);
+                                       outputBlock_, onChunk);
     }
   }
   if (VerifyFileCRC) {
@@ -166,26 +172,26 @@ bool TZLBArc2::ExtractToFolder(int index, const std::string& destFolder, TStream
   const TZLBEntry& e = entries_[static_cast<size_t>(index)];
   std::string folder = EntryFolder(destFolder, e, ExtractWithPath);
   std::string target = folder + "\\" + e.Name;
-  bool replace = true;
-  if (fsys::FileExists(target) && OnReplaceFile) {
+  bool exists = fsys::FileExists(target), replace = true;
+  if (exists && OnReplaceFile) {
     replace = false;
     OnReplaceFile(target, replace);
   }
   if (!replace) return false;
   std::string name = e.Name;  // e may not outlive a handler that reopens the archive
-  PartFile part(folder);
+  EntryOutput output(folder, target, exists);
   if (source) {
     // Bulk run: a decoding failure is logged and skips the entry; file failures end the run.
     try {
-      ExtractEntry(index, part.Stream(), source);
+      ExtractEntry(index, output.Stream(), source);
     } catch (const std::exception& ex) {
       if (OnErrorLogged) OnErrorLogged(ex.what());
       return false;
     }
   } else {
-    ExtractEntry(index, part.Stream(), nullptr);
+    ExtractEntry(index, output.Stream(), nullptr);
   }
-  part.Commit(target);
+  output.Commit();
   if (OnFileExtracted) OnFileExtracted(destFolder + name);
   return true;
 }

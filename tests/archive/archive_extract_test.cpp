@@ -147,6 +147,9 @@ TEST_F(ArchiveExtract, DamagedEntryIsLoggedAndTheRestExtracted) {
     EXPECT_STREQ(e.what(), "data.bin failed CRC check");
   }
   EXPECT_EQ(testarc::ReadText(out + "data.bin"), "previous");
+  arc_.ExtractAll(dir_ + "fresh");  // nothing to keep: the failed entry leaves no file
+  EXPECT_FALSE(fsys::FileExists(dir_ + "fresh\\data.bin"));
+  EXPECT_EQ(FileCount(dir_ + "fresh"), 2u);
 }
 
 TEST_F(ArchiveExtract, CorruptStreamsAndOutOfRangeRecords) {

@@ -1,5 +1,6 @@
 // archive_samples DIR: writes the sample archives of the quillpack checks and, in
 // DIR/seeds, the seed inputs of the archive fuzzer (one option byte + an archive).
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -18,8 +19,9 @@ std::string Text(int lines) {
 }
 
 void Seed(const std::string& dir, const std::string& name, uint8_t flags, const Bytes& archive) {
-  Bytes input{flags};
-  input.insert(input.end(), archive.begin(), archive.end());
+  Bytes input(archive.size() + 1);
+  input[0] = flags;
+  std::copy(archive.begin(), archive.end(), input.begin() + 1);
   testarc::WriteFile(dir + "seeds\\" + name, input);
 }
 }  // namespace
