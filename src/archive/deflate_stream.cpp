@@ -87,9 +87,9 @@ void DeflateBytes(const uint8_t* data, size_t size, TStream& dest, int zlibLevel
                   const BufferWritten& onBuffer) {
   Deflater deflater(zlibLevel);
   int64_t consumed = 0;
-  // Fed in slices so that avail_in (32 bits) never overflows.
+  // Fed in the slices DeflateStream reads, so both give the same progress points.
   do {
-    size_t chunk = std::min(size, kInputChunk * 16);
+    size_t chunk = std::min(size, kInputChunk);
     size -= chunk;
     deflater.Feed(data, chunk, size == 0 ? Z_FINISH : Z_NO_FLUSH, dest, consumed, onBuffer);
     data += chunk;

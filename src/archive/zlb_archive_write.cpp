@@ -3,10 +3,14 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <thread>
 #include <unordered_set>
 
+#include "archive/ahead_compressor.h"
 #include "archive/archive_format.h"
+#include "archive/crc_stream.h"
 #include "archive/deflate_stream.h"
 #include "archive/write_paths.h"
 #include "archive/zlb_archive.h"
@@ -20,9 +24,12 @@ constexpr size_t kCopyChunk = 1 << 20;
 // deleted with the buffer.
 class CompressionBuffer {
  public:
-  explicit CompressionBuffer(const std::string& tempFile) : tempFile_(tempFile) {
+  // In memory, room for the largest zlib stream of expectedInput bytes is set aside.
+  CompressionBuffer(const std::string& tempFile, int64_t expectedInput) : tempFile_(tempFile) {
     if (tempFile_.empty()) {
-      stream_ = std::make_unique<TMemoryStream>();
+      auto memory = std::make_unique<TMemoryStream>();
+      memory->Bytes().reserve(static_cast<size_t>(compressBound(static_cast<uLong>(expectedInput))));
+      stream_ = std::move(memory);
     } else {
       stream_ = std::make_unique<TFileStream>(tempFile_, FileMode::Create);
     }
@@ -124,9 +131,70 @@ void CopyKeptPart(const TZLBArc2& arc, TStream& out) {
   }
 }
 
+using ProgressFn = std::function<void(const std::string& msg, int64_t done, int64_t total)>;
+
+// The fields of a new entry that do not depend on how it is stored.
+void FillEntry(TZLBEntry& entry, const std::string& fileName, bool savePaths, int64_t size, uint32_t crc,
+               int64_t dataOffset) {
+  // Stored paths use "\" whatever separator the name was given with.
+  const std::string path = zlbpaths::WithBackslashes(fileName);
+  entry = TZLBEntry{};
+  entry.ContentCRC = crc;
+  entry.Name = zlbpaths::Cut255(zlbpaths::NamePart(path));
+  if (savePaths) {
+    std::string folder = zlbpaths::WithoutDrive(zlbpaths::FolderPart(path));
+    entry.StoredPath = zlbpaths::Cut255(zlbpaths::WithoutDotFolders(folder));
+  }
+  entry.UncompressedSize = size;
+  entry.DataOffset = dataOffset;
+}
+
+// Stores a file compressed ahead exactly as AddFile would have, progress included.
+void StorePacked(const TZLBArc2& arc, const std::string& item, const zlbahead::Packed& p, TStream& out,
+                 TZLBEntry& entry, const ProgressFn& progress) {
+  if (!p.ok) throw EZLBError("Unable to open archive " + item);
+  const std::string message = "Updating " + item;
+  for (int64_t consumed : p.bufferPoints) progress(message, consumed, p.size);
+  FillEntry(entry, item, arc.SavePaths, p.size, p.crc, out.Position() - arc.ArchiveStart());
+  if (static_cast<int64_t>(p.zlib.size()) < p.size) {
+    out.Write(p.zlib.data(), p.zlib.size());
+    entry.CompressedSize = static_cast<int64_t>(p.zlib.size());
+    entry.Method = smCompressed;
+    entry.Level = arc.CompressionLevel;
+  } else {
+    out.Write(p.raw.data(), p.raw.size());
+    entry.Method = smStored;
+    entry.Level = fcNone;
+  }
+}
+
+// Helper threads for AddListed, or none: only files that AddFile would compress in
+// memory, and only without an encryption handler (which has to run in entry order).
+std::unique_ptr<zlbahead::AheadCompressor> StartAhead(const TZLBArc2& arc, const std::deque<std::string>& list,
+                                                      bool encrypt, std::vector<bool>& ahead) {
+  int threads = arc.CompressionThreads;
+  if (threads <= 0) threads = static_cast<int>(std::thread::hardware_concurrency());
+  ahead.assign(list.size(), false);
+  if (threads < 2 || list.size() < 2 || (encrypt && arc.OnEncryptStream)) return nullptr;
+  std::vector<std::string> files;
+  const int64_t limit = static_cast<int64_t>(arc.MaxMemoryUsage) * 1048576;
+  for (size_t i = 0; i < list.size(); ++i) {
+    const int64_t size = fsys::FileSize(list[i]);
+    if (size < 0 || size > limit) continue;
+    ahead[i] = true;
+    files.push_back(list[i]);
+  }
+  if (files.size() < 2) {
+    ahead.assign(list.size(), false);
+    return nullptr;
+  }
+  return std::make_unique<zlbahead::AheadCompressor>(std::move(files), zlbdeflate::LevelOf(arc.CompressionLevel),
+                                                     threads, static_cast<size_t>(threads) + 1);
+}
+
 // Stores each listed file at the end of out and returns the new entries.
 std::vector<TZLBEntry> AddListed(TZLBArc2& arc, const std::deque<std::string>& list, TStream& out,
-                                 bool encrypt) {
+                                 bool encrypt, const ProgressFn& progress) {
   // Lower-cased "stored path + name" of every entry: the repeat check stays O(1) per file.
   std::unordered_set<std::string> known;
   known.reserve(static_cast<size_t>(arc.FileCount()) + list.size());
@@ -136,8 +204,12 @@ std::vector<TZLBEntry> AddListed(TZLBArc2& arc, const std::deque<std::string>& l
     known.insert(zlbpaths::LowerAscii(e.StoredPath + e.Name));
   }
   std::vector<TZLBEntry> added;
+  std::vector<bool> ahead;
+  std::unique_ptr<zlbahead::AheadCompressor> compressor = StartAhead(arc, list, encrypt, ahead);
+  size_t index = 0;
 
   for (const std::string& item : list) {
+    const bool compressedAhead = ahead[index++];
     const std::string candidate = zlbpaths::AddCandidate(zlbpaths::WithBackslashes(item), arc.SavePaths);
     const std::string lookup = zlbpaths::LookupText(candidate, arc.SavePaths);
     if (known.count(zlbpaths::LowerAscii(lookup)) && arc.OnErrorLogged)
@@ -145,7 +217,10 @@ std::vector<TZLBEntry> AddListed(TZLBArc2& arc, const std::deque<std::string>& l
     const int64_t start = out.Position();
     try {
       TZLBEntry entry;
-      arc.AddFile(item, out, entry, encrypt);
+      if (compressedAhead)
+        StorePacked(arc, item, compressor->TakeNext(), out, entry, progress);
+      else
+        arc.AddFile(item, out, entry, encrypt);
       entry.StoredPath = zlbpaths::RemoveAllNoCase(entry.StoredPath, zlbpaths::WithBackslashes(arc.BaseDir));
       if (arc.OnFileAddUpdate) {
         arc.OnFileAddUpdate(entry.StoredPath, entry.Name);
@@ -216,24 +291,14 @@ void TZLBArc2::AddFile(const std::string& fileName, TStream& dest, TZLBEntry& en
   const int64_t size = source->Size();
   if (size < 0) throw EZLBError("Unable to open archive " + fileName);
   const bool inMemory = size <= static_cast<int64_t>(MaxMemoryUsage) * 1048576;
-  CompressionBuffer buffer(inMemory ? std::string() : GetTempFile());
+  CompressionBuffer buffer(inMemory ? std::string() : GetTempFile(), size);
   TStream& packed = buffer.Stream();
   const std::string message = "Updating " + fileName;
   const uint32_t crc = zlbdeflate::DeflateStream(
       *source, size, packed, zlbdeflate::LevelOf(CompressionLevel),
       [&](int64_t consumed) { Progress(Operation::Compressing, message, consumed, size); });
 
-  // Stored paths use "\" whatever separator the name was given with.
-  const std::string path = zlbpaths::WithBackslashes(fileName);
-  entry = TZLBEntry{};
-  entry.ContentCRC = crc;
-  entry.Name = zlbpaths::Cut255(zlbpaths::NamePart(path));
-  if (SavePaths) {
-    std::string folder = zlbpaths::WithoutDrive(zlbpaths::FolderPart(path));
-    entry.StoredPath = zlbpaths::Cut255(zlbpaths::WithoutDotFolders(folder));
-  }
-  entry.UncompressedSize = size;
-  entry.DataOffset = dest.Position() - archiveStart_;
+  FillEntry(entry, fileName, SavePaths, size, crc, dest.Position() - archiveStart_);
 
   const int64_t packedSize = packed.Size();
   const bool smaller = packedSize < size;
@@ -258,8 +323,12 @@ void TZLBArc2::AddFile(const std::string& fileName, TStream& dest, TZLBEntry& en
       entry.Level = fcNone;
     }
   } else if (smaller) {
-    packed.Seek(0);
-    CopyBytes(packed, dest, packedSize);
+    if (auto* memory = dynamic_cast<TMemoryStream*>(&packed)) {
+      dest.Write(memory->Bytes().data(), memory->Bytes().size());
+    } else {
+      packed.Seek(0);
+      CopyBytes(packed, dest, packedSize);
+    }
     entry.CompressedSize = packedSize;
     entry.Method = smCompressed;
     entry.Level = CompressionLevel;
@@ -298,7 +367,8 @@ void TZLBArc2::WriteDirectory(TStream& dest) {
   footer.DirectorySize = static_cast<int32_t>(dest.Size() - directoryStart);
   footer.EntryCount = static_cast<int32_t>(entries_.size());
   footer.Version = 2;
-  footer.ArchiveCRC = StreamCRC(dest, archiveStart_);
+  auto* tracked = dynamic_cast<TCrcTrackingStream*>(&dest);
+  footer.ArchiveCRC = tracked && tracked->CrcValid() ? tracked->Crc() : StreamCRC(dest, archiveStart_);
   uint8_t bytes[zlbformat::kFooterSize];
   zlbformat::EncodeFooter(footer, bytes);
   dest.Seek(dest.Size());
@@ -319,9 +389,13 @@ void TZLBArc2::AddFiles(std::deque<std::string>& list, bool encrypt) {
   try {
     temp = RewriteFileName(*this);
     {
-      TFileStream out(temp, FileMode::Create);
+      TFileStream file(temp, FileMode::Create);
+      TCrcTrackingStream out(file, archiveStart_);
       if (!newArchive_) CopyKeptPart(*this, out);
-      std::vector<TZLBEntry> added = AddListed(*this, list, out, encrypt);
+      std::vector<TZLBEntry> added =
+          AddListed(*this, list, out, encrypt, [this](const std::string& msg, int64_t done, int64_t total) {
+            Progress(Operation::Compressing, msg, done, total);
+          });
       entries_.insert(entries_.end(), added.begin(), added.end());
       WriteDirectory(out);
     }

@@ -2,9 +2,11 @@
 // archives behind a prefix, failures during a rewrite, and per-file failures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 
+#include "archive/crc_stream.h"
 #include "archive/zlb_archive.h"
 #include "write_test_util.h"
 
@@ -474,4 +476,89 @@ TEST(ArchiveWrite, EventsRenameEntriesAndReportProgress) {
   EXPECT_TRUE(std::is_sorted(updating.begin(), updating.end()));
   EXPECT_LE(updating.back(), 100);
   EXPECT_EQ(moving, 1u);
+}
+
+// Files compressed ahead on helper threads give the bytes and events of a run without
+// them, also with unreadable files and files too large for memory in between.
+TEST(ArchiveWrite, HelperThreadsChangeNeitherBytesNorEvents) {
+  std::string dir = ScratchFolder("threads");
+  std::deque<std::string> items;
+  for (int i = 0; i < 12; ++i) {
+    std::string name = dir + "f" + std::to_string(i) + (i % 3 == 2 ? ".bin" : ".txt");
+    if (i == 4) {
+      items.push_back(dir + "missing.txt");
+      continue;
+    }
+    WriteAll(name, i % 3 == 2 ? Noise(70000 + 1000 * i, i) : Compressible(150000 + 30000 * i, i));
+    items.push_back(name);
+  }
+  WriteAll(dir + "large.txt", Compressible(1300000, 99));  // above MaxMemoryUsage = 1
+  items.insert(items.begin() + 6, dir + "large.txt");
+  WriteText(dir + "empty.txt", "");
+  items.push_back(dir + "empty.txt");
+
+  std::vector<Bytes> archives;
+  std::vector<std::vector<std::string>> events;
+  for (int threads : {1, 2, 3}) {
+    SCOPED_TRACE(threads);
+    TZLBArc2 arc;
+    arc.CompressionThreads = threads;
+    arc.MaxMemoryUsage = 1;
+    std::vector<std::string> seen;
+    arc.OnProgress = [&](const std::string& msg, int pct) { seen.push_back(msg + " " + std::to_string(pct)); };
+    std::string name = dir + "t" + std::to_string(threads) + ".zlb";
+    arc.CreateArchive(name);
+    std::vector<std::string> log = Add(arc, items);
+    EXPECT_EQ(log, std::vector<std::string>{"Unable to open archive " + dir + "missing.txt"});
+    EXPECT_EQ(arc.FileCount(), 13);
+    archives.push_back(ReadAll(name));
+    seen.erase(std::remove_if(seen.begin(), seen.end(),
+                              [&](const std::string& e) { return e.find(name) != std::string::npos; }),
+               seen.end());  // the idle notifications name the archive file
+    events.push_back(seen);
+  }
+  EXPECT_TRUE(Decode(archives[0]).ok);
+  EXPECT_EQ(archives[1], archives[0]);
+  EXPECT_EQ(archives[2], archives[0]);
+  EXPECT_GT(events[0].size(), 8u);
+  EXPECT_EQ(events[1], events[0]);
+  EXPECT_EQ(events[2], events[0]);
+}
+
+// WriteDirectory on any stream: the directory and footer of an opened archive written
+// behind its own data give the archive again, byte for byte.
+TEST(ArchiveWrite, WriteDirectoryReproducesAnArchive) {
+  std::string dir = ScratchFolder("directory");
+  WriteAll(dir + "a.txt", Compressible(90000, 1));
+  WriteAll(dir + "b.bin", Noise(1000, 2));
+  TZLBArc2 arc;
+  arc.CreateArchive(dir + "d.zlb");
+  Add(arc, {dir + "a.txt", dir + "b.bin"});
+  Bytes file = ReadAll(dir + "d.zlb");
+  TMemoryStream copy(Bytes(file.begin(), file.begin() + arc.Footer().DataSize));
+  copy.Seek(copy.Size());
+  arc.WriteDirectory(copy);
+  EXPECT_EQ(copy.Bytes(), file);
+}
+
+TEST(CrcTrackingStream, KeepsTheCrcOfAppendsAndGivesUpOnRewrites) {
+  TMemoryStream inner;
+  TCrcTrackingStream s(inner, 2);
+  s.Write("pr", 2);
+  s.Write("", 0);
+  s.Write("eabc", 4);  // the offset falls inside this write
+  s.SetSize(6);
+  Bytes tail = {'e', 'a', 'b', 'c'};
+  ASSERT_TRUE(s.CrcValid());
+  EXPECT_EQ(s.Crc(), Crc(tail.data(), tail.size()));
+  s.SetSize(5);
+  EXPECT_FALSE(s.CrcValid());
+  TCrcTrackingStream t(inner, 0);  // bytes it has not seen
+  EXPECT_FALSE(t.CrcValid());
+  TMemoryStream other;
+  TCrcTrackingStream u(other, 0);
+  u.Write("ab", 2);
+  u.Seek(0);
+  u.Write("x", 1);
+  EXPECT_FALSE(u.CrcValid());
 }

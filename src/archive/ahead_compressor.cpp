@@ -1,0 +1,77 @@
+// Helper threads that compress files ahead of the archive writer.
+#include "archive/ahead_compressor.h"
+
+#include <zlib.h>
+
+#include "archive/deflate_stream.h"
+#include "framework/stream.h"
+
+namespace zlbahead {
+Packed CompressFile(const std::string& file, int zlibLevel) {
+  Packed p;
+  try {
+    TFileStream source(file, FileMode::Read);
+    p.size = source.Size();
+    if (p.size < 0) return p;
+    std::vector<uint8_t> content(static_cast<size_t>(p.size));
+    if (!content.empty()) source.ReadBuffer(content.data(), content.size());
+    p.crc = static_cast<uint32_t>(crc32(crc32(0L, Z_NULL, 0), content.data(), static_cast<uInt>(content.size())));
+    TMemoryStream packed;
+    packed.Bytes().reserve(static_cast<size_t>(compressBound(static_cast<uLong>(content.size()))));
+    zlbdeflate::DeflateBytes(content.data(), content.size(), packed, zlibLevel,
+                             [&](int64_t consumed) { p.bufferPoints.push_back(consumed); });
+    p.zlib = std::move(packed.Bytes());
+    if (static_cast<int64_t>(p.zlib.size()) >= p.size) p.raw = std::move(content);
+    p.ok = true;
+  } catch (...) {
+    p = Packed{};
+  }
+  return p;
+}
+
+AheadCompressor::AheadCompressor(std::vector<std::string> files, int zlibLevel, int threads, size_t window)
+    : files_(std::move(files)), level_(zlibLevel), window_(window < 1 ? 1 : window),
+      results_(files_.size()), done_(files_.size(), false) {
+  for (int i = 0; i < threads; ++i) helpers_.emplace_back([this] { Work(); });
+}
+
+AheadCompressor::~AheadCompressor() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stop_ = true;
+  }
+  changed_.notify_all();
+  for (std::thread& t : helpers_) t.join();
+}
+
+void AheadCompressor::Work() {
+  for (;;) {
+    size_t index;
+    {
+      std::unique_lock<std::mutex> lock(mutex_);
+      changed_.wait(lock, [&] { return stop_ || (next_ < files_.size() && next_ < taken_ + window_); });
+      if (stop_) return;
+      index = next_++;
+    }
+    Packed p = CompressFile(files_[index], level_);  // never throws
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      results_[index] = std::move(p);
+      done_[index] = true;
+    }
+    changed_.notify_all();
+  }
+}
+
+Packed AheadCompressor::TakeNext() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  const size_t index = taken_;
+  if (index >= files_.size()) return Packed{};
+  changed_.wait(lock, [&] { return done_[index]; });
+  Packed p = std::move(results_[index]);
+  ++taken_;
+  lock.unlock();
+  changed_.notify_all();
+  return p;
+}
+}  // namespace zlbahead
