@@ -94,12 +94,13 @@ class TZLBArc2 {
   std::string progressMsg_;
   int64_t progressDone_ = 0;
   int64_t progressTotal_ = 0;
+  std::vector<uint8_t> outputBlock_;  // extraction output block, reused across entries
 
  private:
   void ReadDirectory(TStream& file);
   void VerifyArchive(TStream& file);
-  // Writes entry index into destFolder through a temporary sibling that replaces the
-  // target only when complete; returns whether the entry was written. With a source
+  // Writes entry index into destFolder (an existing target is replaced only once the
+  // entry is complete; a failed entry leaves no file); returns whether it was written. With a source
   // (bulk extraction) a decoding failure is logged and gives false; without one it
   // propagates.
   bool ExtractToFolder(int index, const std::string& destFolder, TStream* source);
