@@ -100,8 +100,8 @@ class TZLBArc2 {
   void ReadDirectory(TStream& file);
   void VerifyArchive(TStream& file);
   // Writes entry index into destFolder (an existing target is replaced only once the
-  // entry is complete; a failed entry leaves no file); returns whether it was written. With a source
-  // (bulk extraction) a decoding failure is logged and gives false; without one it
-  // propagates.
+  // entry is complete; a failed entry leaves no file); returns whether it was written.
+  // With a source (bulk extraction) a decoding failure is logged and gives false;
+  // without one it propagates.
   bool ExtractToFolder(int index, const std::string& destFolder, TStream* source);
 };
