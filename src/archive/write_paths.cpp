@@ -89,6 +89,7 @@ std::string AddCandidate(const std::string& file, bool savePaths) {
 std::string FileSystemKey(const std::string& path) {
   std::string key = WithBackslashes(path);
   while (key.size() > 1 && key.back() == '\\') key.pop_back();
+  while (key.size() > 2 && key.compare(0, 2, ".\\") == 0) key.erase(0, 2);
 #ifdef _WIN32
   key = LowerAscii(key);
 #endif

@@ -26,6 +26,6 @@ std::string LookupText(const std::string& name, bool savePaths);
 // are saved (nothing otherwise) followed by its file-name part.
 std::string AddCandidate(const std::string& file, bool savePaths);
 // Key of a file or folder of the file system for "seen already" checks: trailing
-// separators removed; case-insensitive where the file system is.
+// separators and leading ".\" removed; case-insensitive where the file system is.
 std::string FileSystemKey(const std::string& path);
 }  // namespace zlbpaths

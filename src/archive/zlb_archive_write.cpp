@@ -89,11 +89,13 @@ bool InsideAny(const std::string& key, const std::unordered_set<std::string>& fo
   }
 }
 // Folder items are replaced by what AddFolder finds in them (with RecursePaths on) or
-// dropped. A folder inside one that was expanded already, and a file met a second time,
-// are skipped: with SavePaths and RecursePaths both on AddFolder lists sub-folders whose
+// dropped. A folder inside one that was expanded already, a file met a second time and
+// the archive file itself are skipped: with SavePaths and RecursePaths both on AddFolder lists sub-folders whose
 // files it has already listed.
 void ExpandFolders(TZLBArc2& arc, std::deque<std::string>& list) {
   std::unordered_set<std::string> expanded, files;
+  // The archive's own file is never stored in itself (a folder that holds it may be added).
+  files.insert(zlbpaths::FileSystemKey(arc.FileName()));
   std::deque<std::string> kept;
   for (size_t i = 0; i < list.size(); ++i) {
     std::string item = list[i];

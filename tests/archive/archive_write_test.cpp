@@ -331,6 +331,12 @@ TEST(ArchiveWrite, RepeatsAreReportedButStoredAndFolderRepeatsSkipped) {
   std::vector<std::string> log = Add(arc, {dir + "again.txt"});
   EXPECT_EQ(log, std::vector<std::string>{dir + "again.txt already exists in the archive"});
   EXPECT_EQ(arc.FileCount(), 5);
+  // The folder that holds the archive: everything but the archive file itself.
+  arc.RecursePaths = true;
+  Add(arc, {dir});
+  std::vector<std::string> names = EntryNames(arc);
+  EXPECT_EQ(names.size(), 9u);  // again.txt and the three files of w once more
+  EXPECT_EQ(std::count(names.begin(), names.end(), "r.zlb"), 0);
 }
 
 TEST(ArchiveWrite, LegacyArchivesAreNeverModified) {
