@@ -16,6 +16,13 @@ std::string Pad(const std::string& s, size_t width, bool right) {
   return right ? fill + s : s + fill;
 }
 
+// Control characters would break the table's lines; they show as "?".
+std::string Printable(std::string s) {
+  for (char& c : s)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  return s;
+}
+
 std::string Json(const TZLBArc2& arc) {
   std::string out = "{\"version\": " + std::to_string(arc.Footer().Version) +
                     ", \"start\": " + std::to_string(arc.ArchiveStart()) + ", \"entries\": [";
@@ -52,7 +59,7 @@ std::string Table(const TZLBArc2& arc) {
            Pad(std::to_string(archive_text::StoredSize(e)), 12, true) + "  " +
            Pad(archive_text::MethodName(e.Method), 18, false) +
            Pad(archive_text::LevelName(e.Level), 9, false) + archive_text::Hex8(e.ContentCRC) +
-           "  " + archive_text::FullName(e) + "\n";
+           "  " + Printable(archive_text::FullName(e)) + "\n";
   }
   out += Pad(std::to_string(size), 12, true) + Pad(std::to_string(packed), 12, true) + "  total\n";
   return out;
