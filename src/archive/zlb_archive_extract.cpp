@@ -1,5 +1,6 @@
 // TZLBArc2 extraction: destination folders, the replace decision, writing entries to
-// files through a temporary sibling, and decoding one entry into a stream.
+// files (an existing file is replaced only by a complete entry), and decoding one entry
+// into a stream.
 #include <chrono>
 #include <cstdio>
 #include <memory>
