@@ -170,6 +170,9 @@ void StorePacked(const TZLBArc2& arc, const std::string& item, const zlbahead::P
   }
 }
 
+// Smaller files are compressed faster than they can be handed to a helper and back.
+constexpr int64_t kAheadMinimum = 64 * 1024;
+
 // Helper threads for AddListed, or none: only files that AddFile would compress in
 // memory, and only without an encryption handler (which has to run in entry order).
 std::unique_ptr<zlbahead::AheadCompressor> StartAhead(const TZLBArc2& arc, const std::deque<std::string>& list,
@@ -182,7 +185,7 @@ std::unique_ptr<zlbahead::AheadCompressor> StartAhead(const TZLBArc2& arc, const
   const int64_t limit = static_cast<int64_t>(arc.MaxMemoryUsage) * 1048576;
   for (size_t i = 0; i < list.size(); ++i) {
     const int64_t size = fsys::FileSize(list[i]);
-    if (size < 0 || size > limit) continue;
+    if (size < kAheadMinimum || size > limit) continue;
     ahead[i] = true;
     files.push_back(list[i]);
   }
