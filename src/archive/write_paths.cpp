@@ -74,7 +74,13 @@ std::string RemoveAllNoCase(const std::string& text, const std::string& what) {
   return result;
 }
 
-std::string Cut255(const std::string& text) { return text.size() > 255 ? text.substr(0, 255) : text; }
+std::string Cut255(const std::string& text) {
+  if (text.size() <= 255) return text;
+  // Cut before a character, not inside one (UTF-8 continuation bytes are 10xxxxxx).
+  size_t cut = 255;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return text.substr(0, cut);
+}
 
 std::string LookupText(const std::string& name, bool savePaths) {
   std::string folder = FolderPart(name);

@@ -18,6 +18,7 @@ std::string WithoutDotFolders(const std::string& folder);
 // Removes every occurrence of what, compared case-insensitively (ASCII).
 std::string RemoveAllNoCase(const std::string& text, const std::string& what);
 std::string LowerAscii(std::string text);
+// At most 255 bytes, cut before a UTF-8 character rather than inside it.
 std::string Cut255(const std::string& text);
 // The entry text that a name lookup compares with "stored path + name": the folder
 // part (without drive when paths are saved) followed by the file-name part.

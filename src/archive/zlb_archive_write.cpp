@@ -404,6 +404,8 @@ void TZLBArc2::AddFiles(std::deque<std::string>& list, bool encrypt) {
       entries_.insert(entries_.end(), added.begin(), added.end());
       WriteDirectory(out);
     }
+    // A file that took the new archive's name meanwhile is not replaced.
+    if (newArchive_ && fsys::PathExists(fileName_)) throw EZLBError(fileName_ + " already exists in the archive");
     Progress(Operation::Moving, "Moving and renaming the temporary file", 0, 0);
     // One step: the old archive stays whole until the new one is complete in its place.
     if (!fsys::MoveReplace(temp, fileName_))

@@ -391,6 +391,14 @@ TEST(ArchiveWrite, CreateArchiveRefusesAnExistingFileAndLeavesNothingOpen) {
   std::deque<std::string> items;
   EXPECT_THROW(arc.AddFiles(items, false), EZLBError);
   EXPECT_EQ(ReadAll(dir + "there.zlb").size(), 14u);
+
+  // A file that appears under the new archive's name before it is written is kept.
+  WriteText(dir + "one.txt", "1");
+  arc.CreateArchive(dir + "later.zlb");
+  WriteText(dir + "later.zlb", "someone else's");
+  EXPECT_EQ(Add(arc, {dir + "one.txt"}), std::vector<std::string>{dir + "later.zlb already exists in the archive"});
+  EXPECT_EQ(ReadAll(dir + "later.zlb").size(), 14u);
+  EXPECT_EQ(TempLeftovers(dir), 0u);
 }
 
 TEST(ArchiveWrite, LargeFilesGoThroughATemporaryFileWithTheSameBytes) {

@@ -35,4 +35,8 @@ TEST(WritePaths, BaseDirIsRemovedEverywhereIgnoringCase) {
   EXPECT_EQ(RemoveAllNoCase("\\a\\", ""), "\\a\\");
   EXPECT_EQ(RemoveAllNoCase("aaa", "aa"), "a");
   EXPECT_EQ(Cut255(std::string(300, 'x')).size(), 255u);
+  std::string accents;
+  for (int i = 0; i < 200; ++i) accents += "\xC3\xA9";  // 400 bytes of two-byte characters
+  EXPECT_EQ(Cut255(accents).size(), 254u);
+  EXPECT_EQ(Cut255("a" + accents).size(), 255u);
 }
