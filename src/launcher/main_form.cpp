@@ -163,14 +163,19 @@ void TformMain::TakeSkinFromPayload() {
   myStorage.CloseArchive();
   std::string unpacked = WorkDir + "skin.skn";
   std::string skinFile = WorkDir + SkinTempName;
-  MoveFileW(Widen(unpacked).c_str(), Widen(skinFile).c_str());
+  if (!MoveFileW(Widen(unpacked).c_str(), Widen(skinFile).c_str())) skinFile = unpacked;
+  // The skin file never stays in the work folder (where it would be saved).
+  auto removeSkinFile = [&] {
+    fsys::RemoveFile(skinFile);
+    fsys::RemoveFile(unpacked);
+  };
   try {
     if (OnLoadSkin) OnLoadSkin(skinFile);
   } catch (...) {
-    fsys::RemoveFile(skinFile);
+    removeSkinFile();
     throw;
   }
-  fsys::RemoveFile(skinFile);
+  removeSkinFile();
 }
 
 void TformMain::WorkerMain(HWND window) {
