@@ -33,10 +33,10 @@ class PackedLauncher : public ::testing::Test {
 
   // Packs a copy of the recorder named mainName.
   void PackRecorder(const std::string& mainName, const std::vector<std::string>& extras = {},
-                    bool userFolder = false) {
+                    bool userFolder = false, const std::string& skin = "") {
     CopyTo(RecorderExe(), root_ / mainName);
     launcher_ = root_ / "packed app.exe";
-    ASSERT_TRUE(Pack(launcher_, root_ / mainName, extras, userFolder));
+    ASSERT_TRUE(Pack(launcher_, root_ / mainName, extras, userFolder, skin));
   }
 
   // Runs the launcher from the start folder; the recorder writes its record.
@@ -172,6 +172,18 @@ TEST_F(PackedLauncher, DocumentOpensThroughItsAssociation) {
   EXPECT_FALSE(Exists(args[0]));
   EXPECT_FALSE(Exists(start_ + "\\report.qmtestdoc"));
   ExpectNoWorkFolderLeft();
+}
+
+TEST_F(PackedLauncher, SkinFileNeverStaysInTheWorkFolder) {
+  WriteFile(root_ / "look.skn", "a skin file's bytes");
+  PackRecorder("rec.exe", {}, false, root_ / "look.skn");
+  Launch({});
+  Record r = ReadRecord(record_);
+  EXPECT_EQ(Value(r, "exe"), start_ + "\\rec.exe");
+  EXPECT_TRUE(Values(r, "file").empty());  // neither skin.skn nor its temporary name
+  TZLBArc2 storage;
+  storage.OpenArchive(StoragePathOf());
+  EXPECT_EQ(storage.FileCount(), 0);
 }
 
 TEST_F(PackedLauncher, MixedCaseExeKeepsItsNameAndStartsDirectly) {

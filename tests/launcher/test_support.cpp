@@ -117,9 +117,13 @@ std::string Value(const Record& record, const std::string& key) {
 }
 
 bool Pack(const std::string& output, const std::string& main, const std::vector<std::string>& extras,
-          bool userFolder) {
+          bool userFolder, const std::string& skin) {
   std::vector<std::string> args = {"pack", "--stub", LauncherExe(), "--main", main, "--output", output};
   if (userFolder) args.push_back("--user-folder");
+  if (!skin.empty()) {
+    args.push_back("--skin");
+    args.push_back(skin);
+  }
   args.insert(args.end(), extras.begin(), extras.end());
   RunResult r = Run(QuillpackExe(), args, "");
   return r.finished && r.exitCode == 0 && Exists(output);

@@ -53,7 +53,8 @@ std::string Value(const Record& record, const std::string& key);  // the first; 
 
 // Packs main (and extras) into a launcher with quillpack pack; true on success.
 bool Pack(const std::string& output, const std::string& main,
-          const std::vector<std::string>& extras = {}, bool userFolder = false);
+          const std::vector<std::string>& extras = {}, bool userFolder = false,
+          const std::string& skin = "");
 // Writes a launcher whose payload holds exactly these files (names as given) and an
 // app.data with this text; for descriptors quillpack would not write.
 void BuildLauncher(const std::string& output, const std::vector<std::string>& files,
