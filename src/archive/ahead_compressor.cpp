@@ -15,7 +15,8 @@ Packed CompressFile(const std::string& file, int zlibLevel) {
     if (p.size < 0) return p;
     std::vector<uint8_t> content(static_cast<size_t>(p.size));
     if (!content.empty()) source.ReadBuffer(content.data(), content.size());
-    p.crc = static_cast<uint32_t>(crc32(crc32(0L, Z_NULL, 0), content.data(), static_cast<uInt>(content.size())));
+    p.crc =
+        static_cast<uint32_t>(crc32(crc32(0L, Z_NULL, 0), content.data(), static_cast<uInt>(content.size())));
     TMemoryStream packed;
     packed.Bytes().reserve(static_cast<size_t>(compressBound(static_cast<uLong>(content.size()))));
     zlbdeflate::DeflateBytes(content.data(), content.size(), packed, zlibLevel,
@@ -30,8 +31,11 @@ Packed CompressFile(const std::string& file, int zlibLevel) {
 }
 
 AheadCompressor::AheadCompressor(std::vector<std::string> files, int zlibLevel, int threads, size_t window)
-    : files_(std::move(files)), level_(zlibLevel), window_(window < 1 ? 1 : window),
-      results_(files_.size()), done_(files_.size(), false) {
+    : files_(std::move(files)),
+      level_(zlibLevel),
+      window_(window < 1 ? 1 : window),
+      results_(files_.size()),
+      done_(files_.size(), false) {
   for (int i = 0; i < threads; ++i) helpers_.emplace_back([this] { Work(); });
 }
 

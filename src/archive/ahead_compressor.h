@@ -12,11 +12,11 @@
 namespace zlbahead {
 // One compressed file.
 struct Packed {
-  bool ok = false;             // false: the file could not be read or compressed
-  int64_t size = 0;            // content size
-  uint32_t crc = 0;            // CRC-32 of the content
-  std::vector<uint8_t> zlib;   // the zlib stream
-  std::vector<uint8_t> raw;    // the content itself, kept only when zlib is not smaller
+  bool ok = false;                    // false: the file could not be read or compressed
+  int64_t size = 0;                   // content size
+  uint32_t crc = 0;                   // CRC-32 of the content
+  std::vector<uint8_t> zlib;          // the zlib stream
+  std::vector<uint8_t> raw;           // the content itself, kept only when zlib is not smaller
   std::vector<int64_t> bufferPoints;  // input consumed at each full 64 KiB output buffer
 };
 

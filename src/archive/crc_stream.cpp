@@ -20,8 +20,8 @@ void TCrcTrackingStream::Write(const void* buffer, size_t count) {
   // (crc32 with no buffer answers its initial value, so empty writes are skipped.)
   if (end_ <= from_ || count == 0) return;
   const int64_t skip = at < from_ ? from_ - at : 0;
-  crc_ = static_cast<uint32_t>(
-      crc32(crc_, static_cast<const Bytef*>(buffer) + skip, static_cast<uInt>(static_cast<int64_t>(count) - skip)));
+  crc_ = static_cast<uint32_t>(crc32(crc_, static_cast<const Bytef*>(buffer) + skip,
+                                     static_cast<uInt>(static_cast<int64_t>(count) - skip)));
 }
 
 void TCrcTrackingStream::SetSize(int64_t size) {

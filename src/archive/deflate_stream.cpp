@@ -60,10 +60,14 @@ class Deflater {
 
 int LevelOf(TFileCompressionLevel level) {
   switch (level) {
-    case fcNone: return Z_NO_COMPRESSION;
-    case fcFastest: return Z_BEST_SPEED;
-    case fcMaximum: return Z_BEST_COMPRESSION;
-    default: return Z_DEFAULT_COMPRESSION;
+    case fcNone:
+      return Z_NO_COMPRESSION;
+    case fcFastest:
+      return Z_BEST_SPEED;
+    case fcMaximum:
+      return Z_BEST_COMPRESSION;
+    default:
+      return Z_DEFAULT_COMPRESSION;
   }
 }
 

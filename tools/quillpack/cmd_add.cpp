@@ -22,7 +22,8 @@ int RunAdd(const std::vector<std::string>& args) {
   if (!arc.IsOpen()) return 1;
   const int added = arc.FileCount() - before;
   console::Out("Archive " + a.positional[0] + ": " + std::to_string(added) +
-               (added == 1 ? " entry" : " entries") + " added, " + std::to_string(arc.FileCount()) + " in all\n");
+               (added == 1 ? " entry" : " entries") + " added, " + std::to_string(arc.FileCount()) +
+               " in all\n");
   return complete ? 0 : 1;
 }
 }  // namespace

@@ -108,8 +108,8 @@ std::string Today() {
 // The descriptor: packer name, version and date, then the main entry and the
 // user-folder switch; every line ends in CR LF.
 std::string Descriptor(const std::string& mainEntry, bool userFolder) {
-  return std::string(kPackerName) + "\r\n" + kPackerVersion + "\r\n" + Today() + "\r\n" + mainEntry +
-         "\r\n" + (userFolder ? "True" : "False") + "\r\n";
+  return std::string(kPackerName) + "\r\n" + kPackerVersion + "\r\n" + Today() + "\r\n" + mainEntry + "\r\n" +
+         (userFolder ? "True" : "False") + "\r\n";
 }
 
 void WriteTextFile(const std::string& path, const std::string& text) {
@@ -136,15 +136,18 @@ int RunPack(const std::vector<std::string>& args) {
     return it == a.values.end() ? std::string() : it->second;
   };
   const std::string mainFile = value("--main"), skin = value("--skin");
-  if (mainFile.empty()) throw std::runtime_error("No main file; name one with --main (run `quillpack pack --help`)");
+  if (mainFile.empty())
+    throw std::runtime_error("No main file; name one with --main (run `quillpack pack --help`)");
   std::string stub = value("--stub");
   if (stub.empty()) stub = OwnFolder() + std::string(1, fsys::Separator()) + "quillmere.exe";
   if (!fsys::FileExists(stub))
-    throw std::runtime_error("Launcher stub " + stub + " not found: build the launcher (quillmere.exe) or name one with --stub");
+    throw std::runtime_error("Launcher stub " + stub +
+                             " not found: build the launcher (quillmere.exe) or name one with --stub");
   if (!fsys::FileExists(mainFile)) throw std::runtime_error("Main file " + mainFile + " not found");
   if (!skin.empty() && !fsys::FileExists(skin)) throw std::runtime_error("Skin " + skin + " not found");
   for (const std::string& extra : a.positional)
-    if (!fsys::FileExists(extra)) throw std::runtime_error("Extra file " + extra + " not found (only files can be packed)");
+    if (!fsys::FileExists(extra))
+      throw std::runtime_error("Extra file " + extra + " not found (only files can be packed)");
 
   // Entry names must be unique: the launcher finds entries by name.
   const std::string mainEntry = FileNameOf(mainFile);
@@ -169,15 +172,18 @@ int RunPack(const std::vector<std::string>& args) {
   if (!skin.empty()) inputs.push_back(skin);
   inputs.insert(inputs.end(), a.positional.begin(), a.positional.end());
   for (const std::string& input : inputs)
-    if (PathKey(input) == outputKey) throw std::runtime_error("Refusing to overwrite the input " + input + " with the output");
+    if (PathKey(input) == outputKey)
+      throw std::runtime_error("Refusing to overwrite the input " + input + " with the output");
   if (Lower(FileNameOf(output)) == Lower(mainEntry))
-    console::Err("warning: " + output + " has the main entry's name; started from its own folder it would unpack over itself\n");
+    console::Err("warning: " + output +
+                 " has the main entry's name; started from its own folder it would unpack over itself\n");
 
   // Staging folder for the descriptor and the skin under their entry names.
   TempItem stageName(NewTempName(""));
   fsys::RemoveFile(stageName.Path());
   TempItem stage(stageName.Path() + ".d", true);
-  if (!fsys::CreateFolders(stage.Path())) throw std::runtime_error("Unable to create the folder " + stage.Path());
+  if (!fsys::CreateFolders(stage.Path()))
+    throw std::runtime_error("Unable to create the folder " + stage.Path());
   const std::string sep = "\\";
   std::deque<std::string> items = {mainFile, stage.Path() + sep + "app.data"};
   WriteTextFile(items[1], Descriptor(mainEntry, a.flags.count("--user-folder") > 0));
@@ -196,7 +202,8 @@ int RunPack(const std::vector<std::string>& args) {
   if (a.values.count("--level")) arc.CompressionLevel = ParseLevel(a.values["--level"]);
   arc.CreateArchive(payload.Path());
   bool complete = StoreFiles(arc, items);
-  for (const std::string& needed : {mainEntry, std::string("app.data"), std::string(skin.empty() ? "" : "skin.skn")}) {
+  for (const std::string& needed :
+       {mainEntry, std::string("app.data"), std::string(skin.empty() ? "" : "skin.skn")}) {
     if (!needed.empty() && (!arc.IsOpen() || arc.FindFile(needed) < 0))
       throw std::runtime_error("The payload could not be written; " + output + " was not created");
   }

@@ -62,7 +62,8 @@ bool StoreFiles(TZLBArc2& arc, std::deque<std::string> items) {
     console::EndProgressLine();
     console::Err("warning: " + msg + "\n");
     // A repeated name is still stored; everything else means something was left out.
-    bool isRepeat = msg.size() > repeat.size() && msg.compare(msg.size() - repeat.size(), repeat.size(), repeat) == 0;
+    bool isRepeat =
+        msg.size() > repeat.size() && msg.compare(msg.size() - repeat.size(), repeat.size(), repeat) == 0;
     if (!isRepeat) allStored = false;
   };
   {
