@@ -42,6 +42,13 @@ std::string ExtractAll(TZLBArc2& arc, const std::string& name) {
   return out;
 }
 
+// The scratch folders go when the program ends.
+class ScratchCleanup : public ::testing::Environment {
+ public:
+  void TearDown() override { RemoveScratchFolders(); }
+};
+const auto* const kCleanup = ::testing::AddGlobalTestEnvironment(new ScratchCleanup);
+
 size_t TempLeftovers(const std::string& folder) {
   size_t n = 0;
   for (const FolderItem& item : fsys::ListFolder(folder))

@@ -28,12 +28,23 @@ inline void RemoveTree(const std::string& folder) {
 
 // A fresh, empty folder under the temporary folder, ending in "\" (whatever an earlier
 // run left there is removed first).
+inline std::vector<std::string>& ScratchFolders() {
+  static std::vector<std::string> folders;
+  return folders;
+}
+
 inline std::string ScratchFolder(const std::string& name) {
-  static int counter = 0;
-  std::string dir = fsys::TempFolder() + "qm_write_" + name + "_" + std::to_string(++counter);
+  std::string dir = fsys::TempFolder() + "qm_write_" + name + "_" + std::to_string(ScratchFolders().size() + 1);
   RemoveTree(dir);
   fsys::CreateFolders(dir);
+  ScratchFolders().push_back(dir);
   return dir + "\\";
+}
+
+// Removes every scratch folder made so far.
+inline void RemoveScratchFolders() {
+  for (const std::string& dir : ScratchFolders()) RemoveTree(dir);
+  ScratchFolders().clear();
 }
 
 inline Bytes ReadAll(const std::string& path) {
