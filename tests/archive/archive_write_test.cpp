@@ -583,3 +583,51 @@ TEST(CrcTrackingStream, KeepsTheCrcOfAppendsAndGivesUpOnRewrites) {
   u.Write("x", 1);
   EXPECT_FALSE(u.CrcValid());
 }
+
+// An archive written by other code (raw directory, stale bytes behind a shortened path,
+// prefix in front) takes new entries; its own bytes stay as they were.
+TEST(ArchiveWrite, AddsToAnArchiveWrittenElsewhere) {
+  std::string dir = ScratchFolder("foreign");
+  Bytes prefix = Noise(999, 1), content = Compressible(5000, 2);
+  Bytes packed = Deflate(content, 9);
+  TZLBEntry e;
+  e.Name = "old.txt";
+  e.StoredPath = "docs\\";
+  e.UncompressedSize = 5000;
+  e.CompressedSize = static_cast<int64_t>(packed.size());
+  e.ContentCRC = Crc(content.data(), content.size());
+  e.Method = smCompressed;
+  e.Level = fcMaximum;
+  Bytes record(550);
+  zlbformat::EncodeRecord(e, record.data());
+  record[256 + 6] = 'X';  // meaningless bytes after the path's length
+  Bytes file = prefix;
+  file.insert(file.end(), packed.begin(), packed.end());
+  file.insert(file.end(), record.begin(), record.end());
+  TZLBFooter f;
+  f.EntryCount = 1;
+  f.DirectorySize = 550;
+  f.DataSize = static_cast<int64_t>(packed.size());
+  f.DirectoryCompressed = false;
+  f.ArchiveCRC = Crc(file.data() + 999, file.size() - 999);
+  Bytes footer(36);
+  zlbformat::EncodeFooter(f, footer.data());
+  file.insert(file.end(), footer.begin(), footer.end());
+  WriteAll(dir + "foreign.exe", file);
+  WriteText(dir + "new.txt", "new");
+
+  TZLBArc2 arc;
+  ASSERT_TRUE(arc.OpenArchive(dir + "foreign.exe"));
+  EXPECT_TRUE(Add(arc, {dir + "new.txt"}).empty());
+  Bytes after = ReadAll(dir + "foreign.exe");
+  EXPECT_TRUE(std::equal(file.begin(), file.begin() + 999 + static_cast<std::ptrdiff_t>(packed.size()), after.begin()));
+  Decoded d = Decode(after);
+  ASSERT_TRUE(d.ok);
+  EXPECT_EQ(d.start, 999);
+  EXPECT_TRUE(d.footer.DirectoryCompressed);
+  ASSERT_EQ(d.entries.size(), 2u);
+  EXPECT_EQ(d.entries[0].StoredPath + d.entries[0].Name, "docs\\old.txt");
+  EXPECT_EQ(Content(after, d, d.entries[0]), content);
+  EXPECT_EQ(d.entries[1].DataOffset, static_cast<int64_t>(packed.size()));
+  EXPECT_EQ(Content(after, d, d.entries[1]), (Bytes{'n', 'e', 'w'}));
+}
