@@ -272,6 +272,15 @@ TEST(ArchiveWrite, FailedRewriteLeavesTheOldArchiveWhole) {
   EXPECT_EQ(EntryNames(arc), (std::vector<std::string>{"one.txt", "two.txt"}));
   TZLBArc2 reader;
   EXPECT_TRUE(reader.OpenArchive(dir + "keep.zlb"));
+
+  // A file changed behind the open archive is not used as the base of a rewrite.
+  Bytes grown = ReadAll(dir + "keep.zlb");
+  grown.push_back(0);
+  WriteAll(dir + "keep.zlb", grown);
+  log = Add(arc, {dir + "one.txt"});
+  EXPECT_EQ(log, std::vector<std::string>{"Unable to open archive " + dir + "keep.zlb"});
+  EXPECT_EQ(ReadAll(dir + "keep.zlb"), grown);
+  EXPECT_EQ(TempLeftovers(dir), 0u);
 }
 
 TEST(ArchiveWrite, RewriteFileStaysInTheArchiveFolder) {
