@@ -13,9 +13,13 @@
 
 namespace {
 // Scratch layout: ROOT\in.zlb and ROOT\a\b\out; ROOT and ROOT\a\b must hold nothing else.
+struct Scratch {
+  std::string root = testarc::ScratchFolder("fuzz");
+  ~Scratch() { testarc::RemoveTree(root.substr(0, root.size() - 1)); }
+};
 const std::string& Root() {
-  static const std::string root = testarc::ScratchFolder("fuzz");
-  return root;
+  static const Scratch scratch;
+  return scratch.root;
 }
 
 bool OnlyHolds(const std::string& folder, const std::string& a, const std::string& b) {
