@@ -99,6 +99,16 @@ TformMain::TformMain(TComponent* owner) : TForm(owner) {
   panelSeparator->BevelEdges = beTop;
   panelSeparator->SetColor(kWhite);
 
+  SkinData1 = new TSkinData(this);
+  SkinData1->Name = "SkinData1";
+  SkinData1->DisableTag = 99;
+  SkinData1->Options = WithOption(WithOption(0, xoPreview), xoToolbarBK);
+  SkinData1->SkinFormtype = sfMainform;
+  SkinData1->MenuUpdate = true;
+  SkinData1->MenuMerge = false;
+  SkinData1->SkinControls = kDefaultSkinControls;  // every kind but menu items and reports
+  SkinData1->Loaded();
+
   // The payload component keeps files already in place when the per-user folder is
   // the work folder.
   myStorage.OnReplaceFile = [this](const std::string&, bool& replace) {
@@ -170,7 +180,9 @@ void TformMain::TakeSkinFromPayload() {
     fsys::RemoveFile(unpacked);
   };
   try {
-    if (OnLoadSkin) OnLoadSkin(skinFile);
+    // The component reads the whole file here, so it can go right afterwards.
+    SkinData1->SetSkinFile(skinFile);
+    SkinData1->SetActive(true);
   } catch (...) {
     removeSkinFile();
     throw;

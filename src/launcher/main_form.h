@@ -12,6 +12,7 @@
 #include "framework/form.h"
 #include "framework/gdi.h"
 #include "launcher/launcher_state.h"
+#include "skin/data/skin_data.h"
 
 class TPanel;
 class TImage;
@@ -36,9 +37,8 @@ class TformMain : public TForm, public TLauncherState {
   TZLBArc2 myStorage;
   TZLBArc2 ZLBArc21;
 
-  // Receives the unpacked skin file of the payload, which is deleted right after the
-  // call returns: the receiver must have read it completely. Does nothing by default.
-  std::function<void(const std::string& skinFile)> OnLoadSkin;
+  // The skin, inactive until the payload brings one; owned by the form.
+  TSkinData* SkinData1 = nullptr;
 
   // The hand-over message the worker posts to run the sequence.
   static constexpr UINT kRunSequence = WM_APP + 1;

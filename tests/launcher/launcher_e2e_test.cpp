@@ -175,8 +175,7 @@ TEST_F(PackedLauncher, DocumentOpensThroughItsAssociation) {
 }
 
 TEST_F(PackedLauncher, SkinFileNeverStaysInTheWorkFolder) {
-  WriteFile(root_ / "look.skn", "a skin file's bytes");
-  PackRecorder("rec.exe", {}, false, root_ / "look.skn");
+  PackRecorder("rec.exe", {}, false, DefaultSkinPath());
   Launch({});
   Record r = ReadRecord(record_);
   EXPECT_EQ(Value(r, "exe"), start_ + "\\rec.exe");

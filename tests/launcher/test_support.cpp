@@ -24,6 +24,10 @@ std::string BuiltProgram(const char* path) {
 std::string LauncherExe() { return BuiltProgram(QM_LAUNCHER_EXE); }
 std::string QuillpackExe() { return BuiltProgram(QM_QUILLPACK_EXE); }
 std::string RecorderExe() { return BuiltProgram(QM_RECORDER_EXE); }
+std::string DefaultSkinPath() {
+  std::string launcher = LauncherExe();
+  return launcher.substr(0, launcher.find_last_of('\\') + 1) + "classic.skn";
+}
 
 ScratchFolder::ScratchFolder(const std::string& label) {
   path_ = fsys::TempFolder() + "qm-" + label + "-" + RandomName(6);

@@ -13,6 +13,8 @@ std::string BuiltProgram(const char* path);
 std::string LauncherExe();
 std::string QuillpackExe();
 std::string RecorderExe();
+// The default skin, which the build puts beside the launcher.
+std::string DefaultSkinPath();
 
 // A new empty folder in the system's temporary folder (ending without "\"), removed
 // with everything in it by the destructor.
