@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 "$QUILLMERE_ROOT/tools/setup.sh"
-cmake --build "$BUILD_DIR/win" --target quillmere quillpack visit_counter >/dev/null
+cmake --build "$BUILD_DIR/win" --target quillmere quillpack visit_counter classic_skin >/dev/null
 
 bin=$BUILD_DIR/win/bin
 demo=$BUILD_DIR/demo
@@ -16,9 +16,10 @@ start_display
 
 winpath() { winepath -w "$1" 2>/dev/null; }
 packed="$demo/Visit Counter.exe"
-echo "== Packing the sample program into one launcher"
+echo "== Packing the sample program and the default skin into one launcher"
 wine "$bin/quillpack.exe" pack --stub "$(winpath "$bin/quillmere.exe")" \
-  --main "$(winpath "$bin/visit_counter.exe")" --output "$(winpath "$packed")"
+  --main "$(winpath "$bin/visit_counter.exe")" --skin "$(winpath "$bin/classic.skn")" \
+  --output "$(winpath "$packed")"
 
 # Where the launcher keeps this program's saved files: the roaming application data
 # folder, "Quillmere", and the MD5 of the launcher's own path.
@@ -36,7 +37,7 @@ for run in 1 2; do
   (cd "$demo/start folder" && QUILLMERE_DEMO_REPORT="$(winpath "$report")" wine "$packed" "hello world")
   echo "The sample program reported:"
   cat "$report"
-  echo "Left in the start folder: $(ls "$demo/start folder" | tr '\n' ' ')(the descriptor; the program itself was deleted)"
+  echo "Left in the start folder: $(ls "$demo/start folder" | tr '\n' ' ')(the descriptor and the skin stay; the program itself was deleted)"
   echo "Saved work folder: $storage_win"
   wine "$bin/quillpack.exe" list "$storage_win" | sed 's/^/  /'
 done
