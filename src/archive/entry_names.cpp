@@ -4,39 +4,21 @@
 namespace zlbnames {
 namespace {
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 bool HasControl(const std::string& s) {
   for (unsigned char c : s)
     if (c < 0x20 || c == 0x7F) return true;
   return false;
 }
-// "", ".", "..", " .", "..." and similar: after Windows trims trailing dots and
-// blanks nothing or a relative step remains.
-bool DotsAndBlanksOnly(const std::string& component) {
-  return component.find_first_not_of(". ") == std::string::npos;
-}
 }  // namespace
 
-std::string FolderPart(const std::string& path) {
-  size_t cut = path.find_last_of("\\:");
-  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+std::string LookupText(const std::string& name, bool savePaths) {
+  std::string folder = FolderPart(name);
+  if (savePaths) folder = WithoutDrive(folder);
+  return folder + NamePart(name);
 }
 
-std::string NamePart(const std::string& path) {
-  size_t cut = path.find_last_of("\\:");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
-std::string WithoutDrive(const std::string& path) {
-  size_t colon = path.find(':');
-  return colon == std::string::npos ? path : path.substr(colon + 1);
-}
-
-bool SameText(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  return true;
+bool DotsAndBlanksOnly(const std::string& component) {
+  return component.find_first_not_of(". ") == std::string::npos;
 }
 
 std::string CollapseBackslashes(const std::string& text) {

@@ -1,19 +1,23 @@
-// Name handling of archive entries: folder and name parts, case-insensitive matching,
-// destination folder text, and the checks that keep extraction inside its folder.
+// Name handling of archive entries: the text a name lookup compares, case-insensitive
+// matching, destination folder text, and the checks that keep extraction inside its
+// folder. The path pieces themselves are in framework/path_text.h.
 #pragma once
 #include <string>
 
+#include "framework/path_text.h"
+
 namespace zlbnames {
-// Everything up to and including the last "\" or ":" (empty when there is none).
-std::string FolderPart(const std::string& path);
-// Everything after the last "\" or ":".
-std::string NamePart(const std::string& path);
-// Removes everything up to and including the first ":".
-std::string WithoutDrive(const std::string& path);
-// ASCII case-insensitive equality (the stored bytes are otherwise compared as they are).
-bool SameText(const std::string& a, const std::string& b);
+// The entry text that a name lookup compares with "stored path + name": the folder
+// part (without drive when paths are saved) followed by the file-name part.
+std::string LookupText(const std::string& name, bool savePaths);
+// Entry names match ignoring the case of ASCII letters (the stored bytes are otherwise
+// compared as they are).
+inline bool SameText(const std::string& a, const std::string& b) { return SameTextAscii(a, b); }
 // Replaces every run of backslashes with a single one.
 std::string CollapseBackslashes(const std::string& text);
+// A path component made of dots and blanks only ("", ".", "..", " .", "..."): after
+// Windows trims trailing dots and blanks, nothing or a relative step remains.
+bool DotsAndBlanksOnly(const std::string& component);
 
 // A name that is one plain file name: not empty, no "\", "/" or ":", no control
 // characters, and not made of dots and blanks only (".", "..", "... " and the like,

@@ -12,8 +12,10 @@
 #include "archive/ahead_compressor.h"
 #include "archive/archive_format.h"
 #include "archive/deflate_stream.h"
+#include "archive/entry_names.h"
 #include "archive/write_paths.h"
 #include "framework/file_system.h"
+#include "framework/path_text.h"
 #include "framework/stream.h"
 
 namespace zlbwrite {
@@ -30,14 +32,6 @@ void CopyBytes(TStream& source, TStream& dest, int64_t count) {
     dest.Write(buffer.data(), chunk);
     count -= static_cast<int64_t>(chunk);
   }
-}
-
-// The folder that holds file (for a rewrite next to the archive); "." for a bare name.
-static std::string FolderOf(const std::string& file) {
-  size_t cut = file.find_last_of("\\/");
-  if (cut == std::string::npos) return ".";
-  if (cut == 0) return file.substr(0, 1);
-  return file.substr(0, cut);
 }
 
 // True when key or one of its parent folders is in the set.
@@ -104,9 +98,9 @@ void FillEntry(TZLBEntry& entry, const std::string& fileName, bool savePaths, in
   const std::string path = zlbpaths::WithBackslashes(fileName);
   entry = TZLBEntry{};
   entry.ContentCRC = crc;
-  entry.Name = zlbpaths::Cut255(zlbpaths::NamePart(path));
+  entry.Name = zlbpaths::Cut255(NamePart(path));
   if (savePaths) {
-    std::string folder = zlbpaths::WithoutDrive(zlbpaths::FolderPart(path));
+    std::string folder = WithoutDrive(FolderPart(path));
     entry.StoredPath = zlbpaths::Cut255(zlbpaths::WithoutDotFolders(folder));
   }
   entry.UncompressedSize = size;
@@ -169,7 +163,7 @@ std::vector<TZLBEntry> AddListed(TZLBArc2& arc, const std::deque<std::string>& l
   for (int i = 0; i < arc.FileCount(); ++i) {
     TZLBEntry e;
     arc.GetFileEntry(i, e);
-    known.insert(zlbpaths::LowerAscii(e.StoredPath + e.Name));
+    known.insert(LowerAscii(e.StoredPath + e.Name));
   }
   std::vector<TZLBEntry> added;
   std::vector<bool> ahead;
@@ -179,8 +173,8 @@ std::vector<TZLBEntry> AddListed(TZLBArc2& arc, const std::deque<std::string>& l
   for (const std::string& item : list) {
     const bool compressedAhead = ahead[index++];
     const std::string candidate = zlbpaths::AddCandidate(zlbpaths::WithBackslashes(item), arc.SavePaths);
-    const std::string lookup = zlbpaths::LookupText(candidate, arc.SavePaths);
-    if (known.count(zlbpaths::LowerAscii(lookup)) && arc.OnErrorLogged)
+    const std::string lookup = zlbnames::LookupText(candidate, arc.SavePaths);
+    if (known.count(LowerAscii(lookup)) && arc.OnErrorLogged)
       arc.OnErrorLogged(item + " already exists in the archive");
     const int64_t start = out.Position();
     try {
@@ -189,13 +183,13 @@ std::vector<TZLBEntry> AddListed(TZLBArc2& arc, const std::deque<std::string>& l
         StorePacked(arc, item, compressor->TakeNext(), out, entry, progress);
       else
         arc.AddFile(item, out, entry, encrypt);
-      entry.StoredPath = zlbpaths::RemoveAllNoCase(entry.StoredPath, zlbpaths::WithBackslashes(arc.BaseDir));
+      entry.StoredPath = RemoveAllNoCase(entry.StoredPath, zlbpaths::WithBackslashes(arc.BaseDir));
       if (arc.OnFileAddUpdate) {
         arc.OnFileAddUpdate(entry.StoredPath, entry.Name);
         entry.StoredPath = zlbpaths::Cut255(entry.StoredPath);
         entry.Name = zlbpaths::Cut255(entry.Name);
       }
-      known.insert(zlbpaths::LowerAscii(entry.StoredPath + entry.Name));
+      known.insert(LowerAscii(entry.StoredPath + entry.Name));
       added.push_back(std::move(entry));
     } catch (const std::exception&) {
       // Whatever the failed file left behind is cut off; the next file starts there.

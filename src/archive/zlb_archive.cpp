@@ -12,6 +12,7 @@
 #include "archive/entry_names.h"
 #include "archive/inflate_stream.h"
 #include "framework/file_system.h"
+#include "framework/path_text.h"
 #include "framework/stream.h"
 
 namespace {
@@ -205,10 +206,8 @@ void TZLBArc2::GetFileEntry(int index, TZLBEntry& entry) const {
 
 int TZLBArc2::FindFile(const std::string& name) const {
   RequireOpen();
-  std::string folder = zlbnames::FolderPart(name);
-  if (SavePaths) folder = zlbnames::WithoutDrive(folder);
-  std::string candidate = folder + zlbnames::NamePart(name);
+  const std::string candidate = zlbnames::LookupText(name, SavePaths);
   for (size_t i = 0; i < entries_.size(); ++i)
-    if (zlbnames::SameText(entries_[i].StoredPath + entries_[i].Name, candidate)) return static_cast<int>(i);
+    if (SameTextAscii(entries_[i].StoredPath + entries_[i].Name, candidate)) return static_cast<int>(i);
   return -1;
 }

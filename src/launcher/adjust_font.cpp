@@ -5,7 +5,7 @@
 
 #include "framework/form.h"
 #include "framework/gdi.h"
-#include "launcher/text_utils.h"
+#include "framework/path_text.h"
 
 namespace {
 const char kNewFont[] = "Segoe UI";

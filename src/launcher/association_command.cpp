@@ -2,6 +2,7 @@
 #include "launcher/association_command.h"
 
 #include "launcher/command_line.h"
+#include "framework/path_text.h"
 #include "launcher/text_utils.h"
 
 namespace {
@@ -26,7 +27,7 @@ void SplitProgram(const std::string& command, std::string& program, std::string&
   }
   // An unquoted program path may hold blanks: it runs to the first ".exe" that ends
   // an item, else to the first blank.
-  std::string upper = UpperCaseAscii(command);
+  std::string upper = UpperAscii(command);
   for (size_t at = upper.find(".EXE", start); at != std::string::npos;
        at = upper.find(".EXE", at + 1)) {
     size_t end = at + 4;

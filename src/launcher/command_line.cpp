@@ -1,7 +1,7 @@
 // Command-line split and quoting (see command_line.h).
 #include "launcher/command_line.h"
 
-#include "launcher/text_utils.h"
+#include "framework/path_text.h"
 
 namespace {
 const char kOptionName[] = "KVRUNEXTRA";
@@ -11,7 +11,7 @@ const size_t kOptionLength = sizeof(kOptionName) - 1;
 TLauncherArguments SplitArguments(const std::vector<std::string>& args) {
   TLauncherArguments result;
   for (const std::string& arg : args) {
-    if (UpperCaseAscii(arg.substr(0, kOptionLength)) != kOptionName) {
+    if (UpperAscii(arg.substr(0, kOptionLength)) != kOptionName) {
       result.PassThrough += " " + arg;
       result.PassThroughArgs.push_back(arg);
     } else {

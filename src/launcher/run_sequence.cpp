@@ -5,6 +5,7 @@
 
 #include "framework/application.h"
 #include "framework/file_system.h"
+#include "framework/path_text.h"
 #include "framework/wide.h"
 #include "launcher/launch.h"
 #include "launcher/main_form.h"
@@ -78,7 +79,7 @@ void TformMain::RunSequenceSteps() {
       if (isMain && ExtraFile.empty()) {
         mainFile = StartDir + "\\" + name;
         std::string extension = ExtractFileExt(mainFile);
-        if (UpperCaseAscii(extension) != ".EXE") {
+        if (UpperAscii(extension) != ".EXE") {
           // A document gets a name of its own so that it cannot clash with others.
           std::string renamed = StartDir + "\\" + randomName + extension;
           MoveFileW(Widen(mainFile).c_str(), Widen(renamed).c_str());

@@ -3,6 +3,8 @@
 
 #include <cctype>
 
+#include "framework/path_text.h"
+
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
   if (from.empty()) return text;
   std::string result;
@@ -18,40 +20,10 @@ std::string ReplaceAll(const std::string& text, const std::string& from, const s
   return result;
 }
 
-std::string UpperCaseAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
-
-bool SameTextAscii(const std::string& a, const std::string& b) {
-  return UpperCaseAscii(a) == UpperCaseAscii(b);
-}
-
-std::string RemoveAllNoCase(const std::string& text, const std::string& from) {
-  if (from.empty()) return text;
-  std::string upperText = UpperCaseAscii(text), upperFrom = UpperCaseAscii(from);
-  std::string result;
-  size_t at = 0;
-  for (;;) {
-    size_t found = upperText.find(upperFrom, at);
-    if (found == std::string::npos) break;
-    result.append(text, at, found - at);
-    at = found + from.size();
-  }
-  result.append(text, at, std::string::npos);
-  return result;
-}
-
 std::string ExtractFileExt(const std::string& path) {
   size_t at = path.find_last_of(".\\/:");
   if (at == std::string::npos || path[at] != '.') return {};
   return path.substr(at);
-}
-
-std::string ExtractFileName(const std::string& path) {
-  size_t at = path.find_last_of("\\/:");
-  return at == std::string::npos ? path : path.substr(at + 1);
 }
 
 std::string CollapseBackslashes(const std::string& path) {

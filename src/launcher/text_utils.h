@@ -1,19 +1,14 @@
-// Text helpers of the launcher (portable): replacement, path pieces, Boolean text.
+// Text helpers of the launcher (portable): replacement, path pieces, Boolean text. The
+// letter-case helpers and file names are in framework/path_text.h.
 #pragma once
 #include <string>
 
 // Every occurrence of from replaced by to, searched case-sensitively from left to
 // right; replaced text is not searched again. An empty from changes nothing.
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
-// Every occurrence of from removed, compared case-insensitively (ASCII letters).
-std::string RemoveAllNoCase(const std::string& text, const std::string& from);
-std::string UpperCaseAscii(std::string text);
-bool SameTextAscii(const std::string& a, const std::string& b);
 // The extension with its dot: the text from the last "." after the last "\", "/" or
 // ":"; empty when there is none.
 std::string ExtractFileExt(const std::string& path);
-// The file-name part: the text after the last "\", "/" or ":".
-std::string ExtractFileName(const std::string& path);
 // Every pair of backslashes replaced by one, except a leading pair (a network path).
 std::string CollapseBackslashes(const std::string& path);
 std::string IncludeTrailingBackslash(const std::string& path);

@@ -1,8 +1,11 @@
 // Text helpers of the write side: folder and name parts, dot folders, BaseDir removal.
 #include <gtest/gtest.h>
 
+#include "archive/entry_names.h"
 #include "archive/write_paths.h"
+#include "framework/path_text.h"
 
+using namespace zlbnames;
 using namespace zlbpaths;
 
 TEST(WritePaths, SplitsAtTheLastBackslashOrColon) {

@@ -1,6 +1,7 @@
 // ReplaceAll, the path helpers and the Boolean text of descriptor line 5.
 #include <gtest/gtest.h>
 
+#include "framework/path_text.h"
 #include "launcher/text_utils.h"
 
 TEST(ReplaceAll, LeftToRightWithoutRescanning) {
