@@ -2,7 +2,8 @@
 #include "framework/component.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "framework/path_text.h"
 
 TComponent::TComponent(TComponent* owner) : owner_(owner) {
   if (owner_) owner_->Insert(this);
@@ -21,15 +22,8 @@ void TComponent::DefineProperties(TPropList& list) const {
 }
 
 TComponent* TComponent::FindComponent(const std::string& name) const {
-  auto same = [&](const std::string& other) {
-    return other.size() == name.size() &&
-           std::equal(other.begin(), other.end(), name.begin(), [](char a, char b) {
-             return std::toupper(static_cast<unsigned char>(a)) ==
-                    std::toupper(static_cast<unsigned char>(b));
-           });
-  };
   for (TComponent* c : components_)
-    if (!name.empty() && same(c->Name)) return c;
+    if (!name.empty() && SameTextAscii(c->Name, name)) return c;
   return nullptr;
 }
 

@@ -4,22 +4,11 @@
 #include <cerrno>
 #include <cstdlib>
 
-namespace {
-bool SameText(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
-  }
-  return true;
-}
-}  // namespace
+#include "framework/path_text.h"
 
 const TPropInfo* TPropList::Find(const std::string& name) const {
   for (auto it = items_.rbegin(); it != items_.rend(); ++it)
-    if (SameText(it->Name, name)) return &*it;
+    if (SameTextAscii(it->Name, name)) return &*it;
   return nullptr;
 }
 
@@ -81,7 +70,7 @@ bool SetPropText(TPersistent* object, const std::string& name, const std::string
     case TPropKind::Enumeration:
       if (!p->SetOrdinal) return false;
       for (size_t i = 0; i < p->EnumNames.size(); ++i) {
-        if (SameText(p->EnumNames[i], text)) {
+        if (SameTextAscii(p->EnumNames[i], text)) {
           p->SetOrdinal(*object, static_cast<int64_t>(i));
           return true;
         }

@@ -8,6 +8,7 @@
 #include "command.h"
 #include "console.h"
 #include "framework/file_system.h"
+#include "framework/path_text.h"
 #include "framework/stream.h"
 #include "write_options.h"
 
@@ -47,23 +48,6 @@ class TempItem {
   bool folder_;
 };
 
-std::string FileNameOf(const std::string& path) {
-  size_t cut = path.find_last_of("\\/:");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
-std::string FolderOf(const std::string& path) {
-  size_t cut = path.find_last_of("\\/");
-  if (cut == std::string::npos) return ".";
-  return cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
-}
-
-std::string Lower(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
-
 // The folder of the running program (where the launcher stub is built).
 std::string OwnFolder() {
 #ifdef _WIN32
@@ -87,7 +71,7 @@ std::string PathKey(const std::string& path) {
   std::string full = (n > 0 && n < 32768) ? Narrow(std::wstring(buffer, n)) : path;
   for (char& c : full)
     if (c == '/') c = '\\';
-  return Lower(full);
+  return LowerAscii(full);
 #else
   std::string native = path;
   for (char& c : native)
@@ -150,14 +134,14 @@ int RunPack(const std::vector<std::string>& args) {
       throw std::runtime_error("Extra file " + extra + " not found (only files can be packed)");
 
   // Entry names must be unique: the launcher finds entries by name.
-  const std::string mainEntry = FileNameOf(mainFile);
+  const std::string mainEntry = ExtractFileName(mainFile);
   if (mainEntry.size() > 255) throw std::runtime_error("The main file's name is longer than 255 characters");
   std::vector<std::string> names = {mainEntry, "app.data"};
   if (!skin.empty()) names.push_back("skin.skn");
-  for (const std::string& extra : a.positional) names.push_back(FileNameOf(extra));
+  for (const std::string& extra : a.positional) names.push_back(ExtractFileName(extra));
   for (size_t i = 0; i < names.size(); ++i)
     for (size_t j = 0; j < i; ++j)
-      if (Lower(names[i]) == Lower(names[j]))
+      if (SameTextAscii(names[i], names[j]))
         throw std::runtime_error("Two payload entries would be named " + names[i]);
 
   // The default output is named after the main file but never like it: the launcher
@@ -174,7 +158,7 @@ int RunPack(const std::vector<std::string>& args) {
   for (const std::string& input : inputs)
     if (PathKey(input) == outputKey)
       throw std::runtime_error("Refusing to overwrite the input " + input + " with the output");
-  if (Lower(FileNameOf(output)) == Lower(mainEntry))
+  if (SameTextAscii(ExtractFileName(output), mainEntry))
     console::Err("warning: " + output +
                  " has the main entry's name; started from its own folder it would unpack over itself\n");
 

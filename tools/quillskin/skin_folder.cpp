@@ -7,18 +7,12 @@
 
 #include "framework/bmp_format.h"
 #include "framework/file_system.h"
+#include "framework/path_text.h"
 #include "skin/data/quick_ini.h"
 #include "skin/data/skin_values.h"
 #include "tool_files.h"
 
 namespace {
-
-std::string LowerAscii(std::string s) {
-  for (char& c : s) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return s;
-}
 
 bool EndsWithBmpAnyCase(const std::string& value) {
   return value.size() >= 4 && LowerAscii(value.substr(value.size() - 4)) == ".bmp";

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "framework/file_system.h"
+#include "framework/path_text.h"
 #include "framework/stream.h"
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path, int64_t max_size) {
@@ -72,13 +73,6 @@ bool IsValidUtf8(const std::string& s) {
     i += 1 + extra;
   }
   return true;
-}
-
-std::string UpperAscii(std::string s) {
-  for (char& c : s) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return s;
 }
 }  // namespace
 

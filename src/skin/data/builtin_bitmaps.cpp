@@ -2,7 +2,7 @@
 // classic greys) and the system-menu glyphs (black on white).
 #include "skin/data/builtin_bitmaps.h"
 
-#include <cctype>
+#include "framework/path_text.h"
 
 namespace {
 
@@ -71,15 +71,10 @@ PixelImage MenuGlyphs() {
   return image;
 }
 
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
 }  // namespace
 
 bool LoadBuiltinBitmap(const std::string& name, TBitmap& target) {
-  const std::string key = Upper(name);
+  const std::string key = UpperAscii(name);
   if (key == "TRACK") return target.AssignImage(Groove(24, 8));
   if (key == "TRACKVERT") return target.AssignImage(Groove(8, 24));
   if (key == "MORVANEMENU") return target.AssignImage(MenuGlyphs());

@@ -3,20 +3,14 @@
 
 #include <string>
 
+#include "framework/path_text.h"
 #include "skin/data/skin_keys.h"
 
 namespace {
 
-std::string UpperCase(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
-
 std::unique_ptr<TDataSkinSysButton> ReadCaptionButton(const TSkinSource& src,
                                                       const std::string& section) {
-  auto button = std::make_unique<TDataSkinSysButton>(UpperCase(section));
+  auto button = std::make_unique<TDataSkinSysButton>(UpperAscii(section));
   button->Action = src.Int(section, "Action", 0);
   button->Align = src.Int(section, "Align", 0);
   button->Xcoord = src.Int(section, "Xcoord", 0);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/path_text.h"
+
 namespace {
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
@@ -14,21 +16,6 @@ std::string Trim(const std::string& text) {
   while (begin < end && IsBlank(text[begin])) ++begin;
   while (end > begin && IsBlank(text[end - 1])) --end;
   return text.substr(begin, end - begin);
-}
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = LowerAscii(c);
-  return text;
-}
-
-bool EqualNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
 }
 
 int HexDigit(char c) {
@@ -108,7 +95,7 @@ void TQuickIni::LoadFromText(const std::string& raw) {
     }
     size_t eq = line.find('=');
     if (eq != std::string::npos) {
-      entry.key = Lower(Trim(line.substr(0, eq)));
+      entry.key = LowerAscii(Trim(line.substr(0, eq)));
       entry.value = Trim(line.substr(eq + 1));
     }
     lines.push_back(std::move(entry));
@@ -120,7 +107,7 @@ void TQuickIni::LoadFromText(const std::string& raw) {
 int TQuickIni::SectionIndex(const std::string& section) const {
   const std::string header = "[" + section + "]";
   for (size_t index : sections_) {
-    if (EqualNoCase(lines_[index].text, header)) return static_cast<int>(index);
+    if (SameTextAscii(lines_[index].text, header)) return static_cast<int>(index);
   }
   return -1;
 }
@@ -137,7 +124,7 @@ std::string TQuickIni::ReadString(const std::string& section, const std::string&
                                   const std::string& default_value) const {
   int start = SectionIndex(section);
   if (start < 0) return default_value;
-  const std::string wanted = Lower(key);
+  const std::string wanted = LowerAscii(key);
   for (size_t i = static_cast<size_t>(start) + 1; i < lines_.size() && !lines_[i].header; ++i) {
     if (lines_[i].key != wanted) continue;
     return lines_[i].value.empty() ? default_value : lines_[i].value;

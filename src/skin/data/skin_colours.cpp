@@ -1,24 +1,15 @@
 // Reading the skin colour table from the description.
 #include "skin/data/skin_colours.h"
 
-#include <cctype>
-
+#include "framework/path_text.h"
 #include "skin/data/skin_keys.h"
 #include "skin/data/skin_values.h"
 
 namespace {
 
-bool SameName(const char* a, const char* b) {
-  for (; *a && *b; ++a, ++b) {
-    if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b)))
-      return false;
-  }
-  return *a == *b;
-}
-
 TColor TSkinColourTable::*FieldNamed(const char* name) {
   for (const TSkinColourField& f : SkinColourFields()) {
-    if (SameName(f.name, name)) return f.field;
+    if (SameTextAscii(f.name, name)) return f.field;
   }
   return nullptr;
 }

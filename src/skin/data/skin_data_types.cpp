@@ -1,7 +1,7 @@
 // The default class map of a skin data component, and its lookup.
 #include "skin/data/skin_data_types.h"
 
-#include <cctype>
+#include "framework/path_text.h"
 
 const std::vector<std::string>& DefaultSkin3rd() {
   // 116 lines; three of them are listed twice, as components have always carried them.
@@ -129,12 +129,9 @@ const std::vector<std::string>& DefaultSkin3rd() {
 std::string FindSkin3rdKind(const std::vector<std::string>& map, const std::string& className) {
   for (const std::string& line : map) {
     if (line.size() <= className.size() || line[className.size()] != '=') continue;
-    bool same = true;
-    for (size_t i = 0; i < className.size() && same; ++i) {
-      same = std::tolower(static_cast<unsigned char>(line[i])) ==
-             std::tolower(static_cast<unsigned char>(className[i]));
+    if (SameTextAscii(line.substr(0, className.size()), className)) {
+      return line.substr(className.size() + 1);
     }
-    if (same) return line.substr(className.size() + 1);
   }
   return std::string();
 }

@@ -1,20 +1,11 @@
 // The skin description's key catalogue and section-name rules.
 #include "skin/data/skin_keys.h"
 
+#include "framework/path_text.h"
+
 namespace skinkeys {
 
 namespace {
-std::string UpperAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return text;
-}
-
-bool EqualNoCase(const char* a, const std::string& b) {
-  return UpperAscii(a) == UpperAscii(b);
-}
-
 constexpr KeyKind kInt = KeyKind::Integer;
 constexpr KeyKind kColour = KeyKind::Colour;
 constexpr KeyKind kImage = KeyKind::Image;
@@ -179,7 +170,7 @@ std::vector<std::string> CaptionButtonSections(const TQuickIni& ini) {
 
 const KeyDef* FindKey(const KeyDef* table, size_t count, const std::string& name) {
   for (size_t i = 0; i < count; ++i) {
-    if (EqualNoCase(table[i].name, name)) return &table[i];
+    if (SameTextAscii(table[i].name, name)) return &table[i];
   }
   return nullptr;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "framework/path_text.h"
 #include "skin/data/lzh.h"
 #include "skin/data/lzh_encoder.h"
 
@@ -21,8 +22,6 @@ void AppendInt32(std::vector<uint8_t>& out, int32_t value) {
   uint32_t v = static_cast<uint32_t>(value);
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
 }  // namespace
 
@@ -60,8 +59,7 @@ std::vector<std::string> SplitNameBlock(const uint8_t* text, size_t size) {
     size_t start = i;
     while (i < size && text[i] != 0 && text[i] != '\r' && text[i] != '\n') ++i;
     line.assign(reinterpret_cast<const char*>(text + start), i - start);
-    for (char& c : line) c = LowerAscii(c);
-    names.push_back(line);
+    names.push_back(LowerAscii(line));
     if (i < size && text[i] == '\r') {
       ++i;
       if (i < size && text[i] == '\n') ++i;

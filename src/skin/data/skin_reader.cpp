@@ -1,18 +1,10 @@
 // TSkinReader: loads a skin file from memory and serves its entries by name.
 #include "skin/data/skin_reader.h"
 
+#include "framework/path_text.h"
 #include "skin/data/lzh.h"
 
 const char* const kOldSkinMessage = "This is Older Skin File\rPlease update to new version !";
-
-namespace {
-std::string LowerAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return text;
-}
-}  // namespace
 
 void TSkinReader::Fail(SkinLoadStatus status, std::string message) {
   status_ = status;

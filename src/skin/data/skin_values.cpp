@@ -1,6 +1,8 @@
 // Value syntaxes of the skin description: colour triplets, RGB key triples, image names.
 #include "skin/data/skin_values.h"
 
+#include "framework/path_text.h"
+
 namespace {
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 }  // namespace
@@ -47,8 +49,7 @@ bool ReadRGB(const TQuickIni& ini, const std::string& section, const std::string
 }
 
 std::string SkinImageEntryName(const std::string& value) {
-  size_t cut = value.find_last_of("\\:");
-  std::string name = cut == std::string::npos ? value : value.substr(cut + 1);
+  std::string name = NamePart(value);
   if (name.empty()) return std::string();
   size_t dot = name.rfind('.');
   if (dot == std::string::npos || name.compare(dot, std::string::npos, ".bmp") != 0) {
