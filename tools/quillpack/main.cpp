@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "command.h"
+#include "common/command_table.h"
 #include "console.h"
 
 // The commands, in the order `quillpack --help` lists them. Each X(Name) refers to
@@ -22,42 +23,31 @@ QUILLPACK_COMMANDS(QUILLPACK_DECLARE)
 static const Command* const kCommands[] = {QUILLPACK_COMMANDS(QUILLPACK_ENTRY)};
 
 namespace {
-bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
-
 void PrintOverview() {
-  std::string text =
+  console::Out(
       "Usage: quillpack COMMAND [OPTIONS] ARGUMENTS\n"
       "Works with Quillmere archives: stand-alone archives and payloads appended to\n"
-      "a launcher executable.\n\nCommands:\n";
-  for (const Command* c : kCommands) {
-    std::string name = c->name;
-    text += "  " + name + std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') + c->summary + "\n";
-  }
-  text += "\nRun `quillpack COMMAND --help` for the options of one command.\n";
-  console::Out(text);
+      "a launcher executable.\n\nCommands:\n" +
+      cmdtable::CommandList(kCommands) +
+      "\nRun `quillpack COMMAND --help` for the options of one command.\n");
 }
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args = console::Arguments(argc, argv);
-  if (args.empty() || IsHelp(args[0])) {
+  if (args.empty() || cmdtable::IsHelp(args[0])) {
     PrintOverview();
     return args.empty() ? 1 : 0;
   }
-  const Command* command = nullptr;
-  for (const Command* c : kCommands)
-    if (args[0] == c->name) command = c;
+  const Command* command = cmdtable::FindCommand(kCommands, args[0]);
   if (!command) {
     console::Err("Unknown command \"" + args[0] + "\"; run `quillpack --help` for the list.\n");
     return 1;
   }
   std::vector<std::string> rest(args.begin() + 1, args.end());
-  for (const std::string& a : rest) {
-    if (a == "--") break;
-    if (IsHelp(a)) {
-      console::Out(command->help);
-      return 0;
-    }
+  if (cmdtable::AsksForHelp(rest)) {
+    console::Out(command->help);
+    return 0;
   }
   try {
     return command->run(rest);

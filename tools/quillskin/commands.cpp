@@ -2,6 +2,7 @@
 #include <exception>
 
 #include "command.h"
+#include "common/command_table.h"
 
 // The commands, in the order `quillskin --help` lists them. Each X(Name) refers to the
 // object kCommandName defined in cmd_<name>.cpp; adding a command is one line here.
@@ -25,20 +26,12 @@ static const Command* const kCommands[] = {
     QUILLSKIN_COMMANDS(QUILLSKIN_ENTRY) QUILLSKIN_WIN32_COMMANDS(QUILLSKIN_ENTRY)};
 
 namespace {
-bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
-
 std::string Overview() {
-  std::string text =
-      "Usage: quillskin COMMAND [OPTIONS] ARGUMENTS\n"
-      "Makes and takes apart Quillmere skin files (.skn): an LZHUF-compressed package of\n"
-      "a skin description (.ini) and the BMP images it names.\n\nCommands:\n";
-  for (const Command* c : kCommands) {
-    std::string name = c->name;
-    text += "  " + name + std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') +
-            c->summary + "\n";
-  }
-  text += "\nRun `quillskin COMMAND --help` for the options of one command.\n";
-  return text;
+  return "Usage: quillskin COMMAND [OPTIONS] ARGUMENTS\n"
+         "Makes and takes apart Quillmere skin files (.skn): an LZHUF-compressed package of\n"
+         "a skin description (.ini) and the BMP images it names.\n\nCommands:\n" +
+         cmdtable::CommandList(kCommands) +
+         "\nRun `quillskin COMMAND --help` for the options of one command.\n";
 }
 }  // namespace
 
@@ -47,25 +40,19 @@ int RunQuillskin(const std::vector<std::string>& args, ToolOutput& io) {
     io.Err(Overview());
     return 1;
   }
-  if (IsHelp(args[0])) {
+  if (cmdtable::IsHelp(args[0])) {
     io.Out(Overview());
     return 0;
   }
-  const Command* command = nullptr;
-  for (const Command* c : kCommands) {
-    if (args[0] == c->name) command = c;
-  }
+  const Command* command = cmdtable::FindCommand(kCommands, args[0]);
   if (!command) {
     io.Err("Unknown command \"" + args[0] + "\"; run `quillskin --help` for the list.\n");
     return 1;
   }
   std::vector<std::string> rest(args.begin() + 1, args.end());
-  for (const std::string& a : rest) {
-    if (a == "--") break;
-    if (IsHelp(a)) {
-      io.Out(command->help);
-      return 0;
-    }
+  if (cmdtable::AsksForHelp(rest)) {
+    io.Out(command->help);
+    return 0;
   }
   try {
     return command->run(rest, io);

@@ -1,14 +1,9 @@
-// quillskin's console: UTF-8 arguments and the ToolOutput that writes to the console.
+// quillskin's console: the ToolOutput that writes to standard output and error.
 #pragma once
 #include <string>
-#include <vector>
 
 #include "command.h"
-
-namespace console {
-// The arguments without the program name, as UTF-8 (from the wide command line on Windows).
-std::vector<std::string> Arguments(int argc, char** argv);
-}  // namespace console
+#include "common/console.h"
 
 class ConsoleOutput : public ToolOutput {
  public:
