@@ -2,6 +2,7 @@
 // hand-made skin, its warnings, the JSON form, and the status for a skin not loaded.
 #include <gtest/gtest.h>
 
+#include "captured_output.h"
 #include "command.h"
 #include "framework/file_system.h"
 #include "framework/stream.h"
@@ -12,13 +13,6 @@ using testskin::Solid;
 using testskin::TestSkin;
 
 namespace {
-
-class CapturedOutput : public ToolOutput {
- public:
-  void Out(const std::string& text) override { out += text; }
-  void Err(const std::string& text) override { err += text; }
-  std::string out, err;
-};
 
 class QuillskinInfo : public ::testing::Test {
  protected:

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <functional>
 
+#include "captured_output.h"
 #include "command.h"
 #include "framework/bmp_format.h"
 #include "framework/file_system.h"
@@ -14,13 +15,6 @@
 #include "tool_files.h"
 
 namespace {
-
-class CapturedOutput : public ToolOutput {
- public:
-  void Out(const std::string& text) override { out += text; }
-  void Err(const std::string& text) override { err += text; }
-  std::string out, err;
-};
 
 int Quillskin(const std::vector<std::string>& args, CapturedOutput& io) { return RunQuillskin(args, io); }
 
