@@ -6,21 +6,13 @@
 
 #include <string>
 
+#include "framework/wide.h"
+
 namespace {
 std::wstring Env(const wchar_t* name) {
   wchar_t buffer[32768];
   DWORD n = GetEnvironmentVariableW(name, buffer, 32768);
   return (n > 0 && n < 32768) ? std::wstring(buffer, n) : std::wstring();
-}
-
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                              nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr,
-                      nullptr);
-  return out;
 }
 
 std::string ReadText(const std::wstring& path) {
@@ -51,14 +43,14 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring counter = workDir + L"\\visits.txt";
     std::string earlier = ReadText(counter);
     int visits = earlier.empty() ? 0 : std::stoi(earlier);
-    report += "  work folder: " + Utf8(workDir) + "\n";
+    report += "  work folder: " + Narrow(workDir) + "\n";
     report += earlier.empty() ? "  visits.txt: not there, so this is the first run\n"
                               : "  visits.txt: found, left by an earlier run, says " + std::to_string(visits) + "\n";
     WriteText(counter, std::to_string(visits + 1));
     report += "  visits.txt: now says " + std::to_string(visits + 1) + "\n";
   }
   report += "  arguments:";
-  for (int i = 1; i < argc; ++i) report += " [" + Utf8(argv[i]) + "]";
+  for (int i = 1; i < argc; ++i) report += " [" + Narrow(argv[i]) + "]";
   report += "\n";
   std::wstring reportFile = Env(L"QUILLMERE_DEMO_REPORT");
   if (!reportFile.empty()) WriteText(reportFile, report);

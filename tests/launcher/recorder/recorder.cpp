@@ -9,17 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace {
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                              nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr,
-                      nullptr);
-  return out;
-}
+#include "framework/wide.h"
 
+namespace {
 std::wstring Env(const wchar_t* name) {
   wchar_t buffer[32768];
   DWORD n = GetEnvironmentVariableW(name, buffer, 32768);
@@ -36,7 +28,7 @@ void ListFiles(const std::wstring& root, const std::wstring& relative, std::stri
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
       ListFiles(root, relative + name + L"\\", out);
     else
-      out += "file=" + Utf8(relative + name) + "\n";
+      out += "file=" + Narrow(relative + name) + "\n";
   } while (FindNextFileW(h, &found));
   FindClose(h);
 }
@@ -52,13 +44,13 @@ int wmain(int argc, wchar_t** argv) {
   std::string out;
   wchar_t buffer[32768];
   DWORD n = GetModuleFileNameW(nullptr, buffer, 32768);
-  out += "exe=" + Utf8(std::wstring(buffer, n)) + "\n";
+  out += "exe=" + Narrow(std::wstring(buffer, n)) + "\n";
   n = GetCurrentDirectoryW(32768, buffer);
-  out += "cwd=" + Utf8(std::wstring(buffer, n)) + "\n";
-  out += "workdir=" + Utf8(workDir) + "\n";
+  out += "cwd=" + Narrow(std::wstring(buffer, n)) + "\n";
+  out += "workdir=" + Narrow(workDir) + "\n";
   out += "argc=" + std::to_string(argc) + "\n";
   for (int i = 1; i < argc; ++i) {
-    out += "arg=" + Utf8(argv[i]) + "\n";
+    out += "arg=" + Narrow(argv[i]) + "\n";
     DWORD attributes = GetFileAttributesW(argv[i]);
     out += "argfile=" + std::string(attributes != INVALID_FILE_ATTRIBUTES ? "1" : "0") + "\n";
   }
@@ -69,7 +61,7 @@ int wmain(int argc, wchar_t** argv) {
   if (!workDir.empty() && eq != std::wstring::npos) {
     std::wstring path = workDir + L"\\" + write.substr(0, eq);
     MakeParents(path);
-    std::string text = Utf8(write.substr(eq + 1));
+    std::string text = Narrow(write.substr(eq + 1));
     HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD put = 0;
     if (f != INVALID_HANDLE_VALUE) {
