@@ -22,10 +22,12 @@ bool DotsAndBlanksOnly(const std::string& component) {
 }
 
 std::string CollapseBackslashes(const std::string& text) {
-  std::string out;
+  // A leading pair names a network share (\\server\share): it stays a pair.
+  const size_t keep = text.compare(0, 2, "\\\\") == 0 ? 2 : 0;
+  std::string out = text.substr(0, keep);
   out.reserve(text.size());
-  for (char c : text)
-    if (!(c == '\\' && !out.empty() && out.back() == '\\')) out += c;
+  for (size_t i = keep; i < text.size(); ++i)
+    if (!(text[i] == '\\' && !out.empty() && out.back() == '\\')) out += text[i];
   return out;
 }
 

@@ -2,6 +2,7 @@
 // checks, damaged and out-of-range entries, unsafe names, encryption hooks, progress.
 #include <gtest/gtest.h>
 
+#include "archive/entry_names.h"
 #include "archive/zlb_archive.h"
 #include "archive_builder.h"
 #include "framework/file_system.h"
@@ -279,4 +280,10 @@ TEST_F(ArchiveExtract, ProgressPerInflatedChunk) {
   events.clear();
   arc_.ExtractFile(dir_ + "p", "readme.txt");  // stored: only the closing idle notification
   EXPECT_EQ(events, (std::vector<std::pair<std::string, int>>{{dir_ + "a.zlb", 0}}));
+}
+
+TEST(ExtractionFolder, DoubledBackslashesCollapseButANetworkPathKeepsItsPair) {
+  EXPECT_EQ(zlbnames::CollapseBackslashes("C:\\\\out\\\\\\docs\\"), "C:\\out\\docs\\");
+  EXPECT_EQ(zlbnames::CollapseBackslashes("\\\\server\\share\\\\x"), "\\\\server\\share\\x");
+  EXPECT_EQ(zlbnames::CollapseBackslashes("\\\\\\server"), "\\\\server");
 }
