@@ -53,9 +53,9 @@ size_t Inflater::Inflate(uint8_t* out, size_t max) {
 }
 
 uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::string& failureMessage,
-                     bool withCrc, std::vector<uint8_t>& buffer) {
+                     bool withCrc, std::vector<uint8_t>& buffer, WriteBehind* behind) {
   if (size <= 0) return 0;
-  BlockWriter writer(dest, size, withCrc, buffer);
+  BlockWriter writer(dest, size, withCrc, buffer, behind);
   int64_t left = size;
   while (left > 0) {
     size_t want = static_cast<size_t>(std::min<int64_t>(left, static_cast<int64_t>(writer.Room())));
@@ -69,10 +69,10 @@ uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::st
 
 uint32_t InflateContent(TStream& source, int64_t inputLimit, int64_t size, TStream& dest,
                         const std::string& failureMessage, bool withCrc, std::vector<uint8_t>& buffer,
-                        const ChunkDone& onChunk) {
+                        const ChunkDone& onChunk, WriteBehind* behind) {
   if (size <= 0) return 0;
   Inflater inflater(source, inputLimit, failureMessage);
-  BlockWriter writer(dest, size, withCrc, buffer);
+  BlockWriter writer(dest, size, withCrc, buffer, behind);
   int64_t produced = 0, reported = 0;
   while (produced < size) {
     // One call fills as much of the output block as the entry still needs: small

@@ -12,6 +12,8 @@
 class TStream;
 
 namespace zlbinflate {
+class WriteBehind;
+
 // Progress is reported once per this many bytes of output (and at the end).
 constexpr size_t kChunkSize = 4096;
 
@@ -42,14 +44,15 @@ using ChunkDone = std::function<void(int64_t produced)>;
 // Copies exactly size bytes from source to dest; returns their CRC-32 when withCrc
 // (else 0: the CRC costs about half as much time as inflating). Input ending early
 // throws EZLBError(failureMessage); dest failures pass through.
-// buffer is the output block, kept by the caller between entries.
+// buffer is the output block, kept by the caller between entries; with behind, content
+// longer than one block is written by its thread (block_writer.h).
 uint32_t CopyContent(TStream& source, int64_t size, TStream& dest, const std::string& failureMessage,
-                     bool withCrc, std::vector<uint8_t>& buffer);
+                     bool withCrc, std::vector<uint8_t>& buffer, WriteBehind* behind = nullptr);
 // Inflates the zlib stream at source (at most inputLimit bytes) until size bytes were
 // produced, writing them to dest; returns their CRC-32 when withCrc. A stream that is
 // damaged or ends before size bytes throws EZLBError(failureMessage); output beyond
 // size is never produced.
 uint32_t InflateContent(TStream& source, int64_t inputLimit, int64_t size, TStream& dest,
                         const std::string& failureMessage, bool withCrc, std::vector<uint8_t>& buffer,
-                        const ChunkDone& onChunk);
+                        const ChunkDone& onChunk, WriteBehind* behind = nullptr);
 }  // namespace zlbinflate

@@ -11,6 +11,9 @@
 #include "archive/archive_types.h"
 
 class TStream;
+namespace zlbinflate {
+class WriteBehind;
+}
 
 // Progress percentage: done / total * 100 rounded to the nearest integer, halves to
 // even; 0 when total is not positive.
@@ -26,6 +29,7 @@ class TZLBArc2 {
   // Published properties with their defaults.
   int MaxMemoryUsage = 20;  // megabytes compressed in memory while adding
   int CompressionThreads = 0;  // threads compressing files ahead while adding; 0: one per processor
+  bool ExtractWriterThread = true;  // extraction writes entries over 1 MiB on a thread of its own
   TFileCompressionLevel CompressionLevel = fcDefault;
   bool ExtractWithPath = false;
   bool VerifyArchiveCRC = true;
@@ -99,9 +103,12 @@ class TZLBArc2 {
  private:
   void ReadDirectory(TStream& file);
   void VerifyArchive(TStream& file);
+  // ExtractEntry; with behind, content longer than one block is written by its thread
+  // while the next block is decoded.
+  bool DecodeEntry(int index, TStream& dest, TStream* source, zlbinflate::WriteBehind* behind);
   // Writes entry index into destFolder (an existing target is replaced only once the
   // entry is complete; a failed entry leaves no file); returns whether it was written.
   // With a source (bulk extraction) a decoding failure is logged and gives false;
   // without one it propagates.
-  bool ExtractToFolder(int index, const std::string& destFolder, TStream* source);
+  bool ExtractToFolder(int index, const std::string& destFolder, TStream* source, zlbinflate::WriteBehind* behind);
 };

@@ -1,6 +1,7 @@
 // TZLBArc2 extraction: destination folders, the replace decision, writing entries to
 // files (an existing file is replaced only by a complete entry), and decoding one entry
 // into a stream.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "archive/archive_messages.h"
 #include "archive/entry_names.h"
 #include "archive/inflate_stream.h"
+#include "archive/write_behind.h"
 #include "archive/zlb_archive.h"
 #include "framework/file_system.h"
 #include "framework/stream.h"
@@ -90,6 +92,10 @@ bool InsideData(int64_t offset, int64_t length, int64_t dataSize) {
 }  // namespace
 
 bool TZLBArc2::ExtractEntry(int index, TStream& dest, TStream* source) {
+  return DecodeEntry(index, dest, source, nullptr);
+}
+
+bool TZLBArc2::DecodeEntry(int index, TStream& dest, TStream* source, zlbinflate::WriteBehind* behind) {
   TZLBEntry e;
   GetFileEntry(index, e);
   std::unique_ptr<TFileStream> own;
@@ -121,11 +127,12 @@ bool TZLBArc2::ExtractEntry(int index, TStream& dest, TStream* source) {
   uint32_t crc = 0;
   if (!encrypted) {
     if (e.Method == smStored) {
-      crc = zlbinflate::CopyContent(*source, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc, outputBlock_);
+      crc = zlbinflate::CopyContent(*source, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc, outputBlock_,
+                                    behind);
     } else {
       Progress(Operation::Extracting, "Extracting " + e.Name, 0, e.UncompressedSize);
       crc = zlbinflate::InflateContent(*source, e.CompressedSize, e.UncompressedSize, dest, zlbmsg::kCorrupted,
-                                       withCrc, outputBlock_, onChunk);
+                                       withCrc, outputBlock_, onChunk, behind);
     }
   } else {
     if (Trim(Password).empty()) throw EZLBError(zlbmsg::kNoPassword);
@@ -135,11 +142,11 @@ bool TZLBArc2::ExtractEntry(int index, TStream& dest, TStream* source) {
     OnDecryptStream(*source, plain, static_cast<uint32_t>(stored), Password);
     plain.Seek(0);
     if (e.Method == smStoredEncrypted) {
-      crc = zlbinflate::CopyContent(plain, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc, outputBlock_);
+      crc = zlbinflate::CopyContent(plain, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc, outputBlock_, behind);
     } else {
       Progress(Operation::Extracting, "Extracting " + e.Name, 0, e.UncompressedSize);
       crc = zlbinflate::InflateContent(plain, plain.Size(), e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc,
-                                       outputBlock_, onChunk);
+                                       outputBlock_, onChunk, behind);
     }
   }
   if (VerifyFileCRC) {
@@ -169,7 +176,8 @@ std::string EntryFolder(const std::string& destFolder, const TZLBEntry& e, bool 
 }
 }  // namespace
 
-bool TZLBArc2::ExtractToFolder(int index, const std::string& destFolder, TStream* source) {
+bool TZLBArc2::ExtractToFolder(int index, const std::string& destFolder, TStream* source,
+                               zlbinflate::WriteBehind* behind) {
   const TZLBEntry& e = entries_[static_cast<size_t>(index)];
   std::string folder = EntryFolder(destFolder, e, ExtractWithPath);
   std::string target = folder + "\\" + e.Name;
@@ -184,13 +192,13 @@ bool TZLBArc2::ExtractToFolder(int index, const std::string& destFolder, TStream
   if (source) {
     // Bulk run: a decoding failure is logged and skips the entry; file failures end the run.
     try {
-      ExtractEntry(index, output.Stream(), source);
+      DecodeEntry(index, output.Stream(), source, behind);
     } catch (const std::exception& ex) {
       if (OnErrorLogged) OnErrorLogged(ex.what());
       return false;
     }
   } else {
-    ExtractEntry(index, output.Stream(), nullptr);
+    DecodeEntry(index, output.Stream(), nullptr, behind);
   }
   output.Commit();
   if (OnFileExtracted) OnFileExtracted(destFolder + name);
@@ -200,6 +208,22 @@ bool TZLBArc2::ExtractToFolder(int index, const std::string& destFolder, TStream
 namespace {
 bool SafeToExtract(const TZLBEntry& e, const std::string& destFolder, bool withPath) {
   return zlbnames::IsPlainFileName(e.Name) && (!withPath || zlbnames::IsSafeStoredPath(e.StoredPath, destFolder));
+}
+
+// Output blocks of the writer thread: large enough for few write calls, small enough
+// that the last block of an entry, which nothing overlaps, is written quickly.
+constexpr size_t kBehindBlock = 1024 * 1024;
+constexpr size_t kBehindBlocks = 3;
+
+// A writer thread when the largest content is longer than one block (nothing overlaps
+// otherwise); none when it cannot be started: everything is then written on this thread.
+std::unique_ptr<zlbinflate::WriteBehind> WriterFor(bool wanted, int64_t largest) {
+  if (!wanted || largest <= static_cast<int64_t>(kBehindBlock)) return nullptr;
+  try {
+    return std::make_unique<zlbinflate::WriteBehind>(kBehindBlock, kBehindBlocks);
+  } catch (const std::exception&) {
+    return nullptr;
+  }
 }
 }  // namespace
 
@@ -211,14 +235,18 @@ void TZLBArc2::ExtractAll(const std::string& destFolder) {
   } catch (const EStreamError&) {
     throw EZLBError(zlbmsg::UnableToOpen(fileName_));
   }
+  int64_t largest = 0;
+  for (const TZLBEntry& e : entries_) largest = std::max(largest, e.UncompressedSize);
+  std::unique_ptr<zlbinflate::WriteBehind> behind = WriterFor(ExtractWriterThread, largest);
   for (size_t i = 0; i < entries_.size(); ++i) {
     const TZLBEntry& e = entries_[i];
     if (!SafeToExtract(e, destFolder, ExtractWithPath)) {
       if (OnErrorLogged) OnErrorLogged(zlbmsg::UnsafeEntry(e.StoredPath + e.Name));
       continue;
     }
-    ExtractToFolder(static_cast<int>(i), destFolder, in.get());
+    ExtractToFolder(static_cast<int>(i), destFolder, in.get(), behind.get());
   }
+  behind.reset();
   in.reset();
   Progress(Operation::Idle, fileName_, 0, 0);
 }
@@ -231,6 +259,7 @@ void TZLBArc2::ExtractFile(const std::string& destFolder, const std::string& nam
   if (index < 0) throw EZLBError(zlbmsg::NotFound(name));
   const TZLBEntry& e = entries_[static_cast<size_t>(index)];
   if (!SafeToExtract(e, destFolder, ExtractWithPath)) throw EZLBError(zlbmsg::UnsafeEntry(e.StoredPath + e.Name));
-  ExtractToFolder(index, destFolder, nullptr);
+  std::unique_ptr<zlbinflate::WriteBehind> behind = WriterFor(ExtractWriterThread, e.UncompressedSize);
+  ExtractToFolder(index, destFolder, nullptr, behind.get());
   Progress(Operation::Idle, fileName_, 0, 0);
 }
