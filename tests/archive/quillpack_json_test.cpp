@@ -1,7 +1,7 @@
 // quillpack's JSON string escaping: always valid JSON in UTF-8, whatever the bytes.
 #include <gtest/gtest.h>
 
-#include "json.h"
+#include "common/json.h"
 
 TEST(QuillpackJson, EscapesWhatJsonRequires) {
   EXPECT_EQ(json::Quote(""), "\"\"");

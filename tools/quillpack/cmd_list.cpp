@@ -6,7 +6,7 @@
 #include "args.h"
 #include "command.h"
 #include "console.h"
-#include "json.h"
+#include "common/json.h"
 #include "progress.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/json.h"
 #include "command.h"
 #include "tool_args.h"
 
@@ -75,23 +76,6 @@ std::string PadLeft(const std::string& text, size_t width) {
 }
 std::string Num(int value, size_t width) { return PadLeft(std::to_string(value), width); }
 
-std::string JsonQuote(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20 || c >= 0x80) {
-      // Skin names are 8-bit text of no fixed code page: bytes above 0x7F are Latin-1.
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
 std::string JsonSize(const TBitmap& image) {
   return "{\"Width\": " + std::to_string(image.Width()) +
          ", \"Height\": " + std::to_string(image.Height()) + "}";
@@ -184,19 +168,19 @@ void PrintText(const std::string& path, const TSkinReader& reader, const std::st
 void PrintJson(const std::string& path, const TSkinReader& reader, const std::string& iniName,
                const TSkinData& data, const Report& report, ToolOutput& io) {
   const TSkinObjects& s = data.Objects;
-  std::string out = "{\n  \"file\": " + JsonQuote(path) + ",\n  \"description\": " +
-                    (iniName.empty() ? std::string("null") : JsonQuote(iniName)) + ",\n";
+  std::string out = "{\n  \"file\": " + json::Quote(path) + ",\n  \"description\": " +
+                    (iniName.empty() ? std::string("null") : json::Quote(iniName)) + ",\n";
 
   out += "  \"entries\": [";
   for (int i = 0; i < reader.EntryCount(); ++i) {
-    out += std::string(i ? "," : "") + "\n    {\"name\": " + JsonQuote(reader.EntryNames()[i]) +
+    out += std::string(i ? "," : "") + "\n    {\"name\": " + json::Quote(reader.EntryNames()[i]) +
            ", \"size\": " + std::to_string(reader.EntrySize(i)) + "}";
   }
   out += "\n  ],\n  \"objects\": [";
   bool first = true;
   for (const TDataSkinObject* o : s.All()) {
-    out += std::string(first ? "" : ",") + "\n    {\"Name\": " + JsonQuote(o->Name) +
-           ", \"Class\": " + JsonQuote(o->ClassName()) + ", \"Frame\": " +
+    out += std::string(first ? "" : ",") + "\n    {\"Name\": " + json::Quote(o->Name) +
+           ", \"Class\": " + json::Quote(o->ClassName()) + ", \"Frame\": " +
            std::to_string(o->Frame) + ", \"Cells\": " +
            (s.HasStackedCells(o) ? "\"down\"" : "\"across\"") +
            ", \"LeftWidth\": " + std::to_string(o->LeftWidth) +
@@ -218,7 +202,7 @@ void PrintJson(const std::string& path, const TSkinReader& reader, const std::st
   out += "\n  ],\n  \"captionButtons\": [";
   first = true;
   for (const auto& b : s.CaptionButtons) {
-    out += std::string(first ? "" : ",") + "\n    {\"Name\": " + JsonQuote(b->Name) +
+    out += std::string(first ? "" : ",") + "\n    {\"Name\": " + json::Quote(b->Name) +
            ", \"Action\": " + std::to_string(b->Action) + ", \"Align\": " +
            std::to_string(b->Align) + ", \"Xcoord\": " + std::to_string(b->Xcoord) +
            ", \"Ycoord\": " + std::to_string(b->Ycoord) +
@@ -230,7 +214,7 @@ void PrintJson(const std::string& path, const TSkinReader& reader, const std::st
   out += "\n  ],\n  \"colours\": {";
   first = true;
   for (const TSkinColourField& f : SkinColourFields()) {
-    out += std::string(first ? "" : ",") + "\n    " + JsonQuote(f.name) + ": \"" +
+    out += std::string(first ? "" : ",") + "\n    " + json::Quote(f.name) + ": \"" +
            Hex8(data.Colours.*f.field) + "\"";
     first = false;
   }
@@ -240,7 +224,7 @@ void PrintJson(const std::string& path, const TSkinReader& reader, const std::st
   }
   out += "],\n  \"warnings\": [";
   for (size_t i = 0; i < report.warnings.size(); ++i) {
-    out += std::string(i ? "," : "") + "\n    " + JsonQuote(report.warnings[i]);
+    out += std::string(i ? "," : "") + "\n    " + json::Quote(report.warnings[i]);
   }
   out += report.warnings.empty() ? "]\n}\n" : "\n  ]\n}\n";
   io.Out(out);

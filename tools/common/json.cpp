@@ -1,5 +1,5 @@
 // JSON string escaping.
-#include "json.h"
+#include "common/json.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,4 +1,4 @@
-// JSON text for quillpack's machine-readable output.
+// JSON text for the tools' machine-readable output.
 #pragma once
 #include <string>
 
