@@ -21,16 +21,6 @@ bool DotsAndBlanksOnly(const std::string& component) {
   return component.find_first_not_of(". ") == std::string::npos;
 }
 
-std::string CollapseBackslashes(const std::string& text) {
-  // A leading pair names a network share (\\server\share): it stays a pair.
-  const size_t keep = text.compare(0, 2, "\\\\") == 0 ? 2 : 0;
-  std::string out = text.substr(0, keep);
-  out.reserve(text.size());
-  for (size_t i = keep; i < text.size(); ++i)
-    if (!(text[i] == '\\' && !out.empty() && out.back() == '\\')) out += text[i];
-  return out;
-}
-
 bool IsPlainFileName(const std::string& name) {
   if (DotsAndBlanksOnly(name) || HasControl(name)) return false;
   return name.find_first_of("\\/:") == std::string::npos;

@@ -10,12 +10,6 @@ namespace zlbnames {
 // The entry text that a name lookup compares with "stored path + name": the folder
 // part (without drive when paths are saved) followed by the file-name part.
 std::string LookupText(const std::string& name, bool savePaths);
-// Entry names match ignoring the case of ASCII letters (the stored bytes are otherwise
-// compared as they are).
-inline bool SameText(const std::string& a, const std::string& b) { return SameTextAscii(a, b); }
-// Replaces every run of backslashes with a single one, but for the leading pair of a
-// network path.
-std::string CollapseBackslashes(const std::string& text);
 // A path component made of dots and blanks only ("", ".", "..", " .", "..."): after
 // Windows trims trailing dots and blanks, nothing or a relative step remains.
 bool DotsAndBlanksOnly(const std::string& component);

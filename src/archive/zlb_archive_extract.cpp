@@ -168,7 +168,7 @@ std::string EntryFolder(const std::string& destFolder, const TZLBEntry& e, bool 
     if (last != '\\' && last != '/' && last != ':') text += '\\';
     text += e.StoredPath;
   }
-  std::string folder = zlbnames::CollapseBackslashes(text);
+  std::string folder = CollapseBackslashes(text);
   if (!folder.empty() && folder.back() == '\\') folder.pop_back();
   fsys::CreateFolders(folder);
   if (!fsys::FolderExists(folder)) throw EZLBError(zlbmsg::ExtractFolderError(folder));
@@ -255,7 +255,7 @@ void TZLBArc2::ExtractFile(const std::string& destFolder, const std::string& nam
   RequireOpen();
   int index = -1;
   for (size_t i = 0; i < entries_.size() && index < 0; ++i)
-    if (zlbnames::SameText(entries_[i].StoredPath + entries_[i].Name, name)) index = static_cast<int>(i);
+    if (SameTextAscii(entries_[i].StoredPath + entries_[i].Name, name)) index = static_cast<int>(i);
   if (index < 0) throw EZLBError(zlbmsg::NotFound(name));
   const TZLBEntry& e = entries_[static_cast<size_t>(index)];
   if (!SafeToExtract(e, destFolder, ExtractWithPath)) throw EZLBError(zlbmsg::UnsafeEntry(e.StoredPath + e.Name));

@@ -65,3 +65,13 @@ std::string FolderOf(const std::string& path) {
   if (cut == std::string::npos) return ".";
   return cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
 }
+
+std::string CollapseBackslashes(const std::string& text) {
+  // A leading pair names a network share (\\server\share): it stays a pair.
+  const size_t keep = text.compare(0, 2, "\\\\") == 0 ? 2 : 0;
+  std::string out = text.substr(0, keep);
+  out.reserve(text.size());
+  for (size_t i = keep; i < text.size(); ++i)
+    if (!(text[i] == '\\' && !out.empty() && out.back() == '\\')) out += text[i];
+  return out;
+}

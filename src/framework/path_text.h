@@ -20,6 +20,9 @@ std::string FolderPart(const std::string& path);
 std::string NamePart(const std::string& path);
 // The text after the first ":" (the whole text when there is none).
 std::string WithoutDrive(const std::string& path);
+// Every run of backslashes replaced by a single one, but for the leading pair of a
+// network path (\\server\share).
+std::string CollapseBackslashes(const std::string& text);
 
 // File-system path pieces, where "/" separates folders as well as "\":
 // the file-name part, the text after the last "\", "/" or ":"...

@@ -26,11 +26,6 @@ std::string ExtractFileExt(const std::string& path) {
   return path.substr(at);
 }
 
-std::string CollapseBackslashes(const std::string& path) {
-  if (path.compare(0, 2, "\\\\") == 0) return "\\\\" + ReplaceAll(path.substr(2), "\\\\", "\\");
-  return ReplaceAll(path, "\\\\", "\\");
-}
-
 std::string IncludeTrailingBackslash(const std::string& path) {
   if (!path.empty() && path.back() == '\\') return path;
   return path + "\\";

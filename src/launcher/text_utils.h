@@ -9,8 +9,6 @@ std::string ReplaceAll(const std::string& text, const std::string& from, const s
 // The extension with its dot: the text from the last "." after the last "\", "/" or
 // ":"; empty when there is none.
 std::string ExtractFileExt(const std::string& path);
-// Every pair of backslashes replaced by one, except a leading pair (a network path).
-std::string CollapseBackslashes(const std::string& path);
 std::string IncludeTrailingBackslash(const std::string& path);
 std::string ExcludeTrailingBackslash(const std::string& path);
 // Boolean text: an integer (0 is false, anything else true, decimal or hexadecimal

@@ -283,7 +283,7 @@ TEST_F(ArchiveExtract, ProgressPerInflatedChunk) {
 }
 
 TEST(ExtractionFolder, DoubledBackslashesCollapseButANetworkPathKeepsItsPair) {
-  EXPECT_EQ(zlbnames::CollapseBackslashes("C:\\\\out\\\\\\docs\\"), "C:\\out\\docs\\");
-  EXPECT_EQ(zlbnames::CollapseBackslashes("\\\\server\\share\\\\x"), "\\\\server\\share\\x");
-  EXPECT_EQ(zlbnames::CollapseBackslashes("\\\\\\server"), "\\\\server");
+  EXPECT_EQ(CollapseBackslashes("C:\\\\out\\\\\\docs\\"), "C:\\out\\docs\\");
+  EXPECT_EQ(CollapseBackslashes("\\\\server\\share\\\\x"), "\\\\server\\share\\x");
+  EXPECT_EQ(CollapseBackslashes("\\\\\\server"), "\\\\server");
 }

@@ -9,6 +9,7 @@
 #include "launcher/association_command.h"
 #include "launcher/command_line.h"
 #include "launcher/descriptor.h"
+#include "framework/path_text.h"
 #include "launcher/text_utils.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
