@@ -32,8 +32,13 @@ void TComponent::DestroyComponents() {
     TComponent* last = components_.back();
     components_.pop_back();
     last->owner_ = nullptr;
-    delete last;
+    last->Free();
   }
+}
+
+void TComponent::Free() {
+  BeforeDestruction();
+  delete this;
 }
 
 void TComponent::Insert(TComponent* component) { components_.push_back(component); }

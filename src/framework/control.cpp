@@ -113,7 +113,7 @@ void TControl::FontChanged() {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage m{msg, wParam, lParam, 0};
-  if (WindowProc) WindowProc(m);
+  WindowProc.Dispatch(m);
   return m.Result;
 }
 

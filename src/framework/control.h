@@ -10,6 +10,7 @@
 #include "framework/colour.h"
 #include "framework/component.h"
 #include "framework/font.h"
+#include "framework/message_method.h"
 #include "framework/messages.h"
 
 class TWinControl;
@@ -49,8 +50,9 @@ class TControl : public TComponent {
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
 
-  // The message method; replaceable (see messages.h). Perform sends through it.
-  TWndMethod WindowProc;
+  // The message method: assignable, and replaceable by TControlSubclass owners (see
+  // message_method.h). Perform sends through it.
+  TMessageMethod WindowProc;
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
   // Invalidates what the control shows.

@@ -10,7 +10,6 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 
 TForm::~TForm() {
   if (TApplication* app = Application()) app->RemoveForm(this);
-  DestroyHandle();
 }
 
 void TForm::DefineProperties(TPropList& list) const {

@@ -14,7 +14,13 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 TWinControl::~TWinControl() {
   for (TControl* child : controls_) child->parent_ = nullptr;
   controls_.clear();
+  destroying_ = true;
   DestroyHandle();
+}
+
+void TWinControl::BeforeDestruction() {
+  DestroyHandle();
+  TControl::BeforeDestruction();
 }
 
 HWND TWinControl::Handle() {
@@ -220,12 +226,25 @@ bool TWinControl::HandleMessage(TMessage& m) {
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {
-  if (!handle_) {
-    m.Result = 0;
-    return;
+  m.Result = handle_ ? CallDefault(m.Msg, m.WParam, m.LParam) : 0;
+}
+
+LRESULT TWinControl::CallDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return defProc_ ? CallWindowProcW(defProc_, handle_, msg, wParam, lParam)
+                  : DefWindowProcW(handle_, msg, wParam, lParam);
+}
+
+LRESULT TWinControl::AfterFailure(UINT msg, WPARAM wParam, LPARAM lParam,
+                                  const NCCALCSIZE_PARAMS& savedCalcSize) {
+  if (msg == WM_CLOSE) return 0;  // a failed close handler leaves the window alone
+  if (msg == WM_NCCALCSIZE && lParam) {
+    // The handler may have changed the rectangles before it failed.
+    if (wParam)
+      *reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam) = savedCalcSize;
+    else
+      *reinterpret_cast<RECT*>(lParam) = savedCalcSize.rgrc[0];
   }
-  m.Result = defProc_ ? CallWindowProcW(defProc_, handle_, m.Msg, m.WParam, m.LParam)
-                      : DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
+  return CallDefault(msg, wParam, lParam);
 }
 
 LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam,
@@ -244,11 +263,24 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam,
   if (!control || control->handle_ != window) return DefWindowProcW(window, msg, wParam, lParam);
 
   TMessage m{msg, wParam, lParam, 0};
-  try {
-    control->WindowProc(m);
-  } catch (...) {
-    // No exception may leave a window procedure; the message counts as handled.
-    m.Result = 0;
+  if (control->destroying_) {
+    m.Result = control->CallDefault(msg, wParam, lParam);
+  } else {
+    // WM_NCCALCSIZE's rectangles as they came, for the fallback after a failure.
+    NCCALCSIZE_PARAMS savedCalcSize{};
+    if (msg == WM_NCCALCSIZE && lParam) {
+      if (wParam)
+        savedCalcSize = *reinterpret_cast<const NCCALCSIZE_PARAMS*>(lParam);
+      else
+        savedCalcSize.rgrc[0] = *reinterpret_cast<const RECT*>(lParam);
+    }
+    try {
+      control->WindowProc.Dispatch(m);
+    } catch (...) {
+      // No exception may leave a window procedure: the window's default processing
+      // answers instead.
+      m.Result = control->AfterFailure(msg, wParam, lParam, savedCalcSize);
+    }
   }
   if (msg == WM_NCDESTROY) {
     wndclass::Unlink(window);

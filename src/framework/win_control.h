@@ -35,6 +35,7 @@ class TWinControl : public TControl {
   HWND Handle();
   bool HandleAllocated() const { return handle_ != nullptr; }
   void HandleNeeded() { Handle(); }
+  // Destroys the window (and its children's); its messages still reach the control.
   void DestroyHandle();
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
@@ -70,6 +71,9 @@ class TWinControl : public TControl {
   void TextChanged() override;
   void FontChanged() override;
 
+  // Destroys the window while the whole object exists (see Free).
+  void BeforeDestruction() override;
+
   // Position of the window when it is created (top-level windows override).
   virtual RECT WindowBoundsForCreate() const { return BoundsRect(); }
   bool IsSuperclass() const { return defProc_ != nullptr; }
@@ -82,8 +86,18 @@ class TWinControl : public TControl {
   static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam,
                                      LPARAM lParam) noexcept;
 
+  // The window's default processing (the superclassed procedure or DefWindowProc).
+  LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
+  // What a message whose handler threw gets: the default processing of the original
+  // message (WM_NCCALCSIZE with its rectangles as they came), nothing for WM_CLOSE.
+  LRESULT AfterFailure(UINT msg, WPARAM wParam, LPARAM lParam,
+                       const NCCALCSIZE_PARAMS& savedCalcSize);
+
   HWND handle_ = nullptr;
   WNDPROC defProc_ = nullptr;
   bool creating_ = false;
+  // Set by the destructor: derived parts are gone, so the window's last messages
+  // (WM_DESTROY, WM_NCDESTROY, ...) get the default processing only.
+  bool destroying_ = false;
   std::vector<TControl*> controls_;
 };
