@@ -14,7 +14,7 @@ TBitmap::TBitmap(TBitmap&& other) noexcept { *this = std::move(other); }
 TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
   if (this != &other) {
     Clear();
-    other.ReleaseCanvas();
+    canvas_ = std::move(other.canvas_);  // the DC keeps holding the moved bitmap
     bitmap_ = std::move(other.bitmap_);
     bits_ = std::exchange(other.bits_, nullptr);
     width_ = std::exchange(other.width_, 0);
@@ -25,16 +25,8 @@ TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
 
 TBitmap::~TBitmap() { Clear(); }
 
-void TBitmap::ReleaseCanvas() const {
-  if (!canvas_) return;
-  if (canvasPrevious_) SelectObject(canvas_, canvasPrevious_);
-  DeleteDC(canvas_);
-  canvas_ = nullptr;
-  canvasPrevious_ = nullptr;
-}
-
 void TBitmap::Clear() {
-  ReleaseCanvas();  // the bitmap must leave its DC before it can be deleted
+  canvas_.Reset();  // the bitmap must leave its DC before it can be deleted
   bitmap_.Reset();
   bits_ = nullptr;
   width_ = height_ = 0;
@@ -67,16 +59,11 @@ bool TBitmap::SetSize(int width, int height) {
 HDC TBitmap::Canvas() const {
   if (Empty()) return nullptr;
   if (!canvas_) {
-    canvas_ = CreateCompatibleDC(nullptr);
-    if (!canvas_) return nullptr;
-    canvasPrevious_ = SelectObject(canvas_, bitmap_.Get());
-    if (!canvasPrevious_ || canvasPrevious_ == HGDI_ERROR) {
-      canvasPrevious_ = nullptr;
-      DeleteDC(canvas_);
-      canvas_ = nullptr;
-    }
+    MemoryDC dc;
+    if (!dc.SelectBitmap(bitmap_.Get())) return nullptr;
+    canvas_ = std::move(dc);
   }
-  return canvas_;
+  return canvas_.Get();
 }
 
 Pixel32* TBitmap::ScanLine(int y) {

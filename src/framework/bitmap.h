@@ -65,12 +65,11 @@ class TBitmap {
   void Assign(const TBitmap& source);
 
  private:
-  void ReleaseCanvas() const;
-
   OwnedBitmap bitmap_;
   Pixel32* bits_ = nullptr;
   int width_ = 0;
   int height_ = 0;
-  mutable HDC canvas_ = nullptr;
-  mutable HGDIOBJ canvasPrevious_ = nullptr;
+  // Made on first use; declared after the bitmap so it goes first (the bitmap must
+  // leave its DC before it can be deleted).
+  mutable MemoryDC canvas_ = MemoryDC::Unset();
 };

@@ -1,10 +1,12 @@
 // Owners for Win32 GDI and USER handles (Windows only). Each owner type is uncopyable,
 // movable and frees its handle exactly once; borrowed handles stay plain handles.
 //   GdiObject<T>   HBITMAP, HBRUSH, HPEN, HFONT, HRGN (DeleteObject)
-//   MemoryDC       CreateCompatibleDC / DeleteDC
+//   MemoryDC       CreateCompatibleDC / DeleteDC, movable, with the bitmap it holds
+//                  selected and the DC's own bitmap put back before deletion
 //   WindowDC       GetDC / ReleaseDC (or GetWindowDC with WindowDC::Whole)
 //   SelectGuard    SelectObject, restored on scope exit
 //   Win32Handle    kernel HANDLE (CloseHandle)
+// Menus, icons, image lists and hooks: see user_handles.h and hook.h.
 #pragma once
 #include <windows.h>
 
@@ -47,16 +49,46 @@ using OwnedRegion = GdiObject<HRGN>;
 class MemoryDC {
  public:
   explicit MemoryDC(HDC reference = nullptr) : dc_(CreateCompatibleDC(reference)) {}
+  // An owner without a device context (to be given one by moving).
+  static MemoryDC Unset() { return MemoryDC(UnsetTag{}); }
+  MemoryDC(MemoryDC&& other) noexcept
+      : dc_(std::exchange(other.dc_, nullptr)), original_(std::exchange(other.original_, nullptr)) {}
+  MemoryDC& operator=(MemoryDC&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      dc_ = std::exchange(other.dc_, nullptr);
+      original_ = std::exchange(other.original_, nullptr);
+    }
+    return *this;
+  }
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;
-  ~MemoryDC() {
-    if (dc_) DeleteDC(dc_);
-  }
+  ~MemoryDC() { Reset(); }
+
   HDC Get() const { return dc_; }
   explicit operator bool() const { return dc_ != nullptr; }
+  // Selects a bitmap for the DC's life (the DC's own one comes back before deletion);
+  // false when there is no DC or GDI refuses.
+  bool SelectBitmap(HBITMAP bitmap) {
+    if (!dc_ || !bitmap) return false;
+    HGDIOBJ previous = SelectObject(dc_, bitmap);
+    if (!previous || previous == HGDI_ERROR) return false;
+    if (!original_) original_ = previous;
+    return true;
+  }
+  // Deletes the DC (its own bitmap selected back first) and becomes empty.
+  void Reset() {
+    if (dc_ && original_) SelectObject(dc_, original_);
+    if (dc_) DeleteDC(dc_);
+    dc_ = nullptr;
+    original_ = nullptr;
+  }
 
  private:
+  struct UnsetTag {};
+  explicit MemoryDC(UnsetTag) : dc_(nullptr) {}
   HDC dc_;
+  HGDIOBJ original_ = nullptr;  // the DC's own bitmap while another one is selected
 };
 
 // A window's (client or whole-window) device context, released on scope exit.

@@ -87,6 +87,8 @@ TEST(Bitmap, AssignCopiesAndMoveTransfers) {
   EXPECT_EQ(moved.GetPixel(1, 1), 0xABCDEF);
   ASSERT_NE(moved.Canvas(), nullptr);
   moved = std::move(a);
+  EXPECT_EQ(moved.Canvas(), dc);  // the canvas moves with the bitmap it holds
+  EXPECT_EQ(a.Canvas(), nullptr);
   EXPECT_EQ(moved.Width(), 2);
   EXPECT_EQ(moved.GetPixel(1, 1), 0);
   TBitmap empty;
