@@ -3,6 +3,10 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <typeindex>
 
 #include "framework/path_text.h"
 
@@ -12,50 +16,82 @@ const TPropInfo* TPropList::Find(const std::string& name) const {
   return nullptr;
 }
 
-TPropList TPersistent::Properties() const {
-  TPropList list;
-  DefineProperties(list);
-  return list;
+const TPropList& TPersistent::Properties() const {
+  // One list per dynamic class; lists never move once made, so references stay valid.
+  static std::mutex mutex;
+  static std::map<std::type_index, std::unique_ptr<TPropList>> lists;
+  std::lock_guard<std::mutex> lock(mutex);
+  std::unique_ptr<TPropList>& list = lists[std::type_index(typeid(*this))];
+  if (!list) {
+    auto made = std::make_unique<TPropList>();
+    DefineProperties(*made);
+    list = std::move(made);
+  }
+  return *list;
 }
 
+namespace {
+// The object's property of that name and kind, or null.
+const TPropInfo* FindProp(TPersistent* object, const std::string& name, TPropKind kind) {
+  if (!object) return nullptr;
+  const TPropInfo* p = object->Properties().Find(name);
+  return p && p->Kind == kind ? p : nullptr;
+}
+}  // namespace
+
 int64_t GetIntProp(TPersistent* object, const std::string& name) {
-  if (!object) return -1;
-  TPropList list = object->Properties();
-  const TPropInfo* p = list.Find(name);
-  if (!p || p->Kind != TPropKind::Integer) return -1;
-  return p->GetOrdinal(*object);
+  int64_t value = -1;
+  return TryGetIntProp(object, name, value) ? value : -1;
+}
+
+bool TryGetIntProp(TPersistent* object, const std::string& name, int64_t& out) {
+  const TPropInfo* p = FindProp(object, name, TPropKind::Integer);
+  if (!p) return false;
+  out = p->GetOrdinal(*object);
+  return true;
 }
 
 std::string GetEnumProp(TPersistent* object, const std::string& name) {
-  if (!object) return {};
-  TPropList list = object->Properties();
-  const TPropInfo* p = list.Find(name);
-  if (!p || p->Kind != TPropKind::Enumeration) return {};
+  const TPropInfo* p = FindProp(object, name, TPropKind::Enumeration);
+  if (!p) return {};
   int64_t value = p->GetOrdinal(*object);
   if (value < 0 || value >= static_cast<int64_t>(p->EnumNames.size())) return {};
   return p->EnumNames[static_cast<size_t>(value)];
 }
 
 std::string GetTextProp(TPersistent* object, const std::string& name) {
-  if (!object) return {};
-  TPropList list = object->Properties();
-  const TPropInfo* p = list.Find(name);
-  if (!p || p->Kind != TPropKind::String) return {};
-  return p->GetString(*object);
+  const TPropInfo* p = FindProp(object, name, TPropKind::String);
+  return p ? p->GetString(*object) : std::string();
 }
 
 TPersistent* GetObjectProp(TPersistent* object, const std::string& name) {
-  if (!object) return nullptr;
-  TPropList list = object->Properties();
-  const TPropInfo* p = list.Find(name);
-  if (!p || p->Kind != TPropKind::Object) return nullptr;
-  return p->GetObject(*object);
+  const TPropInfo* p = FindProp(object, name, TPropKind::Object);
+  return p ? p->GetObject(*object) : nullptr;
+}
+
+bool SetIntProp(TPersistent* object, const std::string& name, int64_t value) {
+  if (const TPropInfo* p = FindProp(object, name, TPropKind::Integer)) {
+    if (!p->SetOrdinal) return false;
+    p->SetOrdinal(*object, value);
+    return true;
+  }
+  const TPropInfo* e = FindProp(object, name, TPropKind::Enumeration);
+  if (!e || !e->SetOrdinal || value < 0 || value >= static_cast<int64_t>(e->EnumNames.size()))
+    return false;
+  e->SetOrdinal(*object, value);
+  return true;
+}
+
+bool SetObjectProp(TPersistent* object, const std::string& name, TPersistent* value) {
+  const TPropInfo* p = FindProp(object, name, TPropKind::Object);
+  if (!p || !p->SetObject) return false;
+  p->SetObject(*object, value);
+  return true;
 }
 
 bool SetPropText(TPersistent* object, const std::string& name, const std::string& text) {
   if (!object) return false;
-  TPropList list = object->Properties();
-  const TPropInfo* p = list.Find(name);
+  const TPropInfo* p = object->Properties().Find(name);
   if (!p) return false;
   switch (p->Kind) {
     case TPropKind::Integer: {

@@ -1,6 +1,7 @@
 // Access to an object's published properties by name: every class lists its
 // properties (with its ancestors' first) and the helpers below read and write them
-// as integers, enumeration names, text or objects.
+// as integers, enumeration names, text or objects. Each class's list is built once, at
+// its first look-up, and kept for the process's life.
 //   TPersistent   base of every object with published properties
 //   TPropInfo     one property: name, kind, accessors, enumeration value names
 //   TPropList     the properties of one class
@@ -23,6 +24,7 @@ struct TPropInfo {
   std::function<std::string(TPersistent&)> GetString;  // String
   std::function<void(TPersistent&, const std::string&)> SetString;
   std::function<TPersistent*(TPersistent&)> GetObject;  // Object
+  std::function<void(TPersistent&, TPersistent*)> SetObject;  // may be empty (read-only)
 };
 
 class TPropList {
@@ -41,7 +43,8 @@ class TPropList {
   void String(const std::string& name, std::function<std::string(T&)> get,
               std::function<void(T&, const std::string&)> set = {});
   template <class T>
-  void Object(const std::string& name, std::function<TPersistent*(T&)> get);
+  void Object(const std::string& name, std::function<TPersistent*(T&)> get,
+              std::function<void(T&, TPersistent*)> set = {});
 
   // Case-insensitive lookup; a later declaration of a name hides an earlier one.
   const TPropInfo* Find(const std::string& name) const;
@@ -59,14 +62,19 @@ class TPersistent {
   virtual ~TPersistent() = default;
 
   virtual const char* ClassName() const { return "TPersistent"; }
-  // Appends this class's published properties; overrides call their parent first.
+  // Appends this class's published properties; overrides call their parent first. The
+  // list must depend on the class only (it is built once per class).
   virtual void DefineProperties(TPropList& list) const { (void)list; }
-  TPropList Properties() const;
+  // The class's properties, built at the first call for the class and then kept.
+  const TPropList& Properties() const;
 };
 
 // By-name access; each gives the stated default when the object is null or has no
 // property of that name and kind.
 int64_t GetIntProp(TPersistent* object, const std::string& name);  // -1 by default
+// The value of an integer property in out; false (out untouched) when the object is
+// null or has no integer property of that name, so a value of -1 is told apart.
+bool TryGetIntProp(TPersistent* object, const std::string& name, int64_t& out);
 std::string GetEnumProp(TPersistent* object, const std::string& name);  // empty
 std::string GetTextProp(TPersistent* object, const std::string& name);  // empty
 TPersistent* GetObjectProp(TPersistent* object, const std::string& name);  // null
@@ -74,6 +82,11 @@ TPersistent* GetObjectProp(TPersistent* object, const std::string& name);  // nu
 // value name (case-insensitive), strings the text itself; returns false when nothing
 // was set.
 bool SetPropText(TPersistent* object, const std::string& name, const std::string& text);
+// Sets a writable integer property, or an enumeration by its ordinal (which must name a
+// value); false when nothing was set.
+bool SetIntProp(TPersistent* object, const std::string& name, int64_t value);
+// Sets a writable object property (null allowed); false when nothing was set.
+bool SetObjectProp(TPersistent* object, const std::string& name, TPersistent* value);
 
 // ---- template definitions ----
 template <class T>
@@ -121,10 +134,13 @@ void TPropList::String(const std::string& name, std::function<std::string(T&)> g
 }
 
 template <class T>
-void TPropList::Object(const std::string& name, std::function<TPersistent*(T&)> get) {
+void TPropList::Object(const std::string& name, std::function<TPersistent*(T&)> get,
+                       std::function<void(T&, TPersistent*)> set) {
   TPropInfo p;
   p.Name = name;
   p.Kind = TPropKind::Object;
   p.GetObject = [get](TPersistent& o) { return get(static_cast<T&>(o)); };
+  if (set)
+    p.SetObject = [set](TPersistent& o, TPersistent* v) { set(static_cast<T&>(o), v); };
   items_.push_back(std::move(p));
 }

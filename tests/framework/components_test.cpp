@@ -21,13 +21,17 @@ class TCounted : public TComponent {
     list.Boolean<TCounted>("Transparent", [](TCounted& c) { return c.transparent; },
                            [](TCounted& c, bool v) { c.transparent = v; });
     list.String<TCounted>("Caption", [](TCounted& c) { return c.caption; });
-    list.Object<TCounted>("Child", [](TCounted& c) -> TPersistent* { return c.child; });
+    list.Object<TCounted>("Child", [](TCounted& c) -> TPersistent* { return c.child; },
+                          [](TCounted& c, TPersistent* v) { c.child = dynamic_cast<TComponent*>(v); });
+    list.Object<TCounted>("Fixed", [](TCounted& c) -> TPersistent* { return c.child; });
+    ++definitions;
   }
   int width = 10;
   int kind = 1;
   bool transparent = false;
   std::string caption = "text";
   TComponent* child = nullptr;
+  static inline int definitions = 0;
 };
 }  // namespace
 
@@ -81,4 +85,43 @@ TEST(Properties, ReadAndWriteByName) {
   EXPECT_TRUE(SetPropText(&c, "Name", "renamed"));
   EXPECT_EQ(c.Name, "renamed");
   EXPECT_FALSE(SetPropText(&c, "Child", "x"));
+}
+
+TEST(Properties, MissingIsToldFromMinusOneAndIntegersAndObjectsAreSet) {
+  TCounted c(nullptr);
+  int64_t value = 5;
+  EXPECT_FALSE(TryGetIntProp(&c, "Missing", value));
+  EXPECT_FALSE(TryGetIntProp(&c, "Caption", value));
+  EXPECT_FALSE(TryGetIntProp(nullptr, "Width", value));
+  EXPECT_EQ(value, 5);  // untouched
+  EXPECT_TRUE(SetIntProp(&c, "Width", -1));
+  EXPECT_TRUE(TryGetIntProp(&c, "Width", value));
+  EXPECT_EQ(value, -1);
+  EXPECT_TRUE(SetIntProp(&c, "Kind", 0));  // an enumeration by ordinal
+  EXPECT_EQ(c.kind, 0);
+  EXPECT_FALSE(SetIntProp(&c, "Kind", 2));  // names no value
+  EXPECT_FALSE(SetIntProp(&c, "Caption", 1));
+  EXPECT_FALSE(SetIntProp(&c, "Missing", 1));
+  TCounted child(nullptr);
+  EXPECT_TRUE(SetObjectProp(&c, "Child", &child));
+  EXPECT_EQ(c.child, &child);
+  EXPECT_TRUE(SetObjectProp(&c, "child", nullptr));
+  EXPECT_EQ(c.child, nullptr);
+  EXPECT_FALSE(SetObjectProp(&c, "Fixed", &child));  // read-only
+  EXPECT_FALSE(SetObjectProp(&c, "Width", &child));
+  EXPECT_FALSE(SetObjectProp(nullptr, "Child", &child));
+}
+
+TEST(Properties, EachClassListIsBuiltOnce) {
+  TCounted a(nullptr), b(nullptr);
+  GetIntProp(&a, "Width");
+  int built = TCounted::definitions;
+  for (int i = 0; i < 100; ++i) GetIntProp(&b, "Width");
+  SetPropText(&a, "Width", "3");
+  EXPECT_EQ(TCounted::definitions, built);
+  EXPECT_EQ(&a.Properties(), &b.Properties());
+  TComponent plain(nullptr);
+  EXPECT_NE(&plain.Properties(), &a.Properties());
+  EXPECT_EQ(plain.Properties().Find("Width"), nullptr);
+  EXPECT_NE(plain.Properties().Find("Tag"), nullptr);
 }
