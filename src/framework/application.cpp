@@ -28,16 +28,41 @@ void TApplication::Initialize() {
   InitCommonControlsEx(&icc);
 }
 
+namespace {
+// Keyboard shortcuts of MDI children (Ctrl+F4, Ctrl+F6) when the main form is an MDI frame.
+bool TranslateMdiKeys(TForm* mainForm, MSG& msg) {
+  HWND client = mainForm ? mainForm->ClientHandle() : nullptr;
+  return client && TranslateMDISysAccel(client, &msg);
+}
+}  // namespace
+
 void TApplication::Run() {
-  if (mainForm_ && ShowMainForm && !terminated_) mainForm_->Show();
+  if (mainForm_ && ShowMainForm && !terminated_) {
+    try {
+      mainForm_->Show();
+    } catch (const std::exception& e) {
+      ShowException(e.what());
+      exitCode_ = 1;
+      terminated_ = true;
+      return;
+    }
+  }
   MSG msg;
   while (!terminated_) {
     BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
+    if (TranslateMdiKeys(mainForm_, msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
   terminated_ = true;
+}
+
+TForm* TApplication::FindForm(HWND window) const {
+  if (!window) return nullptr;
+  for (TForm* form : forms_)
+    if (form->HandleAllocated() && form->Handle() == window) return form;
+  return nullptr;
 }
 
 void TApplication::Terminate() {
@@ -52,6 +77,7 @@ void TApplication::ProcessMessages() {
       terminated_ = true;
       break;
     }
+    if (TranslateMdiKeys(mainForm_, msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -64,7 +90,12 @@ int TApplication::ShowMessageBox(const std::string& text, UINT flags) {
   return ::MessageBoxW(owner, Widen(text).c_str(), Widen(Title).c_str(), flags);
 }
 
-void TApplication::ShowException(const std::string& text) { ShowMessageBox(text, MB_OK | MB_ICONERROR); }
+void TApplication::ShowException(const std::string& text) {
+  if (OnException)
+    OnException(text);
+  else
+    ShowMessageBox(text, MB_OK | MB_ICONERROR);
+}
 
 void TApplication::AddForm(TForm* form) { forms_.push_back(form); }
 

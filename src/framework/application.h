@@ -1,10 +1,12 @@
-// TApplication: the GUI application. It owns its forms, knows the main form (the
-// first one created), its title and icon, runs the message loop and shows errors.
+// TApplication: the GUI application. It owns its forms, keeps the list of every form in
+// creation order, knows the main form (the first one created), its title and icon,
+// runs the message loop and shows errors.
 // One instance per process, reached through Application().
 #pragma once
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,17 +46,25 @@ class TApplication : public TComponent {
   }
 
   TForm* MainForm() const { return mainForm_; }
+  // Every form that exists (also ones not owned by the application), in creation order.
   const std::vector<TForm*>& Forms() const { return forms_; }
+  int FormCount() const { return static_cast<int>(forms_.size()); }
+  // The first form in that order whose window is this one, or null.
+  TForm* FindForm(HWND window) const;
 
-  // Shows the main form (when ShowMainForm) and handles messages until Terminate.
+  // Shows the main form (when ShowMainForm) and handles messages until Terminate. When
+  // the main form cannot be shown, the error is shown and Run ends with ExitCode 1.
   void Run();
+  int ExitCode() const { return exitCode_; }
   void Terminate();
   bool Terminated() const { return terminated_; }
   // Handles the messages waiting in the queue.
   void ProcessMessages();
   // A message box with the application's title over the main form.
   int ShowMessageBox(const std::string& text, UINT flags);
+  // Shows an error: through OnException when set, else in a message box.
   void ShowException(const std::string& text);
+  std::function<void(const std::string& text)> OnException;
 
  private:
   friend class TForm;
@@ -64,6 +74,7 @@ class TApplication : public TComponent {
   TForm* mainForm_ = nullptr;
   std::vector<TForm*> forms_;
   bool terminated_ = false;
+  int exitCode_ = 0;
 };
 
 // The application of this process, or null when none exists.

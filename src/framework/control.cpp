@@ -64,18 +64,21 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   width_ = width;
   height_ = height;
   BoundsChanged();
+  if (parent_) parent_->ControlsChanged();
 }
 
 void TControl::SetVisible(bool visible) {
   if (visible == visible_) return;
   visible_ = visible;
   VisibleChanged();
+  if (parent_) parent_->ControlsChanged();
   Perform(CM_VISIBLECHANGED, visible ? 1 : 0, 0);
 }
 
 void TControl::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
+  EnabledChanged();
   Perform(CM_ENABLEDCHANGED, 0, 0);
   Invalidate();
 }

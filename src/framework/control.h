@@ -66,6 +66,7 @@ class TControl : public TComponent {
   virtual void DefaultHandler(TMessage& message);
   // Hooks for the windowed subclass.
   virtual void VisibleChanged() {}
+  virtual void EnabledChanged() {}
   virtual void BoundsChanged() {}
   virtual void TextChanged() {}
   virtual void FontChanged();

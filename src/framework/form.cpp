@@ -1,4 +1,5 @@
-// TForm (see form.h).
+// TForm: styles, client size, icons, menu bar, showing and closing (see form.h). MDI
+// and AutoScroll are in form_mdi.cpp and form_scroll.cpp.
 #include "framework/form.h"
 
 #include "framework/application.h"
@@ -10,14 +11,19 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 
 TForm::~TForm() {
   if (TApplication* app = Application()) app->RemoveForm(this);
+  // While the form part still exists: an MDI child goes through its MDI client, and
+  // the menu bar stays the form's.
+  DestroyHandleFromDestructor();
 }
 
 void TForm::DefineProperties(TPropList& list) const {
   TWinControl::DefineProperties(list);
-  list.Boolean<TForm>("AutoScroll", [](TForm& f) { return f.AutoScroll; },
-                      [](TForm& f, bool v) { f.AutoScroll = v; });
+  list.Boolean<TForm>("AutoScroll", [](TForm& f) { return f.AutoScroll(); },
+                      [](TForm& f, bool v) { f.SetAutoScroll(v); });
   list.Enumeration<TForm>("BorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog"},
                           [](TForm& f) -> int64_t { return f.BorderStyle; });
+  list.Enumeration<TForm>("FormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm"},
+                          [](TForm& f) -> int64_t { return f.FormStyle; });
   list.Enumeration<TForm>("Position", {"poDesigned", "poScreenCenter"},
                           [](TForm& f) -> int64_t { return f.Position; });
   list.Integer<TForm>("ClientWidth", [](TForm& f) -> int64_t { return f.ClientWidth(); },
@@ -34,7 +40,7 @@ DWORD TForm::WindowStyle() const {
   DWORD style = WS_CLIPCHILDREN;
   switch (BorderStyle) {
     case bsNone:
-      style |= WS_POPUP;
+      style |= FormStyle == fsMDIChild ? 0 : WS_POPUP;
       break;
     case bsSingle:
     case bsDialog:
@@ -57,26 +63,64 @@ DWORD TForm::WindowStyle() const {
 DWORD TForm::WindowExStyle() const {
   DWORD ex = 0;
   if (BorderStyle == bsDialog) ex |= WS_EX_DLGMODALFRAME;
+  if (FormStyle == fsMDIChild) return ex | WS_EX_MDICHILD;
   // The main form has its own taskbar button.
   TApplication* app = Application();
   if (app && app->MainForm() == this && app->MainFormOnTaskBar) ex |= WS_EX_APPWINDOW;
   return ex;
 }
 
+SIZE TForm::NonClientSize() const {
+  DWORD style = HandleAllocated() ? static_cast<DWORD>(GetWindowLongW(WindowHandle(), GWL_STYLE))
+                                  : WindowStyle();
+  DWORD ex = HandleAllocated() ? static_cast<DWORD>(GetWindowLongW(WindowHandle(), GWL_EXSTYLE))
+                               : WindowExStyle();
+  RECT r{0, 0, 0, 0};
+  AdjustWindowRectEx(&r, style, menu_ && FormStyle != fsMDIChild, ex);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
 void TForm::SetClientSize(int width, int height) {
-  clientWidth_ = width;
-  clientHeight_ = height;
-  RECT r{0, 0, width, height};
-  AdjustWindowRectEx(&r, WindowStyle(), FALSE, WindowExStyle());
-  SetBounds(left_, top_, r.right - r.left, r.bottom - r.top);
+  SIZE frame = NonClientSize();
+  SetBounds(left_, top_, width + frame.cx, height + frame.cy);
 }
 
 int TForm::ClientWidth() const {
-  return HandleAllocated() ? TWinControl::ClientWidth() : clientWidth_;
+  return HandleAllocated() ? TWinControl::ClientWidth() : width_ - NonClientSize().cx;
 }
 
 int TForm::ClientHeight() const {
-  return HandleAllocated() ? TWinControl::ClientHeight() : clientHeight_;
+  return HandleAllocated() ? TWinControl::ClientHeight() : height_ - NonClientSize().cy;
+}
+
+void TForm::SetIcon(HICON icon) {
+  icon_ = icon;
+  if (HandleAllocated()) ApplyIcons();
+}
+
+void TForm::ApplyIcons() {
+  TApplication* app = Application();
+  HICON big = icon_ ? icon_ : (app ? app->Icon : nullptr);
+  // The small icon is a copy at the small size (from the icon's resource when it has one).
+  OwnedIcon small;
+  if (big) {
+    small.Reset(static_cast<HICON>(CopyImage(big, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), LR_COPYFROMRESOURCE)));
+    if (!small)
+      small.Reset(static_cast<HICON>(CopyImage(big, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0)));
+  }
+  SendMessageW(WindowHandle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+  SendMessageW(WindowHandle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
+  smallIcon_ = std::move(small);  // the old small icon goes once the window has the new
+}
+
+void TForm::SetMenu(OwnedMenu menu) {
+  if (HandleAllocated() && FormStyle != fsMDIChild) {
+    ::SetMenu(WindowHandle(), menu.Get());
+    DrawMenuBar(WindowHandle());
+  }
+  menu_ = std::move(menu);  // the old menu is off the window before it goes
 }
 
 void TForm::CreateParams(TCreateParams& params) {
@@ -84,13 +128,37 @@ void TForm::CreateParams(TCreateParams& params) {
   params.Style = WindowStyle();
   params.ExStyle = WindowExStyle();
   params.WndParent = nullptr;
+  params.Menu = FormStyle == fsMDIChild ? nullptr : menu_.Get();
   TApplication* app = Application();
-  params.Icon = Icon ? Icon : (app ? app->Icon : nullptr);
+  params.Icon = app ? app->Icon : nullptr;
+  if (FormStyle == fsMDIChild) {
+    // MDI children show when made, inside their frame's MDI client.
+    params.WndParent = FrameClientForChild();
+    params.Style |= WS_VISIBLE;
+    visible_ = true;
+  }
+}
+
+void TForm::HandleCreated() {
+  ApplyIcons();
+  if (FormStyle == fsMDIForm) CreateMdiClient();
+  UpdateScrollBars();
+}
+
+void TForm::DestroyWnd() {
+  // The window would destroy its menu with it: the form owns the menu.
+  if (menu_ && FormStyle != fsMDIChild) ::SetMenu(WindowHandle(), nullptr);
+  HWND frameClient = FormStyle == fsMDIChild ? GetParent(WindowHandle()) : nullptr;
+  mdiClient_ = nullptr;
+  if (frameClient)
+    SendMessageW(frameClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(WindowHandle()), 0);
+  else
+    TWinControl::DestroyWnd();
 }
 
 RECT TForm::WindowBoundsForCreate() const {
   RECT r = BoundsRect();
-  if (Position == poScreenCenter) {
+  if (Position == poScreenCenter && FormStyle != fsMDIChild) {
     // Centred on the primary monitor's work area.
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -106,19 +174,40 @@ void TForm::VisibleChanged() {
   HWND window = Handle();
   if (Visible()) {
     ShowWindow(window, SW_SHOWNORMAL);
-    SetForegroundWindow(window);
+    if (FormStyle != fsMDIChild) SetForegroundWindow(window);
   } else {
     ShowWindow(window, SW_HIDE);
   }
 }
 
 bool TForm::HandleMessage(TMessage& m) {
-  if (m.Msg == WM_CLOSE) {
-    TApplication* app = Application();
-    if (app && app->MainForm() == this) app->Terminate();
-    Hide();
-    m.Result = 0;
-    return true;
+  switch (m.Msg) {
+    case WM_CLOSE: {
+      TApplication* app = Application();
+      if (app && app->MainForm() == this) app->Terminate();
+      if (FormStyle == fsMDIChild) {
+        visible_ = false;
+        DestroyHandle();  // an MDI child cannot hide; it comes back on demand
+      } else {
+        Hide();
+      }
+      m.Result = 0;
+      return true;
+    }
+    case WM_SIZE:
+      // The default processing first (an MDI frame sizes its MDI client there).
+      if (!TWinControl::HandleMessage(m)) DefaultHandler(m);
+      UpdateScrollBars();
+      return true;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (!m.LParam && HandleScroll(m.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(m.WParam))) {
+        m.Result = 0;
+        return true;
+      }
+      break;
+    default:
+      break;
   }
   return TWinControl::HandleMessage(m);
 }

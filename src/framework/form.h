@@ -1,15 +1,23 @@
 // TForm: a top-level window with a border style, caption buttons, a client size, a
-// start position and an icon. Closing the application's main form ends the
-// application. FormCreate runs once the form has been created by the application.
+// start position, a menu bar, icons and a form style (normal, MDI frame, MDI child).
+// Closing the application's main form ends the application. FormCreate runs once the
+// form has been created by the application.
+//   MDI: an fsMDIForm form makes its MDI client window (ClientHandle) with its own
+//   window; an fsMDIChild form is made as an MDI child of its frame (MDIFrame, or the
+//   application's main form), shown at once.
+//   AutoScroll: the form's scroll bars appear while controls lie outside its client
+//   area, and scrolling moves the controls.
 #pragma once
 #include <windows.h>
 
+#include "framework/user_handles.h"
 #include "framework/win_control.h"
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 enum TPosition { poDesigned, poScreenCenter };
 enum TDefaultMonitor { dmDesktop, dmPrimary };
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm };
 
 class TForm : public TWinControl {
  public:
@@ -19,17 +27,36 @@ class TForm : public TWinControl {
   const char* ClassName() const override { return "TForm"; }
   void DefineProperties(TPropList& list) const override;
 
+  // Read when the window is created.
   TFormBorderStyle BorderStyle = bsSizeable;
   unsigned BorderIcons = biSystemMenu | biMinimize | biMaximize;
   TPosition Position = poDesigned;
   TDefaultMonitor DefaultMonitor = dmPrimary;
-  bool AutoScroll = false;
-  HICON Icon = nullptr;  // borrowed; null: the application's icon
+  TFormStyle FormStyle = fsNormal;
+  TForm* MDIFrame = nullptr;  // an MDI child's frame; null: the application's main form
 
-  // Sets the window size so that the client area gets this size.
+  // The form's icon (borrowed; null: the application's). The window gets it as its big
+  // icon and a small-icon copy of it.
+  HICON Icon() const { return icon_; }
+  void SetIcon(HICON icon);
+
+  // The menu bar, owned by the form (null: none). The window keeps its size.
+  HMENU Menu() const { return menu_.Get(); }
+  void SetMenu(OwnedMenu menu);
+
+  bool AutoScroll() const { return autoScroll_; }
+  void SetAutoScroll(bool value);
+  POINT ScrollPosition() const { return scrollPos_; }
+
+  // Sets the window size so that the client area (below the menu bar) gets this size.
   void SetClientSize(int width, int height);
   int ClientWidth() const;
   int ClientHeight() const;
+
+  // An MDI frame's MDI client window (null otherwise, or before the window exists).
+  HWND ClientHandle() const { return mdiClient_; }
+  // The active MDI child of an MDI frame, when it is a framework form.
+  TForm* ActiveMDIChild() const;
 
   // Runs the form's creation step (called once by TApplication::CreateForm).
   void DoCreate() { FormCreate(); }
@@ -37,13 +64,34 @@ class TForm : public TWinControl {
  protected:
   virtual void FormCreate() {}
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
+  void HandleCreated() override;
+  LRESULT DefaultProcedure(UINT msg, WPARAM wParam, LPARAM lParam) override;
   RECT WindowBoundsForCreate() const override;
   bool HandleMessage(TMessage& message) override;
   void VisibleChanged() override;
+  void ControlsChanged() override;
 
  private:
   DWORD WindowStyle() const;
   DWORD WindowExStyle() const;
-  int clientWidth_ = 0;
-  int clientHeight_ = 0;
+  // The non-client size (frame, caption, menu bar) for the window style.
+  SIZE NonClientSize() const;
+  void ApplyIcons();
+  // MDI (form_mdi.cpp).
+  HWND FrameClientForChild() const;
+  void CreateMdiClient();
+  // AutoScroll (form_scroll.cpp).
+  void UpdateScrollBars();
+  bool HandleScroll(int bar, WORD request);
+  void ScrollBy(int dx, int dy);
+
+  HICON icon_ = nullptr;
+  OwnedIcon smallIcon_;
+  OwnedMenu menu_;
+  bool autoScroll_ = false;
+  POINT scrollPos_{0, 0};
+  bool updatingScroll_ = false;
+  HWND mdiClient_ = nullptr;
 };

@@ -14,6 +14,10 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 TWinControl::~TWinControl() {
   for (TControl* child : controls_) child->parent_ = nullptr;
   controls_.clear();
+  DestroyHandleFromDestructor();
+}
+
+void TWinControl::DestroyHandleFromDestructor() {
   destroying_ = true;
   DestroyHandle();
 }
@@ -32,9 +36,11 @@ HWND TWinControl::Handle() {
 }
 
 void TWinControl::DestroyHandle() {
-  if (handle_) DestroyWindow(handle_);
+  if (handle_) DestroyWnd();
   handle_ = nullptr;
 }
+
+void TWinControl::DestroyWnd() { DestroyWindow(handle_); }
 
 void TWinControl::CreateParams(TCreateParams& params) {
   params.Caption = Widen(caption_);
@@ -64,7 +70,8 @@ void TWinControl::CreateWnd() {
   creating_ = true;
   HWND window = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(),
                                 params.Caption.c_str(), params.Style, params.X, params.Y,
-                                params.Width, params.Height, params.WndParent, nullptr,
+                                params.Width, params.Height, params.WndParent,
+                                (params.Style & WS_CHILD) ? nullptr : params.Menu,
                                 GetModuleHandleW(nullptr), this);
   creating_ = false;
   if (!window) throw std::runtime_error("Error creating window of control '" + Name + "'");
@@ -91,12 +98,14 @@ void TWinControl::InsertControl(TControl* control) {
   } else {
     control->Invalidate();
   }
+  ControlsChanged();
 }
 
 void TWinControl::RemoveControl(TControl* control) {
   control->Invalidate();
   auto it = std::find(controls_.begin(), controls_.end(), control);
   if (it != controls_.end()) controls_.erase(it);
+  ControlsChanged();
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
@@ -118,6 +127,10 @@ void TWinControl::BoundsChanged() {
 
 void TWinControl::VisibleChanged() {
   if (handle_) ShowWindow(handle_, visible_ ? SW_SHOW : SW_HIDE);
+}
+
+void TWinControl::EnabledChanged() {
+  if (handle_) EnableWindow(handle_, enabled_ ? TRUE : FALSE);
 }
 
 void TWinControl::TextChanged() {
@@ -191,6 +204,9 @@ bool TWinControl::HandleMessage(TMessage& m) {
       }
       break;  // the default handler sends WM_SIZE and WM_MOVE
     }
+    case WM_ENABLE:
+      enabled_ = m.WParam != 0;  // also when someone else enabled or disabled the window
+      break;
     default:
       break;
   }
@@ -226,10 +242,10 @@ bool TWinControl::HandleMessage(TMessage& m) {
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {
-  m.Result = handle_ ? CallDefault(m.Msg, m.WParam, m.LParam) : 0;
+  m.Result = handle_ ? DefaultProcedure(m.Msg, m.WParam, m.LParam) : 0;
 }
 
-LRESULT TWinControl::CallDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TWinControl::DefaultProcedure(UINT msg, WPARAM wParam, LPARAM lParam) {
   return defProc_ ? CallWindowProcW(defProc_, handle_, msg, wParam, lParam)
                   : DefWindowProcW(handle_, msg, wParam, lParam);
 }
@@ -244,7 +260,7 @@ LRESULT TWinControl::AfterFailure(UINT msg, WPARAM wParam, LPARAM lParam,
     else
       *reinterpret_cast<RECT*>(lParam) = savedCalcSize.rgrc[0];
   }
-  return CallDefault(msg, wParam, lParam);
+  return DefaultProcedure(msg, wParam, lParam);
 }
 
 LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam,
@@ -252,7 +268,11 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam,
   TWinControl* control = nullptr;
   if (msg == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    control = static_cast<TWinControl*>(create->lpCreateParams);
+    void* param = create->lpCreateParams;
+    // An MDI child's creation data comes wrapped by the MDI client.
+    if ((create->dwExStyle & WS_EX_MDICHILD) && param)
+      param = reinterpret_cast<void*>(static_cast<const MDICREATESTRUCTW*>(param)->lParam);
+    control = static_cast<TWinControl*>(param);
     if (control) {
       control->handle_ = window;
       wndclass::Link(window, control);
@@ -264,7 +284,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam,
 
   TMessage m{msg, wParam, lParam, 0};
   if (control->destroying_) {
-    m.Result = control->CallDefault(msg, wParam, lParam);
+    m.Result = control->DefaultProcedure(msg, wParam, lParam);
   } else {
     // WM_NCCALCSIZE's rectangles as they came, for the fallback after a failure.
     NCCALCSIZE_PARAMS savedCalcSize{};

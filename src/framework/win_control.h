@@ -21,6 +21,7 @@ struct TCreateParams {
   std::wstring BaseClassName;  // a system class this one superclasses; empty for none
   UINT ClassStyle = CS_DBLCLKS;
   HICON Icon = nullptr;
+  HMENU Menu = nullptr;  // a top-level window's menu bar (borrowed)
 };
 
 class TWinControl : public TControl {
@@ -48,7 +49,8 @@ class TWinControl : public TControl {
   void Invalidate() override;
   void Update();
 
-  // The framework control that owns a window of this process, or null.
+  // The framework control that owns a window of this process, or null. The link is the
+  // window property named by ControlPropertyName (window_class.h).
   static TWinControl* FromHandle(HWND window);
 
   // Paints the client area as WM_PAINT would, into any device context.
@@ -57,6 +59,13 @@ class TWinControl : public TControl {
  protected:
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
+  // Destroys the window (DestroyHandle calls it while a window exists).
+  virtual void DestroyWnd();
+  // The window's default processing: the superclassed procedure or DefWindowProc.
+  virtual LRESULT DefaultProcedure(UINT msg, WPARAM wParam, LPARAM lParam);
+  // For destructors: destroys the window while its last messages (WM_DESTROY,
+  // WM_NCDESTROY, ...) get the default processing only, since derived parts are gone.
+  void DestroyHandleFromDestructor();
   // Called once the window exists (children are created after it).
   virtual void HandleCreated() {}
   // Client-area painters; the device context is clipped to the area to paint.
@@ -67,12 +76,18 @@ class TWinControl : public TControl {
   bool HandleMessage(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
   void VisibleChanged() override;
+  void EnabledChanged() override;
   void BoundsChanged() override;
   void TextChanged() override;
   void FontChanged() override;
+  // A child control was added, removed, moved, resized, shown or hidden.
+  virtual void ControlsChanged() {}
 
   // Destroys the window while the whole object exists (see Free).
   void BeforeDestruction() override;
+
+  // The window when it exists (never creates it).
+  HWND WindowHandle() const { return handle_; }
 
   // Position of the window when it is created (top-level windows override).
   virtual RECT WindowBoundsForCreate() const { return BoundsRect(); }
@@ -86,8 +101,6 @@ class TWinControl : public TControl {
   static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam,
                                      LPARAM lParam) noexcept;
 
-  // The window's default processing (the superclassed procedure or DefWindowProc).
-  LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
   // What a message whose handler threw gets: the default processing of the original
   // message (WM_NCCALCSIZE with its rectangles as they came), nothing for WM_CLOSE.
   LRESULT AfterFailure(UINT msg, WPARAM wParam, LPARAM lParam,

@@ -1,10 +1,31 @@
 // Window-class registration and the window-to-control link (see window_class.h).
 #include "framework/window_class.h"
 
+#include <cwchar>
 #include <map>
 
 namespace {
-const wchar_t kControlProperty[] = L"QuillmereControlObject";
+struct ControlProperty {
+  std::wstring name;
+  ATOM atom = 0;
+};
+
+const ControlProperty& TheControlProperty() {
+  static const ControlProperty property = [] {
+    wchar_t name[64];
+    swprintf(name, 64, L"ControlOfs%.8X%.8X",
+             static_cast<unsigned>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr))),
+             static_cast<unsigned>(GetCurrentThreadId()));
+    return ControlProperty{name, GlobalAddAtomW(name)};
+  }();
+  return property;
+}
+
+// The property key: the atom when there is one, else the name.
+LPCWSTR ControlPropertyKey() {
+  const ControlProperty& property = TheControlProperty();
+  return property.atom ? MAKEINTATOM(property.atom) : property.name.c_str();
+}
 
 struct ClassRecord {
   WNDPROC baseProc = nullptr;
@@ -52,17 +73,21 @@ bool Register(const std::wstring& name, const std::wstring& base, UINT style, HI
   return true;
 }
 
+const std::wstring& ControlPropertyName() { return TheControlProperty().name; }
+
+ATOM ControlPropertyAtom() { return TheControlProperty().atom; }
+
 void Link(HWND window, TWinControl* control) {
-  SetPropW(window, kControlProperty, reinterpret_cast<HANDLE>(control));
+  SetPropW(window, ControlPropertyKey(), reinterpret_cast<HANDLE>(control));
 }
 
-void Unlink(HWND window) { RemovePropW(window, kControlProperty); }
+void Unlink(HWND window) { RemovePropW(window, ControlPropertyKey()); }
 
 TWinControl* Find(HWND window) {
   if (!window) return nullptr;
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process != GetCurrentProcessId()) return nullptr;
-  return reinterpret_cast<TWinControl*>(GetPropW(window, kControlProperty));
+  return reinterpret_cast<TWinControl*>(GetPropW(window, ControlPropertyKey()));
 }
 }  // namespace wndclass

@@ -13,6 +13,12 @@ namespace wndclass {
 // receives the base's window procedure. Returns false when registration failed.
 bool Register(const std::wstring& name, const std::wstring& base, UINT style, HICON icon,
               WNDPROC proc, WNDPROC* baseProc);
+// The name of the window property that links a framework window to its control:
+// "ControlOfs" + the module handle and the GUI thread's identifier, eight upper-case
+// hexadecimal digits each. Made once, on the first call (from the GUI thread), and
+// held as a global atom for the process's life.
+const std::wstring& ControlPropertyName();
+ATOM ControlPropertyAtom();
 // Links a window to its control (stored as a window property) and back.
 void Link(HWND window, TWinControl* control);
 void Unlink(HWND window);
