@@ -63,11 +63,6 @@ HIMAGELIST MakeMenuImages() {
 
 }  // namespace
 
-void OwnedImageList::Reset(HIMAGELIST list) {
-  if (list_) ImageList_Destroy(list_);
-  list_ = list;
-}
-
 TSkinData::TSkinData(TComponent* owner) : TComponent(owner), Skin3rd(DefaultSkin3rd()) {
   Objects.CreateAlwaysPresent();
   // Until a skin is read the colours are the system colours a skin defaults to.

@@ -20,6 +20,7 @@
 #include "framework/component.h"
 #include "framework/gdi.h"
 #include "framework/stream.h"
+#include "framework/user_handles.h"
 #include "skin/data/skin_colours.h"
 #include "skin/data/skin_data_types.h"
 #include "skin/data/skin_object_set.h"
@@ -27,20 +28,6 @@
 class TQuickIni;
 class TSkinControl;
 class TSkinReader;
-
-// Owner of an image list handle.
-class OwnedImageList {
- public:
-  OwnedImageList() = default;
-  OwnedImageList(const OwnedImageList&) = delete;
-  OwnedImageList& operator=(const OwnedImageList&) = delete;
-  ~OwnedImageList() { Reset(); }
-  HIMAGELIST Get() const { return list_; }
-  void Reset(HIMAGELIST list = nullptr);
-
- private:
-  HIMAGELIST list_ = nullptr;
-};
 
 class TSkinData : public TComponent {
  public:
