@@ -47,6 +47,20 @@ bool DecodeFooter(const uint8_t* b, TZLBFooter& f) {
   return false;
 }
 
+bool LooksLikeFooter(const uint8_t* b, int64_t fileSize) {
+  const int64_t room = fileSize - static_cast<int64_t>(kFooterSize);
+  const int64_t count = static_cast<int32_t>(U32(b + 4)), directory = static_cast<int32_t>(U32(b + 12));
+  // The legacy footer has a 32-bit data size and a 32-bit flag in front of its reserved bytes.
+  const bool legacy = U32(b + 8) == 1;
+  const int64_t data = legacy ? I32(b + 16) : I64(b + 16);
+  if (count < 0 || directory < 0 || data < 0 || directory > room || data > room - directory) return false;
+  const size_t flag = legacy ? 20 : 24;
+  if (b[flag] > 1) return false;
+  for (size_t i = flag + 1; i < kFooterSize; ++i)
+    if (b[i] != 0) return false;
+  return true;
+}
+
 void EncodeFooter(const TZLBFooter& f, uint8_t* b) {
   std::memset(b, 0, kFooterSize);
   PutU32(b, f.ArchiveCRC);

@@ -16,6 +16,11 @@ constexpr size_t kMaxStringLength = 255;
 // Decodes a footer of either version; returns false for an unknown version (the
 // decoded Version field is still set so the caller can name it).
 bool DecodeFooter(const uint8_t* bytes, TZLBFooter& footer);
+// True when bytes hold a footer whose fields other than the version are sound for a
+// file of fileSize bytes: sizes and count not negative and inside the file, the
+// compressed flag 0 or 1, the reserved bytes zero (in the legacy layout when the
+// version field says 1, else in the current one). Random bytes almost never are.
+bool LooksLikeFooter(const uint8_t* bytes, int64_t fileSize);
 void EncodeFooter(const TZLBFooter& footer, uint8_t* bytes);  // always version 2
 
 void DecodeRecord(const uint8_t* bytes, TZLBEntry& entry);        // version 2

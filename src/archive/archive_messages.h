@@ -18,6 +18,15 @@ inline std::string NotFound(const std::string& name) { return name + " not found
 inline std::string ExtractFolderError(const std::string& folder) { return "Error extracting file to " + folder; }
 inline std::string FailedCRC(const std::string& name) { return name + " failed CRC check"; }
 inline std::string AlreadyExists(const std::string& name) { return name + " already exists in the archive"; }
+// Our own: what a file that is no archive, a folder and a misplaced signature are told.
+inline std::string NotAnArchive(const std::string& file) {
+  return file + " is not an archive (no archive footer at its end)";
+}
+inline std::string IsFolder(const std::string& path) { return path + " is a folder, not an archive"; }
+inline std::string SignatureNotAtEnd(const std::string& file) {
+  return file + " has a signature that is not at the end of the file (data was appended after signing); "
+                "sign the launcher after packing";
+}
 // Our own: an entry whose stored path or name would be written outside the destination.
 inline std::string UnsafeEntry(const std::string& pathAndName) {
   return "Refused to extract " + pathAndName + ": its stored path or name leads outside the destination folder";

@@ -79,7 +79,10 @@ std::string RewriteFileName(TZLBArc2& arc) {
 
 void CopyKeptPart(const TZLBArc2& arc, TStream& out) {
   const int64_t keep = arc.ArchiveStart() + arc.Footer().DataSize;
-  const int64_t expected = keep + arc.Footer().DirectorySize + static_cast<int64_t>(zlbformat::kFooterSize);
+  // A signed launcher has its certificate table behind the footer; it is not kept
+  // (the signature would not hold for the new file).
+  const int64_t expected = keep + arc.Footer().DirectorySize + static_cast<int64_t>(zlbformat::kFooterSize) +
+                           arc.SignatureSize();
   try {
     TFileStream archive(arc.FileName(), FileMode::Read);
     // A file changed since it was opened would be copied wrongly.

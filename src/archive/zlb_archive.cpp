@@ -11,6 +11,7 @@
 #include "archive/archive_messages.h"
 #include "archive/entry_names.h"
 #include "archive/inflate_stream.h"
+#include "archive/pe_certificate.h"
 #include "framework/file_system.h"
 #include "framework/path_text.h"
 #include "framework/stream.h"
@@ -47,6 +48,25 @@ class RecordCollector {
   size_t size_;
   std::vector<uint8_t> pending_;
 };
+// Where the archive ends in a file whose certificate table starts at tableOffset: the
+// signing tool pads the file with up to 7 zero bytes so that the table starts at a
+// multiple of 8. The first end (fewest padding bytes) with a sound footer is taken;
+// without one, the table's offset (the caller then reports what it finds there).
+int64_t SignedArchiveEnd(TStream& file, int64_t tableOffset) {
+  constexpr int64_t kFooter = static_cast<int64_t>(zlbformat::kFooterSize);
+  if (tableOffset < kFooter + 7) return tableOffset;
+  uint8_t tail[kFooter + 7];
+  file.Seek(tableOffset - static_cast<int64_t>(sizeof tail));
+  file.ReadBuffer(tail, sizeof tail);
+  for (int pad = 0; pad <= 7; ++pad) {
+    if (pad > 0 && tail[sizeof tail - static_cast<size_t>(pad)] != 0) break;
+    const uint8_t* footer = tail + sizeof tail - static_cast<size_t>(pad) - zlbformat::kFooterSize;
+    TZLBFooter decoded;
+    if (zlbformat::DecodeFooter(footer, decoded) && zlbformat::LooksLikeFooter(footer, tableOffset - pad))
+      return tableOffset - pad;
+  }
+  return tableOffset;
+}
 }  // namespace
 
 int ZLBPercentage(int64_t done, int64_t total) {
@@ -89,21 +109,31 @@ bool TZLBArc2::OpenArchive(const std::string& fileName) {
   fileName_ = fileName;
   if (fileName.empty()) return false;
   try {
-    if (!fsys::FileExists(fileName)) throw EZLBError(zlbmsg::kArchiveNotFound);
+    if (!fsys::FileExists(fileName)) {
+      if (fsys::FolderExists(fileName)) throw EZLBError(zlbmsg::IsFolder(fileName));
+      throw EZLBError(zlbmsg::kArchiveNotFound);
+    }
     std::unique_ptr<TFileStream> file;
     try {
       file = std::make_unique<TFileStream>(fileName, FileMode::Read);
     } catch (const EStreamError&) {
       throw EZLBError(zlbmsg::UnableToOpen(fileName));
     }
-    int64_t size = file->Size();
-    if (size < static_cast<int64_t>(zlbformat::kFooterSize)) throw EZLBError(zlbmsg::kCorrupted);
+    // A launcher signed after packing carries its certificate table behind the archive;
+    // the archive then ends where the table starts.
+    const zlbpe::CertificateTable cert = zlbpe::FindCertificateTable(*file);
+    const int64_t size = cert.atTail ? SignedArchiveEnd(*file, cert.offset) : file->Size();
+    if (size < static_cast<int64_t>(zlbformat::kFooterSize)) throw EZLBError(zlbmsg::NotAnArchive(fileName));
     uint8_t bytes[zlbformat::kFooterSize];
     file->Seek(size - static_cast<int64_t>(zlbformat::kFooterSize));
     file->ReadBuffer(bytes, sizeof bytes);
     TZLBFooter footer;
-    if (!zlbformat::DecodeFooter(bytes, footer))
+    if (!zlbformat::DecodeFooter(bytes, footer)) {
+      if (cert.present && !cert.atTail) throw EZLBError(zlbmsg::SignatureNotAtEnd(fileName));
+      // Only a footer that is sound apart from its version is another version's archive.
+      if (!zlbformat::LooksLikeFooter(bytes, size)) throw EZLBError(zlbmsg::NotAnArchive(fileName));
       throw EZLBError(zlbmsg::WrongVersion(static_cast<int32_t>(footer.Version)));
+    }
     legacy_ = footer.Version == 1;
     footer_ = footer;
 
@@ -115,6 +145,12 @@ bool TZLBArc2::OpenArchive(const std::string& fileName) {
         footer.DataSize > room - footer.DirectorySize)
       throw EZLBError(VerifyArchiveCRC ? zlbmsg::kCorrupted : zlbmsg::kRegistryError);
     archiveStart_ = room - footer.DirectorySize - footer.DataSize;
+    // A certificate table in front of the archive signs the executable without it: the
+    // archive was appended after signing, and the signature no longer holds.
+    if (cert.present && !cert.atTail && cert.offset + cert.size <= archiveStart_)
+      throw EZLBError(zlbmsg::SignatureNotAtEnd(fileName));
+    archiveEnd_ = size;
+    signatureSize_ = file->Size() - size;
 
     if (VerifyArchiveCRC) VerifyArchive(*file);
     try {
@@ -191,6 +227,8 @@ void TZLBArc2::CloseArchive() {
   footer_ = TZLBFooter{};
   fileName_.clear();
   archiveStart_ = -1;
+  archiveEnd_ = -1;
+  signatureSize_ = 0;
   Progress(Operation::Idle, fileName_, 0, 0);
 }
 

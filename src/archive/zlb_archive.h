@@ -73,6 +73,11 @@ class TZLBArc2 {
   const std::string& FileName() const { return fileName_; }
   bool IsOpen() const { return !fileName_.empty(); }
   int64_t ArchiveStart() const { return archiveStart_; }
+  // File offset just past the footer: the file's size, or where a certificate table
+  // appended after packing (a signed launcher) begins.
+  int64_t ArchiveEnd() const { return archiveEnd_; }
+  // Bytes of that certificate table behind the archive; 0 when the file is not signed.
+  int64_t SignatureSize() const { return signatureSize_; }
   const TZLBFooter& Footer() const { return footer_; }
   bool IsLegacy() const { return legacy_; }
 
@@ -91,6 +96,8 @@ class TZLBArc2 {
   std::vector<TZLBEntry> entries_;
   TZLBFooter footer_;
   int64_t archiveStart_ = -1;
+  int64_t archiveEnd_ = -1;
+  int64_t signatureSize_ = 0;
   bool newArchive_ = false;
   bool legacy_ = false;
   bool destroying_ = false;

@@ -184,6 +184,16 @@ std::string Native(const std::string& path) {
   std::replace(p.begin(), p.end(), '\\', '/');
   return p;
 }
+
+// The process's file-creation mask, read once (umask can only be read by setting it).
+mode_t ProcessUmask() {
+  static const mode_t mask = [] {
+    const mode_t m = umask(022);
+    umask(m);
+    return m;
+  }();
+  return mask;
+}
 }  // namespace
 
 FileHandle FileHandle::Open(const std::string& path, FileMode mode) {
@@ -192,7 +202,7 @@ FileHandle FileHandle::Open(const std::string& path, FileMode mode) {
   if (mode == FileMode::Create) flags = O_RDWR | O_CREAT | O_TRUNC;
   if (mode == FileMode::ReadWrite) flags = O_RDWR;
   if (mode == FileMode::CreateNew) flags = O_RDWR | O_CREAT | O_EXCL;
-  f.fd_ = ::open(Native(path).c_str(), flags | O_CLOEXEC, 0644);
+  f.fd_ = ::open(Native(path).c_str(), flags | O_CLOEXEC, 0666);
   if (f.fd_ >= 0) {
     struct stat st;
     if (fstat(f.fd_, &st) != 0 || S_ISDIR(st.st_mode)) f.Close();
@@ -317,6 +327,9 @@ std::string CreateTempFile(const std::string& folder, const std::string& prefix)
   buffer.push_back('\0');
   int fd = mkstemp(buffer.data());
   if (fd < 0) return {};
+  // mkstemp makes the file private (0600); archives and extracted files are moved into
+  // place from such files and should get the permissions a new file usually gets.
+  fchmod(fd, 0666 & ~ProcessUmask());
   ::close(fd);
   return std::string(buffer.data());
 }

@@ -102,14 +102,25 @@ TEST_F(ArchiveOpen, MessagesForMissingUnreadableAndForeignFiles) {
   } catch (const EZLBError& e) {
     EXPECT_STREQ(e.what(), "Archive file not found");
   }
-  Bytes notArchive(100, 'A');
-  notArchive[100 - 36 + 8] = 7;
-  notArchive[100 - 36 + 9] = 0;
-  notArchive[100 - 36 + 10] = 0;
-  notArchive[100 - 36 + 11] = 0;
-  EXPECT_EQ(OpenError(notArchive), "The archive was created with a different version of Coffrel (v7)");
-  EXPECT_EQ(OpenError(Bytes(10, 0)), "The archive appears to be corrupted");  // shorter than a footer
-  EXPECT_EQ(OpenError(Bytes()), "The archive appears to be corrupted");
+  // Random bytes are no archive, whatever their version field says; the version message
+  // is for a footer that is sound apart from an unknown version.
+  const std::string notArchive = dir_ + "a.zlb is not an archive (no archive footer at its end)";
+  Bytes random(100, 'A');
+  random[100 - 36 + 8] = 7;
+  random[100 - 36 + 9] = random[100 - 36 + 10] = random[100 - 36 + 11] = 0;
+  EXPECT_EQ(OpenError(random), notArchive);
+  Bytes future = testarc::Build(kTwo);
+  future[future.size() - 36 + 8] = 3;
+  EXPECT_EQ(OpenError(future), "The archive was created with a different version of Coffrel (v3)");
+  EXPECT_EQ(OpenError(Bytes(10, 0)), notArchive);  // shorter than a footer
+  EXPECT_EQ(OpenError(Bytes()), notArchive);
+  fsys::CreateFolders(dir_ + "folder.zlb");
+  try {
+    arc_.OpenArchive(dir_ + "folder.zlb");
+    FAIL();
+  } catch (const EZLBError& e) {
+    EXPECT_EQ(std::string(e.what()), dir_ + "folder.zlb is a folder, not an archive");
+  }
 #ifdef _WIN32
   std::string name = Write(testarc::Build(kTwo), "locked.zlb");
   TFileStream lock(name, FileMode::ReadWrite);  // exclusive: the archive cannot be opened

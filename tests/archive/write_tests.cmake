@@ -14,4 +14,9 @@ endif()
 add_test(NAME quillpack_write_cli
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/write_cli_test.sh ${CMAKE_CURRENT_BINARY_DIR}/write_cli
                  ${write_cli_runner})
-set_tests_properties(quillpack_write_cli PROPERTIES TIMEOUT 300)
+set(write_cli_sample $<TARGET_FILE:pe_sample_writer>)
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+  set(write_cli_sample "${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:pe_sample_writer>")
+endif()
+set_tests_properties(quillpack_write_cli PROPERTIES TIMEOUT 300
+  ENVIRONMENT "QP_SAMPLE=${write_cli_sample};QP_SKIN=$<TARGET_FILE_DIR:quillpack>/classic.skn")

@@ -2,6 +2,8 @@
 #include "common/command_table.h"
 
 namespace cmdtable {
+bool IsVersion(const std::string& arg) { return arg == "--version" || arg == "-V"; }
+
 bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
 bool AsksForHelp(const std::vector<std::string>& args) {

@@ -6,8 +6,13 @@
 #include <vector>
 
 namespace cmdtable {
+// The version both tools print for --version (and pack writes into descriptors).
+inline const char* const kToolsVersion = "1.0";
+
 // "--help" or "-h".
 bool IsHelp(const std::string& arg);
+// "--version" or "-V".
+bool IsVersion(const std::string& arg);
 // True when a help option comes before any "--" (after it, arguments are names).
 bool AsksForHelp(const std::vector<std::string>& args);
 // One overview line: two blanks, the name padded to ten columns, the summary.

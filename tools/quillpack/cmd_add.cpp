@@ -1,9 +1,12 @@
 // quillpack add: more files and folders into an existing archive.
+#include <stdexcept>
 #include <string>
 
 #include "archive/zlb_archive.h"
 #include "command.h"
 #include "console.h"
+#include "framework/file_system.h"
+#include "launcher_stub.h"
 #include "progress.h"
 #include "write_options.h"
 
@@ -17,9 +20,22 @@ int RunAdd(const std::vector<std::string>& args) {
     arc.OpenArchive(a.positional[0]);
   }
   const int before = arc.FileCount();
+  const bool signedLauncher = arc.SignatureSize() > 0;
+  if (signedLauncher)
+    console::Err("warning: " + a.positional[0] +
+                 " is signed; adding to it drops the signature (sign it again afterwards)\n");
   std::deque<std::string> items(a.positional.begin() + 1, a.positional.end());
+  for (const std::string& item : items)
+    if (!arc.RecursePaths && fsys::FolderExists(item))
+      console::Err("warning: " + item + " is a folder; nothing was added from it (give --recurse)\n");
   bool complete = StoreFiles(arc, items);
   if (!arc.IsOpen()) return 1;
+  // The rewritten file holds no certificate table; its security directory goes too.
+  if (signedLauncher && arc.SignatureSize() == 0) {
+    if (!stub::ClearSignatureEntry(a.positional[0]))
+      throw std::runtime_error("Unable to clear the signature entry of " + a.positional[0]);
+    console::Out("Signature of " + a.positional[0] + " dropped\n");
+  }
   const int added = arc.FileCount() - before;
   console::Out("Archive " + a.positional[0] + ": " + std::to_string(added) +
                (added == 1 ? " entry" : " entries") + " added, " + std::to_string(arc.FileCount()) +

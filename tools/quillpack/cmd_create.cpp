@@ -1,18 +1,27 @@
 // quillpack create: a new archive from files and folders.
+#include <stdexcept>
 #include <string>
 
 #include "archive/zlb_archive.h"
 #include "command.h"
 #include "console.h"
+#include "framework/file_system.h"
 #include "write_options.h"
 
 namespace {
 int RunCreate(const std::vector<std::string>& args) {
   WriteArgs a = ParseWriteArgs("create", args, {"--paths", "--recurse"}, {"--level", "--base-dir"}, 2);
+  const std::string& archive = a.positional[0];
+  if (fsys::FolderExists(archive)) throw std::runtime_error(archive + " is a folder; name the archive file to create");
+  if (fsys::PathExists(archive))
+    throw std::runtime_error("The archive " + archive + " exists; `quillpack add` adds to it");
   TZLBArc2 arc;
   ApplyAddOptions(a, arc);
-  arc.CreateArchive(a.positional[0]);
   std::deque<std::string> items(a.positional.begin() + 1, a.positional.end());
+  for (const std::string& item : items)
+    if (!arc.RecursePaths && fsys::FolderExists(item))
+      console::Err("warning: " + item + " is a folder; nothing was added from it (give --recurse)\n");
+  arc.CreateArchive(archive);
   bool complete = StoreFiles(arc, items);
   const int entries = arc.IsOpen() ? arc.FileCount() : 0;
   console::Out("Archive " + a.positional[0] + ": " + std::to_string(entries) +

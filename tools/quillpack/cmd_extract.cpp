@@ -22,16 +22,24 @@ int RunExtract(const std::vector<std::string>& args) {
   TerminalProgress progress(arc);
   arc.OpenArchive(a.positional[0]);
   const std::string& dest = a.positional[1];
-  if (a.positional.size() == 2) {
-    arc.ExtractAll(dest);
-  } else {
-    for (size_t i = 2; i < a.positional.size(); ++i) {
-      try {
-        arc.ExtractFile(dest, a.positional[i]);
-      } catch (const std::exception& e) {
-        console::Err(std::string(e.what()) + "\n");
-        ++failures;
-      }
+  // One entry at a time, so that an entry that cannot be written (a folder or a file in
+  // the way, a full disk) is reported and the others are still written.
+  std::vector<std::string> names(a.positional.begin() + 2, a.positional.end());
+  if (names.empty()) {
+    for (int i = 0; i < arc.FileCount(); ++i) {
+      TZLBEntry e;
+      arc.GetFileEntry(i, e);
+      names.push_back(e.StoredPath + e.Name);
+    }
+  }
+  for (const std::string& name : names) {
+    try {
+      arc.ExtractFile(dest, name);
+    } catch (const std::exception& e) {
+      console::EndProgressLine();
+      const std::string message = e.what();
+      console::Err((message.find(name) == std::string::npos ? name + ": " : std::string()) + message + "\n");
+      ++failures;
     }
   }
   return failures ? 1 : 0;

@@ -6,10 +6,14 @@
 
 #include "archive/zlb_archive.h"
 #include "command.h"
+#include "common/command_table.h"
 #include "console.h"
 #include "framework/file_system.h"
 #include "framework/path_text.h"
 #include "framework/stream.h"
+#include "launcher_stub.h"
+#include "pack_plan.h"
+#include "skin_check.h"
 #include "write_options.h"
 
 #ifdef _WIN32
@@ -19,12 +23,13 @@
 #else
 #include <limits.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
 const char* const kPackerName = "quillpack";
-const char* const kPackerVersion = "1.0";
+const char* const kPackerVersion = cmdtable::kToolsVersion;
 
 // A temporary file or folder removed when the owner goes.
 class TempItem {
@@ -47,21 +52,6 @@ class TempItem {
   std::string path_;
   bool folder_;
 };
-
-// The folder of the running program (where the launcher stub is built).
-std::string OwnFolder() {
-#ifdef _WIN32
-  wchar_t buffer[32768];
-  DWORD n = GetModuleFileNameW(nullptr, buffer, 32768);
-  if (n == 0 || n >= 32768) return ".";
-  return FolderOf(Narrow(std::wstring(buffer, n)));
-#else
-  char buffer[PATH_MAX];
-  ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (n <= 0) return ".";
-  return FolderOf(std::string(buffer, static_cast<size_t>(n)));
-#endif
-}
 
 // A comparable form of a file's path (absolute, one separator, case folded on Windows).
 std::string PathKey(const std::string& path) {
@@ -112,37 +102,51 @@ std::string NewTempName(const std::string& folder) {
   return name;
 }
 
+// The main file must be a readable file (a folder or a missing file stops here).
+void CheckMainFile(const std::string& mainFile) {
+  if (mainFile.empty())
+    throw std::runtime_error("No main file; name one with --main (run `quillpack pack --help`)");
+  if (fsys::FolderExists(mainFile))
+    throw std::runtime_error("Main file " + mainFile + " is a folder; --main names the program file");
+  if (!fsys::FileExists(mainFile)) throw std::runtime_error("Main file " + mainFile + " not found");
+  try {
+    TFileStream probe(mainFile, FileMode::Read);
+  } catch (const std::exception&) {
+    throw std::runtime_error("Main file " + mainFile + " cannot be read");
+  }
+}
+
+void MakeExecutable(const std::string& path) {
+#ifndef _WIN32
+  const mode_t mask = umask(0);
+  umask(mask);
+  chmod(path.c_str(), 0777 & ~mask);
+#else
+  (void)path;
+#endif
+}
+
 int RunPack(const std::vector<std::string>& args) {
-  WriteArgs a = ParseWriteArgs("pack", args, {"--user-folder"},
-                               {"--stub", "--main", "--skin", "--output", "--level"}, 0);
+  WriteArgs a = ParseWriteArgs("pack", args, {"--user-folder", "--recurse", "--paths", "--keep-launcher-resources"},
+                               {"--stub", "--main", "--skin", "--output", "--level", "--icon", "--version-from"}, 0);
   auto value = [&](const char* name) {
     auto it = a.values.find(name);
     return it == a.values.end() ? std::string() : it->second;
   };
+  // Every input is checked before anything is written.
   const std::string mainFile = value("--main"), skin = value("--skin");
-  if (mainFile.empty())
-    throw std::runtime_error("No main file; name one with --main (run `quillpack pack --help`)");
-  std::string stub = value("--stub");
-  if (stub.empty()) stub = OwnFolder() + std::string(1, fsys::Separator()) + "quillmere.exe";
-  if (!fsys::FileExists(stub))
-    throw std::runtime_error("Launcher stub " + stub +
-                             " not found: build the launcher (quillmere.exe) or name one with --stub");
-  if (!fsys::FileExists(mainFile)) throw std::runtime_error("Main file " + mainFile + " not found");
-  if (!skin.empty() && !fsys::FileExists(skin)) throw std::runtime_error("Skin " + skin + " not found");
-  for (const std::string& extra : a.positional)
-    if (!fsys::FileExists(extra))
-      throw std::runtime_error("Extra file " + extra + " not found (only files can be packed)");
+  CheckMainFile(mainFile);
+  std::string stubPath = value("--stub");
+  if (stubPath.empty()) stubPath = stub::FindDefault();
+  if (!skin.empty()) CheckSkinFile(skin);
+  const std::vector<PlannedEntry> extras =
+      PlanExtras(a.positional, a.flags.count("--recurse") > 0, a.flags.count("--paths") > 0);
 
-  // Entry names must be unique: the launcher finds entries by name.
   const std::string mainEntry = ExtractFileName(mainFile);
-  if (mainEntry.size() > 255) throw std::runtime_error("The main file's name is longer than 255 characters");
-  std::vector<std::string> names = {mainEntry, "app.data"};
-  if (!skin.empty()) names.push_back("skin.skn");
-  for (const std::string& extra : a.positional) names.push_back(ExtractFileName(extra));
-  for (size_t i = 0; i < names.size(); ++i)
-    for (size_t j = 0; j < i; ++j)
-      if (SameTextAscii(names[i], names[j]))
-        throw std::runtime_error("Two payload entries would be named " + names[i]);
+  std::vector<PlannedEntry> plan = {{mainFile, "", mainEntry}, {"", "", "app.data"}};
+  if (!skin.empty()) plan.push_back({skin, "", "skin.skn"});
+  plan.insert(plan.end(), extras.begin(), extras.end());
+  CheckUniqueEntries(plan);
 
   // The default output is named after the main file but never like it: the launcher
   // unpacks the main entry next to itself under the entry's own name.
@@ -151,16 +155,25 @@ int RunPack(const std::vector<std::string>& args) {
     std::string base = mainEntry.substr(0, mainEntry.find_last_of('.'));
     output = fsys::CurrentFolder() + std::string(1, fsys::Separator()) + base + "-packed.exe";
   }
+  if (fsys::FolderExists(output)) throw std::runtime_error("Output " + output + " is a folder");
   const std::string outputKey = PathKey(output);
-  std::vector<std::string> inputs = {stub, mainFile};
-  if (!skin.empty()) inputs.push_back(skin);
-  inputs.insert(inputs.end(), a.positional.begin(), a.positional.end());
-  for (const std::string& input : inputs)
-    if (PathKey(input) == outputKey)
+  for (const std::string& input : {stubPath, mainFile, skin, value("--icon"), value("--version-from")})
+    if (!input.empty() && PathKey(input) == outputKey)
       throw std::runtime_error("Refusing to overwrite the input " + input + " with the output");
+  for (const PlannedEntry& e : extras)
+    if (PathKey(e.source) == outputKey)
+      throw std::runtime_error("Refusing to overwrite the input " + e.source + " with the output");
   if (SameTextAscii(ExtractFileName(output), mainEntry))
     console::Err("warning: " + output +
                  " has the main entry's name; started from its own folder it would unpack over itself\n");
+
+  stub::IdentityOptions identity;
+  identity.mainFile = mainFile;
+  identity.iconFile = value("--icon");
+  identity.versionFrom = value("--version-from");
+  identity.keepLauncherResources = a.flags.count("--keep-launcher-resources") > 0;
+  std::vector<std::string> notes;
+  const std::vector<uint8_t> launcher = stub::Prepare(stubPath, identity, notes);
 
   // Staging folder for the descriptor and the skin under their entry names.
   TempItem stageName(NewTempName(""));
@@ -168,78 +181,101 @@ int RunPack(const std::vector<std::string>& args) {
   TempItem stage(stageName.Path() + ".d", true);
   if (!fsys::CreateFolders(stage.Path()))
     throw std::runtime_error("Unable to create the folder " + stage.Path());
-  const std::string sep = "\\";
-  std::deque<std::string> items = {mainFile, stage.Path() + sep + "app.data"};
-  WriteTextFile(items[1], Descriptor(mainEntry, a.flags.count("--user-folder") > 0));
+  plan[1].source = stage.Path() + "\\app.data";
+  WriteTextFile(plan[1].source, Descriptor(mainEntry, a.flags.count("--user-folder") > 0));
   if (!skin.empty()) {
-    CopyFile(skin, stage.Path() + sep + "skin.skn");
-    items.push_back(stage.Path() + sep + "skin.skn");
+    plan[2].source = stage.Path() + "\\skin.skn";
+    CopyFile(skin, plan[2].source);
   }
-  items.insert(items.end(), a.positional.begin(), a.positional.end());
 
   // The payload is a stand-alone archive first: its offsets count from its own start,
-  // so it stays valid behind the stub.
+  // so it stays valid behind the stub. Each entry gets the stored path of its plan.
   const std::string outFolder = FolderOf(output);
   TempItem payload(NewTempName(outFolder));
   fsys::RemoveFile(payload.Path());
   TZLBArc2 arc;
   if (a.values.count("--level")) arc.CompressionLevel = ParseLevel(a.values["--level"]);
+  arc.SavePaths = true;  // stored paths come from the plan, set as each entry is stored
+  size_t next = 0;
+  arc.OnFileAddUpdate = [&](std::string& path, std::string& name) {
+    while (next < plan.size() && plan[next].name != name) ++next;
+    path = next < plan.size() ? plan[next++].storedPath : std::string();
+  };
   arc.CreateArchive(payload.Path());
-  bool complete = StoreFiles(arc, items);
-  for (const std::string& needed :
-       {mainEntry, std::string("app.data"), std::string(skin.empty() ? "" : "skin.skn")}) {
-    if (!needed.empty() && (!arc.IsOpen() || arc.FindFile(needed) < 0))
-      throw std::runtime_error("The payload could not be written; " + output + " was not created");
-  }
+  std::deque<std::string> items;
+  for (const PlannedEntry& e : plan) items.push_back(e.source);
+  const bool complete = StoreFiles(arc, items);
+  if (!complete || !arc.IsOpen() || arc.FileCount() != static_cast<int>(plan.size()))
+    throw std::runtime_error("The payload could not be written; " + output + " was not created");
   const int entries = arc.FileCount();
   arc.CloseArchive();
 
   TempItem packed(NewTempName(outFolder));
-  int64_t stubSize = 0;
   {
     TFileStream out(packed.Path(), FileMode::Create);
-    TFileStream launcher(stub, FileMode::Read);
-    stubSize = launcher.Size();
-    if (stubSize > 0) out.CopyFrom(launcher, stubSize);
+    out.Write(launcher.data(), launcher.size());
     TFileStream archive(payload.Path(), FileMode::Read);
     out.CopyFrom(archive, archive.Size());
   }
+  stub::StoreChecksum(packed.Path());
+  MakeExecutable(packed.Path());
   if (!fsys::MoveReplace(packed.Path(), output)) throw std::runtime_error("Unable to write " + output);
 
   // Read back as the launcher will: the archive must be found behind the stub.
   TZLBArc2 check;
   check.OpenArchive(output);
-  if (check.ArchiveStart() != stubSize || check.FileCount() != entries)
+  if (check.ArchiveStart() != static_cast<int64_t>(launcher.size()) || check.FileCount() != entries)
     throw std::runtime_error("The written launcher " + output + " does not read back");
-  console::Out("Packed " + output + ": launcher " + std::to_string(stubSize) + " bytes + payload of " +
+  console::Out("Packed " + output + ": launcher " + std::to_string(launcher.size()) + " bytes + payload of " +
                std::to_string(entries) + " entries, main entry " + mainEntry + "\n");
-  return complete ? 0 : 1;
+  for (const std::string& note : notes) console::Out("  " + note + "\n");
+  return 0;
 }
 }  // namespace
 
 extern const Command kCommandPack = {
     "pack", "build a single-file launcher around a program",
     "Usage: quillpack pack --main FILE [--stub LAUNCHER.exe] [--user-folder]\n"
-    "                      [--skin SKIN.skn] [--output OUT.exe] [--level L] [EXTRA...]\n"
+    "                      [--skin SKIN.skn] [--output OUT.exe] [--level L]\n"
+    "                      [--icon FILE.ico] [--version-from FILE.exe]\n"
+    "                      [--keep-launcher-resources] [--recurse] [--paths] [EXTRA...]\n"
     "Writes OUT.exe: a copy of the launcher stub with a payload archive appended.\n"
     "The payload holds, in this order: the main file under its own name, the\n"
-    "descriptor app.data, the skin as skin.skn (when given) and the EXTRA files,\n"
-    "all without folders. The descriptor has five CR LF lines: the packer's name,\n"
-    "its version, the date (YYYY-MM-DD), the main entry's name, and True or False\n"
-    "for --user-folder.\n\n"
+    "descriptor app.data, the skin as skin.skn (when given) and the EXTRA files.\n"
+    "The descriptor has five CR LF lines: the packer's name, its version, the date\n"
+    "(YYYY-MM-DD), the main entry's name, and True or False for --user-folder.\n"
+    "OUT.exe shows the main program's icon and version information (file\n"
+    "description, product name, versions, copyright) instead of the launcher's.\n\n"
     "  --main FILE        the program (or document) the launcher starts\n"
-    "  --stub LAUNCHER    the launcher to copy; by default quillmere.exe in the\n"
-    "                     folder of quillpack itself\n"
+    "  --stub LAUNCHER    the launcher to copy: a 32-bit Windows GUI program without\n"
+    "                     a payload. By default quillmere.exe next to quillpack, else\n"
+    "                     ../../win/bin/quillmere.exe from quillpack's folder (the\n"
+    "                     build puts it in build/win/bin/quillmere.exe, beside\n"
+    "                     build/native/bin/quillpack)\n"
     "  --user-folder      keep the program's work folder in the per-user folder\n"
     "                     instead of a fresh temporary folder saved after each run\n"
-    "  --skin SKIN.skn    the skin of the launcher's window\n"
+    "  --skin SKIN.skn    the skin of the launcher's window; it must unpack and hold\n"
+    "                     a skin description\n"
     "  --output OUT.exe   the file to write; by default the main file's base name\n"
     "                     + \"-packed.exe\" in the current folder. An existing OUT is\n"
     "                     replaced in one step; an input (the stub, the main file, the\n"
     "                     skin or an extra file) is never overwritten.\n"
-    "  --level L          none, fastest, default (the default) or max\n\n"
-    "Entry names must differ (case ignored). An extra file that cannot be read is\n"
-    "reported as a warning and left out; without the main file, the descriptor or\n"
-    "the skin nothing is written.\n"
-    "Exit status 0 when everything was stored; 1 otherwise.\n",
+    "  --level L          none, fastest, default (the default) or max\n"
+    "  --icon FILE.ico    the icon of OUT.exe instead of the main program's\n"
+    "  --version-from F   the version information of program F instead of the main\n"
+    "                     program's\n"
+    "  --keep-launcher-resources\n"
+    "                     keep the launcher's own icon and version information (the\n"
+    "                     two options above still apply)\n"
+    "  --recurse          an EXTRA folder stands for all files below it\n"
+    "  --paths            keep the folders of the files of an EXTRA folder: data\\ and\n"
+    "                     data\\sub\\ for a folder data; the launcher unpacks them with\n"
+    "                     their folders into the folder it is started in\n\n"
+    "A main program without an icon or version information keeps the launcher's.\n"
+    "Entry names (with their folders) must differ, case ignored. Every input is\n"
+    "checked before anything is written: a missing or unreadable main file, skin or\n"
+    "extra file, a folder given without --recurse, or a stub that is not a plain\n"
+    "launcher stops with its name and exit status 1. To sign OUT.exe, sign it after\n"
+    "packing; `quillpack add` onto a signed launcher drops the signature.\n"
+    "Exit status 0 when OUT.exe was written.\n",
     RunPack};

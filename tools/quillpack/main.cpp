@@ -29,7 +29,8 @@ void PrintOverview() {
       "Works with Quillmere archives: stand-alone archives and payloads appended to\n"
       "a launcher executable.\n\nCommands:\n" +
       cmdtable::CommandList(kCommands) +
-      "\nRun `quillpack COMMAND --help` for the options of one command.\n");
+      "\nRun `quillpack COMMAND --help` for the options of one command;\n"
+      "`quillpack --version` prints the version.\n");
 }
 }  // namespace
 
@@ -38,6 +39,10 @@ int main(int argc, char** argv) {
   if (args.empty() || cmdtable::IsHelp(args[0])) {
     PrintOverview();
     return args.empty() ? 1 : 0;
+  }
+  if (cmdtable::IsVersion(args[0])) {
+    console::Out(std::string("quillpack ") + cmdtable::kToolsVersion + "\n");
+    return 0;
   }
   const Command* command = cmdtable::FindCommand(kCommands, args[0]);
   if (!command) {

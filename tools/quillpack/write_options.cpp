@@ -57,10 +57,14 @@ void ApplyAddOptions(const WriteArgs& args, TZLBArc2& arc) {
 
 bool StoreFiles(TZLBArc2& arc, std::deque<std::string> items) {
   const std::string repeat = " already exists in the archive";
+  const std::string unreadable = "Unable to open archive ";
+  const std::string archive = arc.FileName();
   bool allStored = true;
   arc.OnErrorLogged = [&](const std::string& msg) {
     console::EndProgressLine();
-    console::Err("warning: " + msg + "\n");
+    // The component names a file it could not read like an archive; an input file is not one.
+    const bool input = msg.compare(0, unreadable.size(), unreadable) == 0 && msg.substr(unreadable.size()) != archive;
+    console::Err("warning: " + (input ? msg.substr(unreadable.size()) + " cannot be read; left out" : msg) + "\n");
     // A repeated name is still stored; everything else means something was left out.
     bool isRepeat =
         msg.size() > repeat.size() && msg.compare(msg.size() - repeat.size(), repeat.size(), repeat) == 0;

@@ -31,7 +31,8 @@ std::string Overview() {
          "Makes and takes apart Quillmere skin files (.skn): an LZHUF-compressed package of\n"
          "a skin description (.ini) and the BMP images it names.\n\nCommands:\n" +
          cmdtable::CommandList(kCommands) +
-         "\nRun `quillskin COMMAND --help` for the options of one command.\n";
+         "\nRun `quillskin COMMAND --help` for the options of one command;\n"
+         "`quillskin --version` prints the version.\n";
 }
 }  // namespace
 
@@ -42,6 +43,10 @@ int RunQuillskin(const std::vector<std::string>& args, ToolOutput& io) {
   }
   if (cmdtable::IsHelp(args[0])) {
     io.Out(Overview());
+    return 0;
+  }
+  if (cmdtable::IsVersion(args[0])) {
+    io.Out(std::string("quillskin ") + cmdtable::kToolsVersion + "\n");
     return 0;
   }
   const Command* command = cmdtable::FindCommand(kCommands, args[0]);
