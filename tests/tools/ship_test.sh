@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # quillpack shipping a program, end to end: ship_test.sh WORKDIR. The environment names
-# the commands (each may start with a Wine wrapper): QP (quillpack), QP_SAMPLE (the
+# the commands (each may start with a Wine wrapper): QP (quillpack), QS (quillskin), QP_SAMPLE (the
 # sample writer, whose "probe" reads a program's identity: through the platform's APIs
 # in the Windows build, through quillpack's reader natively), QP_STUB (the launcher
 # quillmere.exe; empty when not built), QP_SKIN (a skin file), and in the Windows build
@@ -90,6 +90,9 @@ run 0 create b.zlb data
 expect_err "warning: data is a folder; nothing was added from it"
 run 0 --version
 expect_out "^quillpack [0-9]"
+if [ -n "${QS:-}" ]; then
+  $QS --version 2>&1 | tr -d '\r' | grep -Eq "^quillskin [0-9]" || fail "quillskin --version"
+fi
 # extract goes on after an entry it cannot write, and names it.
 mkdir -p blocked/prog.exe
 run 1 extract tree.exe blocked
