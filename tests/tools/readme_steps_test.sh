@@ -15,12 +15,8 @@ fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
 "$sample" program MyProgram.exe && "$sample" ico MyProgram.ico || exit 1
 mkdir -p data/maps && printf 'level one' >data/maps/one.txt && printf 'settings' >data/settings.ini
-openssl req -x509 -newkey rsa:2048 -nodes -keyout myca.key -out myca.pem -days 2 -subj "/CN=My CA" \
-  -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign >/dev/null 2>&1
-openssl req -newkey rsa:2048 -nodes -keyout mykey.pem -out my.csr -subj "/CN=My Program Maker" >/dev/null 2>&1
-printf 'extendedKeyUsage=codeSigning\nkeyUsage=digitalSignature\n' >my.ext
-openssl x509 -req -in my.csr -CA myca.pem -CAkey myca.key -CAcreateserial -out mycert.pem -days 2 \
-  -extfile my.ext >/dev/null 2>&1
+source "$(dirname "${BASH_SOURCE[0]}")/throwaway_ca.sh"
+throwaway_ca myca.pem mycert.pem mykey.pem || fail "openssl could not make the test certificates"
 
 # The lines between the markers, without their indentation.
 sed -n '/<!-- readme-steps: begin -->/,/<!-- readme-steps: end -->/p' "$readme" | sed '1d;$d' |

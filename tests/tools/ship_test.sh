@@ -107,12 +107,8 @@ fi
 
 # Signing after packing: osslsigncode with a throw-away CA.
 if command -v osslsigncode >/dev/null && command -v openssl >/dev/null; then
-  openssl req -x509 -newkey rsa:2048 -nodes -keyout ca.key -out ca.pem -days 2 -subj "/CN=Test CA" \
-    -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign >/dev/null 2>&1
-  openssl req -newkey rsa:2048 -nodes -keyout sign.key -out sign.csr -subj "/CN=Test Signer" >/dev/null 2>&1
-  printf 'extendedKeyUsage=codeSigning\nkeyUsage=digitalSignature\n' >sign.ext
-  openssl x509 -req -in sign.csr -CA ca.pem -CAkey ca.key -CAcreateserial -out sign.pem -days 2 \
-    -extfile sign.ext >/dev/null 2>&1
+  source "$(dirname "${BASH_SOURCE[0]}")/throwaway_ca.sh"
+  throwaway_ca ca.pem sign.pem sign.key || fail "openssl could not make the test certificates"
   main=prog.exe
   [ -n "${QP_RECORDER:-}" ] && cp "$QP_RECORDER" recorder.exe && main=recorder.exe
   run 0 pack --stub $stub --main $main --recurse --paths --output unsigned.exe data
