@@ -76,6 +76,8 @@ refused "Extra data is a folder; give --recurse" --stub $stub --main prog.exe da
 refused "Main file data is a folder" --stub $stub --main data
 refused "Main file none.exe not found" --stub $stub --main none.exe
 refused "Icon random.bin is not an icon file" --stub $stub --main prog.exe --icon random.bin
+refused "Version source none.exe is not found" --stub $stub --main prog.exe --version-from none.exe
+refused "Version source my.ico is not a Windows program" --stub $stub --main prog.exe --version-from my.ico
 refused "Two payload entries would be named a.txt" --stub $stub --main prog.exe --recurse data/a.txt data
 
 # Honest messages of the other commands.
@@ -103,6 +105,7 @@ if [ -z "${QP_RUN:-}" ]; then
   run 0 extract tree.exe perms
   [ "$(stat -c %a perms/app.data)" = 644 ] || fail "extracted files should be 644, are $(stat -c %a perms/app.data)"
   [ -x ident.exe ] || fail "a packed launcher should be executable"
+  [ "$(stat -c %a a.zlb)" = 644 ] || fail "a new archive should be 644, is $(stat -c %a a.zlb)"
 fi
 
 # Signing after packing: osslsigncode with a throw-away CA.

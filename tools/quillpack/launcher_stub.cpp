@@ -47,7 +47,14 @@ pe::ReadAt StreamReader(TStream& file) {
 // The resources of a program read through a file stream (a large program is not loaded
 // whole); throws pe::FormatError when it is no PE image or its resources are damaged.
 std::vector<pe::Resource> ProgramResources(const std::string& path) {
-  TFileStream file(path, FileMode::Read);
+  if (fsys::FolderExists(path)) throw pe::FormatError("a folder, not a program");
+  std::unique_ptr<TFileStream> opened;
+  try {
+    opened = std::make_unique<TFileStream>(path, FileMode::Read);
+  } catch (const std::exception&) {
+    throw pe::FormatError(fsys::PathExists(path) ? "unreadable" : "not found");
+  }
+  TFileStream& file = *opened;
   const int64_t size = file.Size();
   const pe::ReadAt read = StreamReader(file);
   return pe::ReadResources(read, pe::ParseImage(read, size));
