@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/component.h"
@@ -31,11 +32,11 @@ class TApplication : public TComponent {
   // shows it either).
   bool ShowMainForm = true;
 
-  // Creates a form owned by the application, makes the first one the main form and
+  // Creates a form owned by the application (extra arguments go to its constructor), makes the first one the main form and
   // runs its creation step; an exception there is shown (ShowException).
-  template <class T>
-  T* CreateForm() {
-    T* form = new T(this);
+  template <class T, class... Args>
+  T* CreateForm(Args&&... args) {
+    T* form = new T(this, std::forward<Args>(args)...);
     if (!mainForm_) mainForm_ = form;
     try {
       form->DoCreate();

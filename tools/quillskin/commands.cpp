@@ -13,7 +13,7 @@
 
 // Commands that need the Windows skin engine (built in the Windows tree only).
 #ifdef _WIN32
-#define QUILLSKIN_WIN32_COMMANDS(X)
+#define QUILLSKIN_WIN32_COMMANDS(X) X(Preview)
 #else
 #define QUILLSKIN_WIN32_COMMANDS(X)
 #endif

@@ -14,16 +14,11 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_draw.h"
 #include "skin/data/skin_reader.h"
+#include "test_skins.h"
 
 namespace {
 
-std::string BesideProgram(const std::string& name) {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return Narrow(folder) + name;
-}
+using testskin::BesideProgram;
 
 std::vector<uint8_t> ReadAll(const std::string& path) {
   std::ifstream in(Widen(path).c_str(), std::ios::binary);

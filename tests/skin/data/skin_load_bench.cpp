@@ -11,12 +11,14 @@
 #include <vector>
 
 #include "framework/file_system.h"
-#include "framework/wide.h"
 #include "skin/data/quick_ini.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_reader.h"
+#include "test_skins.h"
 
 namespace {
+
+using testskin::BesideProgram;
 
 using Clock = std::chrono::steady_clock;
 
@@ -31,14 +33,6 @@ struct Figures {
   }
   double Min() { return samples.empty() ? 0 : *std::min_element(samples.begin(), samples.end()); }
 };
-
-std::string BesideProgram(const char* name) {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder.erase(folder.find_last_of(L'\\') + 1);
-  return Narrow(folder) + name;
-}
 
 }  // namespace
 

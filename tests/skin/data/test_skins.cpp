@@ -1,7 +1,11 @@
 // Small hand-made skins for the skin object and skin data tests.
 #include "test_skins.h"
 
+#include <windows.h>
+
 #include <stdexcept>
+
+#include "framework/wide.h"
 
 namespace testskin {
 
@@ -36,6 +40,14 @@ std::vector<uint8_t> TestSkin::Package() const {
 }
 
 std::vector<uint8_t> TestSkin::File() const { return BuildSkinFile(Package()); }
+
+std::string BesideProgram(const std::string& name) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  folder.resize(folder.find_last_of(L"\\/") + 1);
+  return Narrow(folder) + name;
+}
 
 std::unique_ptr<ReadSkin> Read(const TestSkin& skin, const TSkinObjects* previous) {
   auto result = std::make_unique<ReadSkin>();

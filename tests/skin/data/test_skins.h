@@ -43,6 +43,9 @@ struct ReadSkin {
   TSkinObjects objects;
   TSkinColourTable colours;
 };
+// The path of a file beside the running program (classic.skn, pictures to look at).
+std::string BesideProgram(const std::string& name);
+
 // Reads skin on top of previous (for the objects kept between skins; may be null).
 std::unique_ptr<ReadSkin> Read(const TestSkin& skin, const TSkinObjects* previous = nullptr);
 

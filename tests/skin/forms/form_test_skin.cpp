@@ -69,7 +69,7 @@ testskin::TestSkin Make(const Options& o) {
             "Bottom=bottom.bmp\nBottomFrame=2\nBottomStretch=1\nBottomTrans=0\n"
             "TextShift=30\nTextRightClip=70\nTextAlignment=" + std::to_string(o.textAlignment) + "\n"
             "[Colours]\nButtonFace=" + Rgb(kFace) + "\nTitleTextActive=" + Rgb(kTextActive) +
-            "\nTitleTextNoActive=" + Rgb(kTextInactive) + "\n");
+            "\nTitleTextNoActive=" + Rgb(kTextInactive) + "\nMenu=" + Rgb(kMenu) + "\n");
   skin.Image("left.bmp", LeftImage(kLeft1, kLeft2, o.transparent));
   skin.Image("right.bmp", LeftImage(kRight1, kRight2, false));
   skin.Image("top.bmp", TopImage(o.transparent));

@@ -24,6 +24,7 @@ constexpr TColor kTop2 = RgbColour(0, 0, 100), kTop2b = RgbColour(0, 60, 100);
 constexpr TColor kTopCap = RgbColour(0, 150, 250);
 constexpr TColor kBottom1 = RgbColour(200, 200, 0), kBottom2 = RgbColour(100, 100, 0);
 constexpr TColor kFace = RgbColour(210, 210, 200);
+constexpr TColor kMenu = RgbColour(230, 200, 240);
 constexpr TColor kTextActive = RgbColour(255, 255, 255), kTextInactive = RgbColour(160, 160, 160);
 // Close, maximise, minimise: normal, pressed, hot.
 constexpr TColor kClose[3] = {RgbColour(240, 60, 60), RgbColour(120, 30, 30), RgbColour(255, 150, 150)};

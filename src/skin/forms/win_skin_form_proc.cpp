@@ -1,0 +1,250 @@
+// TWinSkinForm's window procedure: the messages of the window skin in the order of their
+// checks, the frame paint and the framework-level messages (see win_skin_form.h).
+#include "framework/form.h"
+#include "skin/data/skin_data.h"
+#include "skin/forms/frame_painter.h"
+#include "skin/forms/skin_manager.h"
+#include "skin/forms/skin_messages.h"
+#include "skin/forms/win_skin_form.h"
+
+namespace {
+constexpr UINT kFrameChangedFlags =
+    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+}  // namespace
+
+LRESULT TWinSkinForm::Previous(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return subclass_.CallPrevious(msg, wParam, lParam);
+}
+
+void TWinSkinForm::UpdateFacts() {
+  RECT w{};
+  GetWindowRect(window_, &w);
+  facts_.width = w.right - w.left;
+  facts_.height = w.bottom - w.top;
+  wchar_t text[1000] = {};
+  GetWindowTextW(window_, text, 1000);
+  facts_.caption = text;
+  if (facts_.windowKind == wkMdiFrame) {
+    HWND active = mdiClient_ ? reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0)) : nullptr;
+    facts_.mdiChildMaximised = active && IsZoomed(active);
+  }
+}
+
+void TWinSkinForm::PaintFrame(HDC given) {
+  if (state_ != wsRunning && state_ != wsReapplying) return;
+  if (!skinFrame_ || facts_.borderKind == bkNoCaption || !skin_) return;
+  if (facts_.windowKind == wkMdiChild && facts_.showState == ssMaximised) return;
+  try {
+    UpdateFacts();
+    WindowDC own(given ? nullptr : window_, WindowDC::Whole);
+    HDC dc = given ? given : own.Get();
+    if (!dc) return;
+    TFramePaintInput in;
+    in.skin = skin_;
+    in.facts = &facts_;
+    in.captionFont = captionFont_.Get();
+    in.buttons = &buttons_;
+    in.icon = icon_;
+    in.previousText = titleText_;
+    HWND window = window_;
+    in.query = [window](int visibility, int action) {
+      return SendMessageW(window, skinmsg::kButtonVisibility, static_cast<WPARAM>(visibility),
+                          static_cast<LPARAM>(action));
+    };
+    titleText_ = PaintSkinFrame(dc, in);
+    hot_ = nullptr;
+  } catch (...) {
+    // Painting failures leave the frame as it is.
+  }
+}
+
+bool TWinSkinForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (msg) {
+    case WM_NCPAINT:
+      if (state_ == wsCreated) {
+        result = 0;
+        return true;
+      }
+      break;
+    case WM_ERASEBKGND:
+      result = Previous(msg, wParam, lParam);
+      if (!form_ && skin_ && skin_->FaceBrush()) {
+        RECT client{};
+        GetClientRect(window_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, skin_->FaceBrush());
+        result = 1;
+      }
+      return true;
+    case WM_NCDESTROY:
+      state_ = wsDestroying;
+      Detach();
+      state_ = wsDead;
+      return false;  // the previous procedure receives it
+    case WM_NCACTIVATE:
+      if (state_ == wsCreated && facts_.windowKind != wkMdiChild) {
+        result = 0;
+        return true;
+      }
+      break;
+    case skinmsg::kUndocumentedCaption:
+      result = 0;
+      return true;
+    case WM_INITMENUPOPUP:
+      manager_.SetMenuKind(reinterpret_cast<HMENU>(wParam) == systemMenu_ ? 2 : 1);
+      return false;
+    case WM_CTLCOLORBTN:
+      result = Previous(msg, wParam, lParam);
+      if (!form_) SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return true;
+    case WM_CTLCOLORSTATIC:
+      result = Previous(msg, wParam, lParam);
+      if (!form_ && skin_ && skin_->FaceBrush()) {
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        result = reinterpret_cast<LRESULT>(skin_->FaceBrush());
+      }
+      return true;
+    case skinmsg::kSkinInit:
+      if (lParam == skinmsg::kSkinInitParam) SkinInit();
+      result = 0;
+      return true;
+    case skinmsg::kQuerySkinned:
+      result = 1;
+      return true;
+    case skinmsg::kReplaceScrollBar:
+      result = 0;
+      return true;
+    case skinmsg::kIsSkinned:
+      result = lParam == skinmsg::kMagic ? skinmsg::kMagic : 1;
+      return true;
+    case skinmsg::kPaintFrameTo:
+      if (lParam != skinmsg::kMagic) break;
+      if (wParam) PaintFrame(reinterpret_cast<HDC>(wParam));
+      result = skinmsg::kMagic;
+      return true;
+    case skinmsg::kReapply:
+      if (!form_) break;
+      Reapply();
+      result = 0;
+      return true;
+    case WM_SETTEXT:
+      if (!IsWindowVisible(window_) || !skinFrame_ || state_ == wsCreated) break;
+      // The system draws its own caption while it takes the text: draw ours over it.
+      SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+      result = Previous(msg, wParam, lParam);
+      SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+      if (facts_.showState == ssMaximised && facts_.windowKind == wkMdiChild) {
+        if (HWND client = GetParent(window_)) PostMessageW(client, skinmsg::kRedrawMdiFrame, 0, 0);
+      } else {
+        SetWindowPos(window_, nullptr, 0, 0, 0, 0, kFrameChangedFlags);
+      }
+      return true;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      if (wParam == 0 && OnMenuItem(msg, lParam, result)) return true;
+      break;
+    case WM_TIMER:
+      if (wParam == reinterpret_cast<UINT_PTR>(this)) {
+        OnHoverTimer();
+        result = 0;
+        return true;
+      }
+      break;
+    default:
+      break;
+  }
+  if (!skinFrame_) return false;
+  if (child_ && facts_.windowKind != wkMdiChild) return false;
+  return HandleFrameMessage(msg, wParam, lParam, result);
+}
+
+bool TWinSkinForm::HandleFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (msg) {
+    case WM_ACTIVATE:
+      facts_.active = LOWORD(wParam) != WA_INACTIVE;
+      return false;
+    case WM_SIZE:
+      result = Previous(msg, wParam, lParam);
+      if (wParam == SIZE_MINIMIZED) facts_.showState = ssMinimised;
+      else if (wParam == SIZE_MAXIMIZED) facts_.showState = ssMaximised;
+      else if (wParam == SIZE_RESTORED) facts_.showState = ssNormal;
+      if (facts_.showState != ssMinimised &&
+          !(facts_.windowKind == wkMdiChild && (manager_.MdiMaximised() || facts_.showState != ssNormal)) &&
+          (state_ == wsRunning || state_ == wsReapplying)) {
+        BuildRegion();
+      }
+      return true;
+    case WM_GETMINMAXINFO:
+      result = Previous(msg, wParam, lParam);
+      RefreshShowState();
+      if (facts_.showState == ssMinimised ||
+          (facts_.windowKind == wkMdiChild && facts_.showState == ssMaximised)) {
+        PutCaptionBitsBack();
+      } else {
+        RemoveCaptionBits();
+      }
+      return true;
+    case WM_WINDOWPOSCHANGED:
+      RefreshShowState();
+      return false;
+    case WM_COMMAND:
+      switch (wParam & 0xFFF0) {
+        case SC_SIZE: case SC_MOVE: case SC_MINIMIZE: case SC_MAXIMIZE: case SC_NEXTWINDOW:
+        case SC_PREVWINDOW: case SC_CLOSE: case SC_RESTORE:
+          if (HIWORD(wParam) == 0 && lParam == 0 && wParam >= 0xF000) {
+            PostMessageW(window_, WM_SYSCOMMAND, wParam, 0);
+            result = 0;
+            return true;
+          }
+          break;
+        default:
+          break;
+      }
+      return false;
+    case WM_SYSCOMMAND:
+      return OnSysCommand(wParam, lParam, result);
+    default:
+      break;
+  }
+  if (state_ == wsCreated) return false;
+  if (facts_.windowKind == wkMdiChild && facts_.showState == ssMaximised) return false;
+  switch (msg) {
+    case WM_NCCALCSIZE:
+      result = OnNcCalcSize(wParam, lParam);
+      return true;
+    case WM_NCPAINT:
+      if (!(facts_.buttonFlags & kCaptionBitsRemoved)) {
+        const LONG style = GetWindowLongW(window_, GWL_STYLE);
+        if (style & WS_SYSMENU) SetWindowLongW(window_, GWL_STYLE, style & ~WS_SYSMENU);
+      }
+      if (facts_.borderKind == bkNoCaption) {
+        result = Previous(msg, wParam, lParam);
+      } else {
+        PaintFrame();
+        result = 0;
+      }
+      return true;
+    case WM_NCACTIVATE:
+      facts_.active = wParam != 0;
+      if (wParam) StartHoverTimer(); else StopHoverTimer();
+      if (mdiClient_) SendMessageW(mdiClient_, WM_NCACTIVATE, wParam, lParam);
+      if (facts_.windowKind == wkMdiChild) Previous(msg, wParam, lParam);
+      PaintFrame();
+      result = 1;
+      return true;
+    case WM_NCHITTEST:
+      result = OnNcHitTest(wParam, lParam);
+      return true;
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+      return OnNcMouse(msg, wParam, lParam, result);
+    case skinmsg::kRepaintFrame:
+      PaintFrame();
+      result = 0;
+      return true;
+    default:
+      return false;
+  }
+}

@@ -1,0 +1,271 @@
+// Window skins on real windows under Wine: the skinned frame in place with the client
+// size kept, the region, active and inactive frames, caption buttons driven by real
+// mouse input, the system menu, a dialog frame, a system dialog widened, and detaching.
+#include <gtest/gtest.h>
+
+#include "gui_support.h"
+#include "skin/forms/skin_messages.h"
+
+namespace {
+
+using namespace formskin;
+using gui::SkinnedSession;
+using gui::TestWindow;
+using gui::WaitFor;
+
+POINT ScreenPoint(HWND window, int x, int y) {
+  RECT r = gui::WindowRect(window);
+  return POINT{r.left + x, r.top + y};
+}
+
+TEST(WinSkinForm, FrameInPlaceClientSizeKeptRegionCut) {
+  SkinnedSession session;
+  TestWindow window(L"Skinned", 60, 60, 300, 200);
+  window.ShowActive();
+  TWinSkinForm* skin = session.WaitSkinned(window.Get());
+  ASSERT_TRUE(skin);
+  const SIZE client = gui::ClientSize(window.Get());
+  EXPECT_EQ(client.cx, 300);
+  EXPECT_EQ(client.cy, 200);
+  const RECT w = gui::WindowRect(window.Get());
+  EXPECT_EQ(w.right - w.left, 300 + kLeftWidth + kRightWidth);
+  EXPECT_EQ(w.bottom - w.top, 200 + kTopHeight + kBottomHeight);
+  // The client area starts right inside the skinned frame.
+  POINT origin{0, 0};
+  ClientToScreen(window.Get(), &origin);
+  EXPECT_EQ(origin.x - w.left, kLeftWidth);
+  EXPECT_EQ(origin.y - w.top, kTopHeight);
+
+  ASSERT_TRUE(WaitFor([&] { return gui::WindowPixel(window.Get(), 2, 100) == kLeft1; }));
+  EXPECT_EQ(gui::WindowPixel(window.Get(), 2, 5), kLeftCorner);
+  EXPECT_EQ(gui::WindowPixel(window.Get(), w.right - w.left - 3, 100), kRight1);
+  EXPECT_EQ(gui::WindowPixel(window.Get(), 150, w.bottom - w.top - 2), kBottom1);
+  EXPECT_EQ(gui::WindowPixel(window.Get(), kLeftWidth + 3, 20), kTopCap);
+
+  // The transparent corner is cut out of the window's region.
+  EXPECT_TRUE(skin->HasRegion());
+  OwnedRegion region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(window.Get(), region.Get()), ERROR);
+  EXPECT_FALSE(PtInRegion(region.Get(), 0, 0));
+  EXPECT_TRUE(PtInRegion(region.Get(), 2, 5));
+  EXPECT_TRUE(PtInRegion(region.Get(), 150, 100));
+
+  // A skinned window answers the query message; the hit test knows the title bar.
+  EXPECT_EQ(SendMessageW(window.Get(), skinmsg::kQuerySkinned, 0, 0), 1);
+  const POINT title = ScreenPoint(window.Get(), 120, 12);
+  EXPECT_EQ(SendMessageW(window.Get(), WM_NCHITTEST, 0, MAKELPARAM(title.x, title.y)), HTCAPTION);
+}
+
+TEST(WinSkinForm, InactiveFrameWhenAnotherWindowIsActive) {
+  SkinnedSession session;
+  TestWindow first(L"First", 60, 60, 200, 120);
+  first.ShowActive();
+  ASSERT_TRUE(session.WaitSkinned(first.Get()));
+  TestWindow second(L"Second", 400, 300, 200, 120);
+  second.ShowActive();
+  ASSERT_TRUE(session.WaitSkinned(second.Get()));
+  EXPECT_TRUE(WaitFor([&] { return gui::WindowPixel(first.Get(), 2, 60) == kLeft2; }));
+  EXPECT_EQ(gui::WindowPixel(first.Get(), 100, 120 + kTopHeight + 2), kBottom2);
+  EXPECT_TRUE(WaitFor([&] { return gui::WindowPixel(second.Get(), 2, 60) == kLeft1; }));
+}
+
+TEST(WinSkinForm, CloseButtonHotPressedAndReleased) {
+  SkinnedSession session;
+  TestWindow window(L"Close me", 80, 80, 300, 160);
+  window.ShowActive();
+  TWinSkinForm* skin = session.WaitSkinned(window.Get());
+  ASSERT_TRUE(skin);
+  ASSERT_TRUE(WaitFor([&] { return gui::WindowPixel(window.Get(), 2, 60) == kLeft1; }));
+  const int width = gui::WindowRect(window.Get()).right - gui::WindowRect(window.Get()).left;
+  const int cx = width - 20 + 8, cy = 4 + 8;  // the close button's middle
+  EXPECT_EQ(gui::WindowPixel(window.Get(), cx, cy), kClose[0]);
+
+  gui::MoveMouse(ScreenPoint(window.Get(), cx, cy));
+  EXPECT_TRUE(WaitFor([&] { return gui::WindowPixel(window.Get(), cx, cy) == kClose[2]; }))
+      << "hot frame";
+  gui::MouseButton(MOUSEEVENTF_LEFTDOWN);
+  EXPECT_TRUE(WaitFor([&] { return gui::WindowPixel(window.Get(), cx, cy) == kClose[1]; }))
+      << "pressed frame";
+  gui::MouseButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(window.Get()); })) << "a release closes the window";
+  gui::MoveMouse(POINT{5, 700});
+}
+
+TEST(WinSkinForm, MaximiseAndRestoreByTheButton) {
+  SkinnedSession session;
+  TestWindow window(L"Grow", 80, 80, 300, 160);
+  window.ShowActive();
+  ASSERT_TRUE(session.WaitSkinned(window.Get()));
+  const RECT before = gui::WindowRect(window.Get());
+  auto maxButton = [&] {
+    const RECT r = gui::WindowRect(window.Get());
+    return POINT{r.right - 40 + 8, r.top + 4 + 8};
+  };
+  gui::Click(maxButton());
+  ASSERT_TRUE(WaitFor([&] { return IsZoomed(window.Get()) != FALSE; })) << "maximised";
+  EXPECT_TRUE(WaitFor([&] { return gui::WindowPixel(window.Get(), 2, 60) == kLeft1; }));
+  gui::PumpFor(50);
+  gui::Click(maxButton());
+  ASSERT_TRUE(WaitFor([&] { return !IsZoomed(window.Get()); })) << "restored";
+  const RECT after = gui::WindowRect(window.Get());
+  EXPECT_EQ(after.right - after.left, before.right - before.left);
+  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+  gui::MoveMouse(POINT{5, 700});
+}
+
+// Watches for the pop-up menu window while a menu's own loop runs, then closes it.
+struct MenuWatch {
+  static bool seen;
+  static TColor itemBackground;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu && IsWindowVisible(menu)) {
+      // The items are drawn by the skin: the right end of the first item is Menu.
+      RECT r{};
+      GetClientRect(menu, &r);
+      itemBackground = gui::WindowPixel(menu, r.right - 4, 8);
+      seen = true;
+      EndMenu();
+    }
+  }
+};
+bool MenuWatch::seen = false;
+TColor MenuWatch::itemBackground = 0;
+
+INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+TEST(WinSkinForm, SystemMenuByRightClickAltSpaceAndDoubleClickRule) {
+  SkinnedSession session;
+  TestWindow window(L"Menus", 80, 80, 300, 160);
+  window.ShowActive();
+  TWinSkinForm* skin = session.WaitSkinned(window.Get());
+  ASSERT_TRUE(skin);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &MenuWatch::Tick);
+
+  MenuWatch::seen = false;
+  gui::Click(ScreenPoint(window.Get(), 120, 12), true);
+  EXPECT_TRUE(WaitFor([] { return MenuWatch::seen; })) << "right click on the caption";
+  EXPECT_EQ(MenuWatch::itemBackground, kMenu) << "skinned menu items";
+  gui::PumpFor(GetDoubleClickTime() + 50);
+
+  MenuWatch::seen = false;
+  gui::KeyChord(VK_MENU, VK_SPACE);
+  EXPECT_TRUE(WaitFor([] { return MenuWatch::seen; })) << "Alt+Space";
+  KillTimer(nullptr, timer);
+
+  // A second opening within the double-click time while a caption button is hot closes
+  // the window instead.
+  gui::PumpFor(GetDoubleClickTime() + 50);
+  const UINT_PTR timer2 = SetTimer(nullptr, 0, 20, &MenuWatch::Tick);
+  MenuWatch::seen = false;
+  gui::Click(ScreenPoint(window.Get(), 16, 12));  // the icon button opens the menu
+  EXPECT_TRUE(WaitFor([] { return MenuWatch::seen; })) << "icon button";
+  KillTimer(nullptr, timer2);
+  gui::MoveMouse(ScreenPoint(window.Get(), 16, 12));
+  gui::MouseButton(MOUSEEVENTF_LEFTDOWN);
+  gui::MouseButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(window.Get()); })) << "double-click rule";
+  gui::MoveMouse(POINT{5, 700});
+}
+
+TEST(WinSkinForm, DialogFrameHasNoIconButton) {
+  SkinnedSession session;
+  TestWindow window(L"Dialog frame", 80, 80, 240, 120, WS_CAPTION | WS_SYSMENU | WS_POPUP,
+                    WS_EX_DLGMODALFRAME);
+  window.ShowActive();
+  TWinSkinForm* skin = session.WaitSkinned(window.Get());
+  ASSERT_TRUE(skin);
+  EXPECT_EQ(skin->Facts().borderKind, bkDialog);
+  ASSERT_TRUE(WaitFor([&] { return gui::WindowPixel(window.Get(), 2, 60) == kLeft1; }));
+  bool iconShown = false, closeShown = false;
+  for (size_t i = 0; i < skin->Buttons().Count(); ++i) {
+    const TWinSysButton& b = skin->Buttons().At(i);
+    if (b.IsIcon() && b.Visible) iconShown = true;
+    if (b.Action() == 0 && b.Visible) closeShown = true;
+  }
+  EXPECT_FALSE(iconShown);
+  EXPECT_TRUE(closeShown);
+}
+
+TEST(WinSkinForm, SystemDialogIsWidenedAndItsControlsMove) {
+  SkinnedSession session;
+  // A modeless system dialog 60 units wide with a long caption and one button.
+  struct {
+    DLGTEMPLATE t;
+    WORD menu, cls, title[40];
+  } tpl{};
+  tpl.t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  tpl.t.cx = 60;
+  tpl.t.cy = 40;
+  const wchar_t caption[] = L"A system dialog caption that is long";
+  for (size_t i = 0; i < sizeof caption / sizeof caption[0]; ++i) tpl.title[i] = caption[i];
+  HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &tpl.t, nullptr,
+                                           &PlainDialog, 0);
+  ASSERT_TRUE(dialog);
+  HWND button = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE, 10, 10, 40, 20, dialog,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  const RECT before = gui::WindowRect(dialog);
+  ShowWindow(dialog, SW_SHOW);
+  SetForegroundWindow(dialog);
+  TWinSkinForm* skin = session.WaitSkinned(dialog);
+  ASSERT_TRUE(skin);
+  EXPECT_TRUE(skin->Facts().systemDialog);
+  const RECT after = gui::WindowRect(dialog);
+  const int added = (after.right - after.left) - (before.right - before.left);
+  EXPECT_GT(added, 0) << "widened for its caption";
+  RECT b{};
+  GetWindowRect(button, &b);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&b), 2);
+  // Moved right by half of what the client area gained.
+  const SIZE client = gui::ClientSize(dialog);
+  EXPECT_GT(b.left, 10);
+  EXPECT_NEAR(b.left, 10 + (client.cx - (before.right - before.left)) / 2, client.cx);
+  DestroyWindow(dialog);
+}
+
+TEST(WinSkinForm, DetachGivesBackTheSystemFrameWithTheSameClientSize) {
+  SkinnedSession session;
+  TestWindow window(L"Detach", 80, 80, 260, 150);
+  window.ShowActive();
+  ASSERT_TRUE(session.WaitSkinned(window.Get()));
+  int changes = 0;
+  session.Data().OnSkinChanged = [&](TSkinData*) { ++changes; };
+  session.Data().SetActive(false);  // unskin all, after 250 ms
+  ASSERT_TRUE(WaitFor([&] { return changes == 1; }));
+  EXPECT_EQ(session.Manager().FindWindowSkin(window.Get()), nullptr);
+  const SIZE client = gui::ClientSize(window.Get());
+  EXPECT_EQ(client.cx, 260);
+  EXPECT_EQ(client.cy, 150);
+  OwnedRegion region(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(GetWindowRgn(window.Get(), region.Get()), ERROR) << "no region any more";
+  EXPECT_NE(SendMessageW(window.Get(), skinmsg::kQuerySkinned, 0, 0), 1);
+}
+
+TEST(WinSkinForm, TwoRequestsWithin250MsRunOnce) {
+  SkinnedSession session;
+  TestWindow window(L"Requests", 80, 80, 200, 100);
+  window.ShowActive();
+  ASSERT_TRUE(session.WaitSkinned(window.Get()));
+  int changes = 0;
+  session.Data().OnSkinChanged = [&](TSkinData*) { ++changes; };
+  TSkinManage& manager = session.Manager();
+  manager.SetRequestingSkinData(&session.Data());
+  manager.Request(maSkinAll, 250);
+  manager.SetRequestingSkinData(&session.Data());
+  manager.Request(maSkinAll, 250);
+  ASSERT_TRUE(WaitFor([&] { return changes >= 1; }));
+  gui::PumpFor(400);
+  EXPECT_EQ(changes, 1);
+  // An activation followed at once by a deactivation runs only the deactivation.
+  manager.SetRequestingSkinData(&session.Data());
+  manager.Request(maSkinAll, 250);
+  manager.SetRequestingSkinData(&session.Data());
+  manager.Request(maUnskinAll, 250);
+  ASSERT_TRUE(WaitFor([&] { return changes >= 2; }));
+  gui::PumpFor(400);
+  EXPECT_EQ(changes, 2);
+  EXPECT_FALSE(manager.Enabled());
+  EXPECT_EQ(manager.FindWindowSkin(window.Get()), nullptr);
+}
+
+}  // namespace

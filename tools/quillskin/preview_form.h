@@ -1,0 +1,55 @@
+// The preview window of `quillskin preview` (Windows only): a framework form skinned by
+// the given skin, with a caption, an icon and the controls the engine can skin so far.
+// Once the window is skinned and painted it reports a JSON line, writes a capture when
+// asked and exits; or it stays open until closed or until its time is up.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "framework/form.h"
+
+struct PreviewOptions {
+  std::string skinFile;
+  POINT at{40, 40};
+  SIZE client{640, 480};
+  std::string caption = "Quillmere skin preview";
+  TFormBorderStyle border = bsSizeable;
+  bool noMenu = false;
+  bool rightToLeft = false;
+  int state = 0;  // 0 normal, 1 maximised, 2 minimised
+  bool inactive = false;
+  bool mdi = false;
+  std::string message;  // a message box to open once shown
+  std::string capture;  // a BMP file to write once skinned and painted
+  int exitAfterMs = -1;
+};
+
+class TPreviewForm : public TForm {
+ public:
+  TPreviewForm(TComponent* owner, const PreviewOptions& options,
+               std::function<void(const std::string&)> report);
+  const char* ClassName() const override { return "TPreviewForm"; }
+
+  // Set when the run must end with status 1 (the capture could not be written).
+  bool Failed = false;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  bool HandleMessage(TMessage& message) override;
+
+ private:
+  void Report(HWND window);
+  void OpenMessageBox();
+
+  PreviewOptions options_;
+  std::function<void(const std::string&)> report_;
+  bool reported_ = false;
+  bool shown_ = false;
+};
+
+// The JSON line about a skinned window (screen coordinates, right and bottom exclusive).
+std::string PreviewJson(HWND window);
+// Writes the window's rectangle as the screen shows it to a 24-bit BMP file.
+bool CaptureWindow(HWND window, const std::string& path);
