@@ -132,6 +132,19 @@ bool TWinSkinForm::AttachForm(TSkinData& skin, TForm& form) {
   form_ = &form;
   SetPropText(&form, "AutoScroll", "False");
   if (!Attach(skin)) return false;
+  if (skinFrame_) {
+    formHandler_.Attach(form, [this](TMessage& m) {
+      LRESULT result = 0;
+      if (!HandleSkinnedQuery(m.Msg, m.WParam, m.LParam, result, [&] {
+            formHandler_.CallPrevious(m);
+            return m.Result;
+          })) {
+        return false;
+      }
+      m.Result = result;
+      return true;
+    });
+  }
   savedFormColour_ = form.Color();
   form.SetColor(skin.Colours.ButtonFace);
   return true;
@@ -333,6 +346,7 @@ void TWinSkinForm::Reapply() {
 
 void TWinSkinForm::Detach() {
   StopHoverTimer();
+  formHandler_.Detach();
   subclass_.Detach();
   mdiClientSubclass_.Detach();
   FreeControls();
@@ -346,6 +360,7 @@ void TWinSkinForm::DetachAndRestore() {
     StopHoverTimer();
     FreeControls();
     if (form_ && !destroying) form_->SetColor(savedFormColour_);
+    formHandler_.Detach();
     subclass_.Detach();
     mdiClientSubclass_.Detach();
     attached_ = false;
@@ -354,6 +369,7 @@ void TWinSkinForm::DetachAndRestore() {
   }
   StopHoverTimer();
   if (!subclass_.Attached()) return;
+  formHandler_.Detach();
   subclass_.Detach();
   FreeControls();
   hot_ = nullptr;

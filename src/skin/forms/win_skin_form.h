@@ -9,12 +9,14 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/bitmap.h"
 #include "framework/gdi.h"
+#include "framework/message_method.h"
 #include "framework/subclass.h"
 #include "skin/forms/caption_buttons.h"
 #include "skin/forms/menu_item_paint.h"
@@ -82,6 +84,10 @@ class TWinSkinForm : public TNCHost {
   void FindMdiClient();
   bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool HandleFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The framework-level messages of a skinned window: for a framework form from its
+  // message method (replaced while skinned), for any other window from its procedure.
+  bool HandleSkinnedQuery(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
+                          const std::function<LRESULT()>& previous);
   LRESULT Previous(UINT msg, WPARAM wParam, LPARAM lParam);
   void SkinInit();
   void ResizeKeepingClient(bool useCurrentClient);
@@ -119,6 +125,7 @@ class TWinSkinForm : public TNCHost {
   TSkinData* skin_ = nullptr;
   TWindowSubclass subclass_;
   TWindowSubclass mdiClientSubclass_;
+  TControlSubclass formHandler_;  // the form's message method, replaced while skinned
   TWinSkinState state_ = wsCreated;
   bool skinFrame_ = false;
   bool child_ = false;

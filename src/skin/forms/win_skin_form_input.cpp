@@ -1,12 +1,17 @@
 // TWinSkinForm: client-area calculation, hit testing, non-client mouse input, the hover
 // timer, caption-button actions, show-state commands and WM_SYSCOMMAND (see
 // win_skin_form.h).
-#include <windowsx.h>
-
 #include "skin/forms/platform_version.h"
 #include "skin/forms/skin_manager.h"
 #include "skin/forms/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
+
+namespace {
+// The signed screen point of a mouse message (multiple monitors give negative values).
+POINT PointOf(LPARAM lParam) {
+  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+}  // namespace
 
 LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
   auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
@@ -51,14 +56,14 @@ POINT TWinSkinForm::ToWindow(POINT screen) const {
 LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
   const LRESULT answer = Previous(WM_NCHITTEST, wParam, lParam);
   if (answer != HTNOWHERE && answer != HTCAPTION) return answer;
-  const POINT p = ToWindow(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  const POINT p = ToWindow(PointOf(lParam));
   if (facts_.menuBarHeight > 0 && p.y >= facts_.frame.top) return HTMENU;
   if (p.y > 3) return HTCAPTION;
   return answer;
 }
 
 bool TWinSkinForm::OnNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  const POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const POINT screen = PointOf(lParam);
   const POINT p = ToWindow(screen);
   TWinSysButton* button = buttons_.HitTest(p);
   switch (msg) {

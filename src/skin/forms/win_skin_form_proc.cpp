@@ -114,30 +114,13 @@ bool TWinSkinForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
       result = 0;
       return true;
     case skinmsg::kIsSkinned:
-      result = lParam == skinmsg::kMagic ? skinmsg::kMagic : 1;
-      return true;
     case skinmsg::kPaintFrameTo:
-      if (lParam != skinmsg::kMagic) break;
-      if (wParam) PaintFrame(reinterpret_cast<HDC>(wParam));
-      result = skinmsg::kMagic;
-      return true;
     case skinmsg::kReapply:
-      if (!form_) break;
-      Reapply();
-      result = 0;
-      return true;
     case WM_SETTEXT:
-      if (!IsWindowVisible(window_) || !skinFrame_ || state_ == wsCreated) break;
-      // The system draws its own caption while it takes the text: draw ours over it.
-      SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
-      result = Previous(msg, wParam, lParam);
-      SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
-      if (facts_.showState == ssMaximised && facts_.windowKind == wkMdiChild) {
-        if (HWND client = GetParent(window_)) PostMessageW(client, skinmsg::kRedrawMdiFrame, 0, 0);
-      } else {
-        SetWindowPos(window_, nullptr, 0, 0, 0, 0, kFrameChangedFlags);
-      }
-      return true;
+      // A framework form answers these from its message method (see AttachForm).
+      if (form_) break;
+      return HandleSkinnedQuery(msg, wParam, lParam, result,
+                                [&] { return Previous(msg, wParam, lParam); });
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
       if (wParam == 0 && OnMenuItem(msg, lParam, result)) return true;
@@ -155,6 +138,40 @@ bool TWinSkinForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
   if (!skinFrame_) return false;
   if (child_ && facts_.windowKind != wkMdiChild) return false;
   return HandleFrameMessage(msg, wParam, lParam, result);
+}
+
+bool TWinSkinForm::HandleSkinnedQuery(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
+                                      const std::function<LRESULT()>& previous) {
+  switch (msg) {
+    case skinmsg::kIsSkinned:
+      result = lParam == skinmsg::kMagic ? skinmsg::kMagic : 1;
+      return true;
+    case skinmsg::kPaintFrameTo:
+      if (lParam != skinmsg::kMagic) return false;
+      if (wParam) PaintFrame(reinterpret_cast<HDC>(wParam));
+      result = skinmsg::kMagic;
+      return true;
+    case skinmsg::kReapply:
+      Reapply();
+      result = 0;
+      return true;
+    case WM_SETTEXT:
+      if (!IsWindowVisible(window_) || !skinFrame_ || state_ == wsCreated) return false;
+      // The system draws its own caption while it takes the text: draw ours over it.
+      SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+      result = previous();
+      SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+      if (facts_.showState == ssMaximised && facts_.windowKind == wkMdiChild) {
+        if (HWND client = GetParent(window_)) PostMessageW(client, skinmsg::kRedrawMdiFrame, 0, 0);
+      } else if (facts_.showState == ssMinimised) {
+        PaintFrame();
+      } else {
+        SetWindowPos(window_, nullptr, 0, 0, 0, 0, kFrameChangedFlags);
+      }
+      return true;
+    default:
+      return false;
+  }
 }
 
 bool TWinSkinForm::HandleFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -4,27 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "framework/user_handles.h"
 #include "skin/forms/menu_item_paint.h"
 #include "skin/forms/platform_version.h"
 #include "skin/forms/skin_manager.h"
 #include "skin/forms/win_skin_form.h"
 
 namespace {
-
-// An owned pop-up menu handle.
-class PopupMenu {
- public:
-  PopupMenu() : menu_(CreatePopupMenu()) {}
-  PopupMenu(const PopupMenu&) = delete;
-  PopupMenu& operator=(const PopupMenu&) = delete;
-  ~PopupMenu() {
-    if (menu_) DestroyMenu(menu_);
-  }
-  HMENU Get() const { return menu_; }
-
- private:
-  HMENU menu_;
-};
 
 // The fixed items' tags: what choosing them does.
 constexpr UINT kFixedRestore = 1, kFixedMaximise = 2, kFixedMinimise = 3, kFixedClose = 4;
@@ -82,7 +68,7 @@ void TWinSkinForm::OpenSystemMenu(POINT screen) {
   lastSystemMenuTick_ = now;
   systemMenuOpened_ = true;
 
-  PopupMenu menu;
+  OwnedMenu menu(CreatePopupMenu());
   if (!menu.Get()) return;
   const bool normal = facts_.showState == ssNormal;
   const bool fixed = CurrentPlatform().IsNtBefore5();

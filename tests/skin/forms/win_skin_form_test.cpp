@@ -3,7 +3,9 @@
 // mouse input, the system menu, a dialog frame, a system dialog widened, and detaching.
 #include <gtest/gtest.h>
 
+#include "framework/form.h"
 #include "gui_support.h"
+#include "skin/forms/platform_version.h"
 #include "skin/forms/skin_messages.h"
 
 namespace {
@@ -266,6 +268,58 @@ TEST(WinSkinForm, TwoRequestsWithin250MsRunOnce) {
   EXPECT_EQ(changes, 2);
   EXPECT_FALSE(manager.Enabled());
   EXPECT_EQ(manager.FindWindowSkin(window.Get()), nullptr);
+}
+
+TEST(WinSkinForm, FrameworkFormAnswersFromItsMessageMethod) {
+  SkinnedSession session;
+  int restoredColour = 0;
+  {
+    TForm form(nullptr);
+    form.SetBounds(90, 90, 100, 100);
+    form.SetClientSize(280, 140);
+    form.SetCaption("Framework form");
+    form.Show();
+    TWinSkinForm* skin = session.WaitSkinned(form.Handle());
+    ASSERT_TRUE(skin);
+    EXPECT_EQ(skin->Form(), &form);
+    EXPECT_EQ(form.Color(), kFace);
+    EXPECT_EQ(gui::ClientSize(form.Handle()).cx, 280);
+    // The skinned-query messages reach the form's message method, also through Perform.
+    EXPECT_EQ(form.Perform(skinmsg::kIsSkinned, 0, skinmsg::kMagic), skinmsg::kMagic);
+    EXPECT_EQ(SendMessageW(form.Handle(), skinmsg::kIsSkinned, 0, 0), 1);
+    TBitmap frame(gui::WindowRect(form.Handle()).right - gui::WindowRect(form.Handle()).left, 40);
+    EXPECT_EQ(form.Perform(skinmsg::kPaintFrameTo, reinterpret_cast<WPARAM>(frame.Canvas()),
+                           skinmsg::kMagic),
+              skinmsg::kMagic);
+    EXPECT_EQ(frame.GetPixel(2, 30), kLeft1);
+    // A new caption keeps the skinned frame.
+    form.SetCaption("Another caption");
+    EXPECT_TRUE(WaitFor([&] { return gui::WindowPixel(form.Handle(), 2, 60) == kLeft1; }));
+    session.Data().SetActive(false);
+    ASSERT_TRUE(WaitFor([&] { return !session.Manager().FindWindowSkin(form.Handle()); }));
+    restoredColour = form.Color();
+    EXPECT_NE(form.Perform(skinmsg::kIsSkinned, 0, skinmsg::kMagic), skinmsg::kMagic);
+  }
+  EXPECT_EQ(restoredColour, SystemColour(COLOR_BTNFACE));
+}
+
+TEST(WinSkinForm, Windows2000TakesTheCaptionBitsWhileSkinned) {
+  TPlatformVersion windows2000;
+  windows2000.versionWord = 5;  // NT family, major 5, minor 0
+  SetPlatformVersion(windows2000);
+  {
+    SkinnedSession session;
+    TestWindow window(L"Caption bits", 80, 80, 220, 120);
+    window.ShowActive();
+    ASSERT_TRUE(session.WaitSkinned(window.Get()));
+    EXPECT_NE(GetWindowLongW(window.Get(), GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+    EXPECT_EQ(gui::ClientSize(window.Get()).cx, 220);
+    session.Data().SetActive(false);
+    ASSERT_TRUE(WaitFor([&] { return !session.Manager().FindWindowSkin(window.Get()); }));
+    EXPECT_EQ(GetWindowLongW(window.Get(), GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+    EXPECT_EQ(gui::ClientSize(window.Get()).cx, 220);
+  }
+  ResetPlatformVersion();
 }
 
 }  // namespace
