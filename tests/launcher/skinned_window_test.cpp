@@ -19,7 +19,7 @@ TEST(LauncherSkin, MainWindowTakesTheSkin) {
   InstallSkinManager();
   {
     TformMain form(nullptr);
-    form.Icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");  // the application's icon
+    form.SetIcon(LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));  // the application's icon
     form.SkinData1->SetSkinFile(skinFile);
     ASSERT_FALSE(form.SkinData1->SkinEmpty());
     form.SkinData1->SetActive(true);

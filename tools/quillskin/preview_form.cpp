@@ -43,7 +43,7 @@ TPreviewForm::TPreviewForm(TComponent* owner, const PreviewOptions& options,
   Name = "PreviewForm";
   SetCaption(options.caption);
   BorderStyle = options.border;
-  Icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+  SetIcon(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION)));
   SetBounds(options.at.x, options.at.y, 100, 100);
   SetClientSize(options.client.cx, options.client.cy);
 
