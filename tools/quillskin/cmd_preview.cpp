@@ -34,7 +34,7 @@ const char kHelp[] =
     "  --rtl               a right-to-left window\n"
     "  --state STATE       normal (default), maximized or minimized\n"
     "  --inactive          another window of the preview takes the focus\n"
-    "  --mdi               an MDI frame with two MDI child forms\n"
+    "  --mdi               the form is an MDI frame with two MDI child forms\n"
     "  --message TEXT      open a standard message box with TEXT once shown (the JSON line\n"
     "                      and the capture then describe the message box)\n"
     "  --capture FILE.bmp  once skinned and painted, write the window as the screen shows\n"
@@ -117,7 +117,6 @@ PreviewOptions ParseOptions(const std::vector<std::string>& args) {
 
 int RunPreview(const std::vector<std::string>& args, ToolOutput& io) {
   const PreviewOptions options = ParseOptions(args);
-  if (options.mdi) throw std::runtime_error("--mdi: MDI forms are not available in this build yet");
   if (!fsys::FileExists(options.skinFile)) {
     io.Err("Cannot open the skin file " + options.skinFile + "\n");
     return 1;
@@ -148,6 +147,15 @@ int RunPreview(const std::vector<std::string>& args, ToolOutput& io) {
         focus->SetBounds(options.at.x + 60, options.at.y + options.client.cy + 80, 200, 120);
       }
       form->Show();
+      for (int i = 0; options.mdi && i < 2; ++i) {
+        auto* child = app.CreateForm<TForm>();
+        child->Name = "PreviewChild" + std::to_string(i + 1);
+        child->FormStyle = fsMDIChild;
+        child->MDIFrame = form;
+        child->SetCaption("MDI child " + std::to_string(i + 1));
+        child->SetBounds(16 + 40 * i, 16 + 40 * i, 260, 180);
+        child->Show();
+      }
       if (options.state == 1) ShowWindow(form->Handle(), SW_MAXIMIZE);
       if (options.state == 2) ShowWindow(form->Handle(), SW_MINIMIZE);
       if (focus) focus->Show();

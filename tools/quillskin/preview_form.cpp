@@ -44,8 +44,10 @@ TPreviewForm::TPreviewForm(TComponent* owner, const PreviewOptions& options,
   SetCaption(options.caption);
   BorderStyle = options.border;
   SetIcon(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION)));
+  if (options.mdi) FormStyle = fsMDIForm;
   SetBounds(options.at.x, options.at.y, 100, 100);
   SetClientSize(options.client.cx, options.client.cy);
+  if (options.mdi) return;  // the MDI client fills the form; the children are forms
 
   auto* panel = new TPanel(this);
   panel->Name = "Panel1";

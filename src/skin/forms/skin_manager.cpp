@@ -7,6 +7,7 @@
 #include "framework/application.h"
 #include "framework/form.h"
 #include "skin/data/skin_data.h"
+#include "skin/forms/platform_version.h"
 #include "skin/forms/skin_messages.h"
 
 namespace {
@@ -54,7 +55,7 @@ void TSkinManage::Unregister(TSkinData& skinData) {
 }
 
 void TSkinManage::InstallHook() {
-  versionWord_ = GetVersion();
+  versionWord_ = CurrentPlatform().versionWord;
   if (hook_.Installed()) return;
   hook_.Install(WH_CBT, [this](int code, WPARAM w, LPARAM l, LRESULT&) {
     return OnCbt(code, w, l);
@@ -192,7 +193,15 @@ void TSkinManage::SetMdiMaximised(bool on) {
   if (on == mdiMaximised_) return;
   if (mainSkinData_ && HasOption(mainSkinData_->Options, xoMDIChildBorder)) return;
   mdiMaximised_ = on;
-  if (mdiClient_) PostMessageW(mdiClient_, skinmsg::kRedrawMdiFrame, 0, 0);
+  for (auto& skin : skins_) {
+    if (skin->Facts().windowKind != wkMdiChild || skin->Dead()) continue;
+    if (on) {
+      skin->EnterMdiMaximised();
+    } else {
+      skin->LeaveMdiMaximised();
+    }
+  }
+  if (mdiClient_ && IsWindow(mdiClient_)) PostMessageW(mdiClient_, skinmsg::kRedrawMdiFrame, 0, 0);
 }
 
 bool TSkinManage::OnCbt(int code, WPARAM wParam, LPARAM lParam) {

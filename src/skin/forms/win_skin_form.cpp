@@ -81,21 +81,9 @@ bool TWinSkinForm::Attach(TSkinData& skin) {
   if (platform.Is16BitKernel()) skin.SkinControls = WithoutControl(skin.SkinControls, xcSystemMenu);
 
   if (mdiClient_) {
-    HWND frame = window_;
-    mdiClientSubclass_.Attach(mdiClient_, [this, frame](UINT msg, WPARAM w, LPARAM l, LRESULT& r) {
-      if (msg == skinmsg::kRedrawMdiFrame) {
-        RedrawWindow(frame, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-        r = 0;
-        return true;
-      }
-      if (msg == WM_NCCALCSIZE && skin_ && !HasOption(skin_->Options, xoMDIScrollbar)) {
-        const LONG style = GetWindowLongW(mdiClient_, GWL_STYLE);
-        SetWindowLongW(mdiClient_, GWL_STYLE, style & ~(WS_HSCROLL | WS_VSCROLL));
-      }
-      (void)w;
-      (void)l;
-      return false;
+    savedMenuUpdate_ = skin.MenuUpdate;
+    mdiClientSubclass_.Attach(mdiClient_, [this](UINT msg, WPARAM w, LPARAM l, LRESULT& r) {
+      return HandleMdiClientMessage(msg, w, l, r);
     });
   }
   if (!subclass_.Attach(window_, [this](UINT msg, WPARAM w, LPARAM l, LRESULT& r) {

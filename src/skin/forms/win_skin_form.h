@@ -54,6 +54,11 @@ class TWinSkinForm : public TNCHost {
   void DetachAndRestore();
   // Lets go of the window without touching its frame (manager end, WM_NCDESTROY).
   void Detach();
+  // The manager's MDI-maximised mode changed (an MDI child skin only): entering it takes
+  // the child's region away and gives back its caption bits; leaving it makes the child
+  // normal with its region and without its caption bits again.
+  void EnterMdiMaximised();
+  void LeaveMdiMaximised();
   // Frees the caption buttons so that the next reload builds them from a new skin.
   void ClearCaptionButtons();
 
@@ -89,6 +94,8 @@ class TWinSkinForm : public TNCHost {
   bool HandleSkinnedQuery(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
                           const std::function<LRESULT()>& previous);
   LRESULT Previous(UINT msg, WPARAM wParam, LPARAM lParam);
+  // The MDI client's subclass (win_skin_form_mdi.cpp).
+  bool HandleMdiClientMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void SkinInit();
   void ResizeKeepingClient(bool useCurrentClient);
   void WidenSystemDialog(int& width);
@@ -125,7 +132,8 @@ class TWinSkinForm : public TNCHost {
   TSkinData* skin_ = nullptr;
   TWindowSubclass subclass_;
   TWindowSubclass mdiClientSubclass_;
-  TControlSubclass formHandler_;  // the form's message method, replaced while skinned
+  TControlSubclass formHandler_;
+  bool savedMenuUpdate_ = true;  // the skin data's MenuUpdate when an MDI frame was attached  // the form's message method, replaced while skinned
   TWinSkinState state_ = wsCreated;
   bool skinFrame_ = false;
   bool child_ = false;

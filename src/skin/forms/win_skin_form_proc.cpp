@@ -184,6 +184,11 @@ bool TWinSkinForm::HandleFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LR
       if (wParam == SIZE_MINIMIZED) facts_.showState = ssMinimised;
       else if (wParam == SIZE_MAXIMIZED) facts_.showState = ssMaximised;
       else if (wParam == SIZE_RESTORED) facts_.showState = ssNormal;
+      // However an MDI child got maximised or restored, the manager's mode follows it.
+      if (facts_.windowKind == wkMdiChild && state_ != wsCreated) {
+        if (wParam == SIZE_MAXIMIZED) manager_.SetMdiMaximised(true);
+        if (wParam == SIZE_RESTORED && manager_.MdiMaximised()) manager_.SetMdiMaximised(false);
+      }
       if (facts_.showState != ssMinimised &&
           !(facts_.windowKind == wkMdiChild && (manager_.MdiMaximised() || facts_.showState != ssNormal)) &&
           (state_ == wsRunning || state_ == wsReapplying)) {

@@ -110,6 +110,38 @@ TEST(Preview, MessageBoxIsASkinnedSystemDialog) {
   fsys::RemoveFile(skin);
 }
 
+TEST(Preview, OptionsShapeTheWindow) {
+  const std::string skin = WriteFile();
+  const std::string capture = TempBmp();
+  {
+    SCOPED_TRACE("--inactive: the inactive frame");
+    CapturedOutput io;
+    ASSERT_EQ(RunQuillskin({"preview", skin, "--inactive", "--capture", capture}, io), 0) << io.err;
+    EXPECT_EQ(ReadBmp(capture).GetPixel(2, 100), kLeft2);
+  }
+  {
+    SCOPED_TRACE("--border dialog: no icon button");
+    CapturedOutput io;
+    ASSERT_EQ(RunQuillskin({"preview", skin, "--border", "dialog", "--capture", capture}, io), 0) << io.err;
+    EXPECT_NE(io.out.find("{\"action\": 3, \"visible\": false"), std::string::npos) << io.out;
+    EXPECT_NE(io.out.find("{\"action\": 0, \"visible\": true"), std::string::npos) << io.out;
+  }
+  {
+    SCOPED_TRACE("--mdi: an MDI frame whose children are skinned too");
+    CapturedOutput io;
+    ASSERT_EQ(RunQuillskin({"preview", skin, "--mdi", "--capture", capture}, io), 0) << io.err;
+    EXPECT_NE(io.out.find("\"class\": \"MDIClient\""), std::string::npos) << io.out;
+  }
+  {
+    SCOPED_TRACE("--exit-after: closes by itself");
+    CapturedOutput io;
+    EXPECT_EQ(RunQuillskin({"preview", skin, "--exit-after", "300"}, io), 0) << io.err;
+    EXPECT_EQ(io.out.find("{\"skinned\": true"), 0u);
+  }
+  fsys::RemoveFile(capture);
+  fsys::RemoveFile(skin);
+}
+
 TEST(Preview, SkinThatDoesNotLoadEndsWithStatus1) {
   CapturedOutput io;
   EXPECT_EQ(RunQuillskin({"preview", "Z:\\no\\such\\skin.skn"}, io), 1);
