@@ -23,11 +23,9 @@ std::string WindowClassName(HWND window) {
 TWinControl* ControlOfWindow(HWND window) {
   if (!window) return nullptr;
   if (TApplication* app = Application()) {
-    for (TForm* form : app->Forms()) {
-      if (form && form->HandleAllocated() && form->Handle() == window) return form;
-    }
+    if (TForm* form = app->FindForm(window)) return form;
   }
-  return TWinControl::FromHandle(window);
+  return TWinControl::FromHandle(window);  // the "ControlOfs..." window property
 }
 
 bool TSkinManage::DecideSkin(HWND window, const std::string& className) const {

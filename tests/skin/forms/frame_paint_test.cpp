@@ -183,6 +183,46 @@ TEST(FramePaint, CaptionButtonsPlacedAndPaintedByAlign) {
   EXPECT_NE(p.bitmap.GetPixel(16, 12), RgbColour(9, 99, 199));
 }
 
+TEST(FramePaint, ButtonsBesideTheTextAndInTheMenuBar) {
+  Options o;
+  o.extra = "[ButtonLeftOfText]\nButtonImage=close.bmp\nAction=40\nAlign=2\nXcoord=4\nYcoord=2\n"
+            "[ButtonRightOfText]\nButtonImage=close.bmp\nAction=41\nAlign=3\nXcoord=5\nYcoord=3\n"
+            "[ButtonInMenuBar]\nButtonImage=close.bmp\nAction=42\nAlign=100\nXcoord=30\n"
+            "[ButtonNowhere]\nButtonImage=close.bmp\nAction=43\nAlign=7\nXcoord=30\nYcoord=9\n";
+  auto skin = Load(o);
+  NoHost host;
+  TBitmap icon(16, 16);
+  TCaptionButtons buttons;
+  buttons.Rebuild(host, *skin, icon);
+  TWindowFacts f = Facts(*skin, 300, 200);
+  f.menuBarHeight = 20;
+  auto rectOf = [&](int action) {
+    for (size_t i = 0; i < buttons.Count(); ++i)
+      if (buttons.At(i).Action() == action) return buttons.At(i).Rect;
+    return RECT{-1, -1, -1, -1};
+  };
+  const RECT text{100, 4, 180, 20};
+  buttons.Layout(f, text, nullptr, nullptr);
+  EXPECT_EQ(rectOf(40).left, 100 - 16 - 4);
+  EXPECT_EQ(rectOf(40).top, 2);
+  EXPECT_EQ(rectOf(41).left, 180 + 5);
+  EXPECT_EQ(rectOf(41).top, 3);
+  EXPECT_EQ(rectOf(42).left, 300 - 30 - kRightWidth);
+  EXPECT_EQ(rectOf(42).top, kTopHeight + (20 - 16) / 2);
+  EXPECT_EQ(rectOf(43).left, 0);  // an unknown Align stays at the corner
+  EXPECT_EQ(rectOf(43).top, 0);
+  // A right-to-left window places menu-bar buttons from the left; a menu-bar object's
+  // LeftWidth moves them further in.
+  f.rightToLeft = true;
+  TDataSkinObject menuBar("Personality");
+  menuBar.LeftWidth = 7;
+  buttons.Layout(f, text, &menuBar, nullptr);
+  EXPECT_EQ(rectOf(42).left, 30 + kLeftWidth + 7);
+  f.rightToLeft = false;
+  buttons.Layout(f, text, &menuBar, nullptr);
+  EXPECT_EQ(rectOf(42).left, 300 - 30 - kRightWidth - 7);
+}
+
 TEST(FramePaint, ButtonStatesRepaintThroughTheHost) {
   auto skin = Load();
   NoHost host;

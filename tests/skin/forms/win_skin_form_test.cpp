@@ -322,4 +322,38 @@ TEST(WinSkinForm, Windows2000TakesTheCaptionBitsWhileSkinned) {
   ResetPlatformVersion();
 }
 
+// A window that counts the custom-button messages it gets.
+struct CustomButtonWindow {
+  static WPARAM lastAction;
+  static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == skinmsg::kCustomButton) lastAction = wParam;
+    return DefWindowProcW(window, msg, wParam, lParam);
+  }
+};
+WPARAM CustomButtonWindow::lastAction = 0;
+
+TEST(WinSkinForm, CustomButtonNotifiesTheWindow) {
+  Options o;
+  o.extra = "[ButtonCustom]\nButtonImage=close.bmp\nAction=42\nAlign=0\nXcoord=40\nYcoord=4\n";
+  SkinnedSession session(o);
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = &CustomButtonWindow::Proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.lpszClassName = L"QuillmereCustomButtonWindow";
+  RegisterClassW(&wc);
+  HWND window = CreateWindowExW(0, wc.lpszClassName, L"Custom", WS_OVERLAPPEDWINDOW, 90, 90, 300, 160,
+                                nullptr, nullptr, wc.hInstance, nullptr);
+  ASSERT_TRUE(window);
+  ShowWindow(window, SW_SHOWNORMAL);
+  SetForegroundWindow(window);
+  ASSERT_TRUE(session.WaitSkinned(window));
+  ASSERT_TRUE(WaitFor([&] { return gui::WindowPixel(window, 48, 12) == kClose[0]; }));
+  CustomButtonWindow::lastAction = 0;
+  gui::Click(ScreenPoint(window, 48, 12));
+  EXPECT_TRUE(WaitFor([] { return CustomButtonWindow::lastAction == 42; }));
+  gui::MoveMouse(POINT{5, 700});
+  DestroyWindow(window);
+}
+
 }  // namespace
