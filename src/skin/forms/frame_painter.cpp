@@ -3,6 +3,8 @@
 // nine-slice routine into temporary bitmaps and copied.
 #include "skin/forms/frame_painter.h"
 
+#include <memory>
+
 #include "framework/bitmap.h"
 #include "framework/gdi.h"
 #include "skin/data/image_utils.h"
@@ -16,14 +18,57 @@ int PieceFrame(const TDataSkinObject& piece, bool active) {
   return (active || piece.Frame <= 1) ? 1 : 2;
 }
 
-// One border piece into rect: left and right cells lie side by side, top and bottom
-// cells one above the other; a Tile value of 1 stretches the centre, anything else
-// tiles it (the border pieces read their stretch keys into Tile).
-void DrawBorderPiece(HDC dc, const RECT& rect, const TDataSkinObject& piece, bool stacked,
+// Copies source onto target at (x, y) except where source holds the key colour. Both
+// are DIB sections, so this is a loop over memory rather than a mask blit, which is
+// slow under some GDI implementations.
+void KeyedCopy(TBitmap& target, int x, int y, const TBitmap& source) {
+  const Pixel32 key = PixelOf(kSkinKeyColour) & 0xFFFFFF;
+  for (int row = 0; row < source.Height(); ++row) {
+    Pixel32* out = target.ScanLine(y + row);
+    const Pixel32* in = source.ScanLine(row);
+    if (!out || !in) continue;
+    for (int col = 0; col < source.Width(); ++col) {
+      const int tx = x + col;
+      if (tx < 0 || tx >= target.Width()) continue;
+      if ((in[col] & 0xFFFFFF) != key) out[tx] = in[col];
+    }
+  }
+}
+
+// One border piece into rect of target (a bitmap whose origin is the window's):
+// left and right cells lie side by side, top and bottom cells one above the other; a
+// Tile value of 1 stretches the centre, anything else tiles it (the border pieces read
+// their stretch keys into Tile); a Trans value of 1 keeps what is under key pixels.
+void DrawBorderPiece(TBitmap& target, const RECT& rect, const TDataSkinObject& piece, bool stacked,
                      bool active) {
-  if (piece.Image.Empty() || rect.right <= rect.left || rect.bottom <= rect.top) return;
-  DrawNineSlice(dc, rect, piece.Image, piece.Margins(), stacked, piece.Tile != 1,
-                piece.Frame > 0 ? piece.Frame : 1, PieceFrame(piece, active), piece.Trans == 1);
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  if (piece.Image.Empty() || w <= 0 || h <= 0) return;
+  std::unique_ptr<TBitmap> rendered =
+      NineSliceBitmap(w, h, piece.Image, piece.Margins(), stacked, piece.Tile != 1,
+                      piece.Frame > 0 ? piece.Frame : 1, PieceFrame(piece, active));
+  if (!rendered) return;
+  if (piece.Trans == 1) {
+    KeyedCopy(target, rect.left, rect.top, *rendered);
+  } else {
+    BitBlt(target.Canvas(), rect.left, rect.top, w, h, rendered->Canvas(), 0, 0, SRCCOPY);
+  }
+}
+
+// A border piece drawn straight into dc: composed over what dc shows there.
+void DrawBorderPieceTo(HDC dc, const RECT& rect, const TDataSkinObject& piece, bool stacked,
+                       bool active) {
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  if (piece.Image.Empty() || w <= 0 || h <= 0) return;
+  if (piece.Trans != 1) {
+    DrawNineSlice(dc, rect, piece.Image, piece.Margins(), stacked, piece.Tile != 1,
+                  piece.Frame > 0 ? piece.Frame : 1, PieceFrame(piece, active), false);
+    return;
+  }
+  TBitmap strip(w, h);
+  if (strip.Empty()) return;
+  BitBlt(strip.Canvas(), 0, 0, w, h, dc, rect.left, rect.top, SRCCOPY);
+  DrawBorderPiece(strip, RECT{0, 0, w, h}, piece, stacked, active);
+  BitBlt(dc, rect.left, rect.top, w, h, strip.Canvas(), 0, 0, SRCCOPY);
 }
 
 // Caption text and buttons into a title buffer whose origin is the window's top-left.
@@ -50,8 +95,7 @@ RECT PaintMinimised(HDC dc, const TFramePaintInput& in) {
   TBitmap buffer(f.width, f.height);
   if (buffer.Empty()) return RECT{};
   buffer.Fill(ResolveColour(skin.Colours.ButtonFace));
-  DrawBorderPiece(buffer.Canvas(), RECT{0, 0, f.width, f.frame.top}, *skin.Objects.Top, true,
-                  f.active);
+  DrawBorderPiece(buffer, RECT{0, 0, f.width, f.frame.top}, *skin.Objects.Top, true, f.active);
   RECT text = PaintTitleContent(buffer.Canvas(), in);
   BitBlt(dc, 0, 0, f.width, f.height, buffer.Canvas(), 0, 0, SRCCOPY);
   return text;
@@ -67,10 +111,10 @@ RECT PaintSkinFrame(HDC dc, const TFramePaintInput& in) {
   if (f.showState == ssMinimised) return PaintMinimised(dc, in);
 
   const TFrameWidths& w = f.frame;
-  DrawBorderPiece(dc, RECT{0, 0, w.left, f.height}, *o.Left, false, f.active);
-  DrawBorderPiece(dc, RECT{f.width - w.right, 0, f.width, f.height}, *o.Right, false, f.active);
-  DrawBorderPiece(dc, RECT{w.left, f.height - w.bottom, f.width - w.right, f.height}, *o.Bottom,
-                  true, f.active);
+  DrawBorderPieceTo(dc, RECT{0, 0, w.left, f.height}, *o.Left, false, f.active);
+  DrawBorderPieceTo(dc, RECT{f.width - w.right, 0, f.width, f.height}, *o.Right, false, f.active);
+  DrawBorderPieceTo(dc, RECT{w.left, f.height - w.bottom, f.width - w.right, f.height}, *o.Bottom,
+                    true, f.active);
   if (f.menuBarHeight > 0) {
     RECT band{w.left, w.top, f.width - w.right, w.top + f.menuBarHeight};
     FillRect(dc, &band, in.skin->FaceBrush() ? in.skin->FaceBrush()
@@ -82,8 +126,7 @@ RECT PaintSkinFrame(HDC dc, const TFramePaintInput& in) {
   TBitmap title(f.width, w.top);
   if (title.Empty()) return RECT{};
   BitBlt(title.Canvas(), 0, 0, f.width, w.top, dc, 0, 0, SRCCOPY);
-  DrawBorderPiece(title.Canvas(), RECT{w.left, 0, f.width - w.right, w.top}, *o.Top, true,
-                  f.active);
+  DrawBorderPiece(title, RECT{w.left, 0, f.width - w.right, w.top}, *o.Top, true, f.active);
   RECT text = PaintTitleContent(title.Canvas(), in);
   BitBlt(dc, 0, 0, f.width, w.top, title.Canvas(), 0, 0, SRCCOPY);
   return text;
