@@ -64,6 +64,10 @@ expect_out ' data\\a\.txt$'
 expect_out ' data\\sub\\b\.txt$'
 run 0 extract --with-paths tree.exe back
 cmp -s back/data/sub/b.txt data/sub/b.txt || fail "data/sub/b.txt did not arrive with its tree"
+run 0 pack --stub $stub --main prog.exe --paths --output file-paths.exe ./data//sub/b.txt data/../data/a.txt
+run 0 list file-paths.exe
+expect_out ' data\\sub\\b\.txt$'
+expect_out ' a\.txt$'
 
 # Refusals: each names what is wrong, exits 1 and writes nothing.
 refused "Launcher stub tree.exe already carries a payload" --stub tree.exe --main prog.exe

@@ -39,6 +39,22 @@ std::string WithoutTrailingSeparators(std::string path) {
   while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
   return path;
 }
+
+// The stored form of an extra given on the command line (with --paths): a relative path
+// as given ("data\maps" for data/maps, "./" dropped); an absolute one, or one that climbs
+// with "..", by its last part only, so that nothing lands outside the start folder.
+std::string StoredForm(const std::string& given) {
+  std::string path = given;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  path = CollapseBackslashes(path);
+  while (path.compare(0, 2, ".\\") == 0) path.erase(0, 2);
+  const bool absolute = path.empty() || path[0] == '\\' || path.find(':') != std::string::npos;
+  const std::string wrapped = "\\" + path + "\\";
+  if (absolute || wrapped.find("\\..\\") != std::string::npos || wrapped.find("\\.\\") != std::string::npos)
+    return ExtractFileName(path);
+  return path;
+}
 }  // namespace
 
 std::vector<PlannedEntry> PlanExtras(const std::vector<std::string>& extras, bool recurse, bool paths) {
@@ -50,12 +66,14 @@ std::vector<PlannedEntry> PlanExtras(const std::vector<std::string>& extras, boo
         throw std::runtime_error("Extra " + given +
                                  " is a folder; give --recurse to pack the files in it (and --paths to keep "
                                  "their folders); nothing was written");
-      const std::string top = ExtractFileName(extra);
+      const std::string top = StoredForm(extra);
       const bool named = paths && !top.empty() && top != "." && top != "..";
       AddFolder(extra, named ? top + "\\" : std::string(), paths, out);
     } else if (fsys::FileExists(extra)) {
       CheckReadable(extra);
-      out.push_back({extra, std::string(), ExtractFileName(extra)});
+      const std::string stored = paths ? StoredForm(extra) : std::string();
+      const size_t cut = stored.find_last_of('\\');
+      out.push_back({extra, cut == std::string::npos ? std::string() : stored.substr(0, cut + 1), ExtractFileName(extra)});
     } else {
       throw std::runtime_error("Extra file " + given + " not found; nothing was written");
     }

@@ -1,6 +1,8 @@
 // The entries of a launcher payload before anything is written: the extra files and
-// folders expanded (folders with --recurse, stored paths with --paths below the folder
-// the extra stands in), each checked for being a readable file, names checked unique.
+// folders expanded (folders with --recurse), with --paths each stored with its folders
+// below the start folder (an extra given by a relative path keeps that path, one given
+// absolutely or climbing with ".." only its last part), each checked for being a
+// readable file, names checked unique.
 #pragma once
 #include <string>
 #include <vector>
