@@ -24,6 +24,36 @@ void Seed(const std::string& dir, const std::string& name, uint8_t flags, const 
   std::copy(archive.begin(), archive.end(), input.begin() + 1);
   testarc::WriteFile(dir + "seeds\\" + name, input);
 }
+// A payload behind PE headers whose security directory names a certificate table at
+// the end, after two bytes of padding (as signing tools leave it): the fuzzer's way
+// into the reader's search for the archive's end.
+Bytes SignedPayload(const std::vector<Item>& items) {
+  constexpr size_t kPe = 0x40, kSecurity = kPe + 24 + 96 + 32;
+  std::string headers(0x200, '\0');
+  headers[0] = 'M';
+  headers[1] = 'Z';
+  headers[0x3C] = static_cast<char>(kPe);
+  headers.replace(kPe, 4, std::string("PE\0\0", 4));
+  headers[kPe + 4] = 0x4C;
+  headers[kPe + 5] = 0x01;
+  headers[kPe + 20] = static_cast<char>(224);
+  headers[kPe + 24] = 0x0B;
+  headers[kPe + 25] = 0x01;
+  headers[kPe + 24 + 92] = 16;
+  Options o;
+  o.prefix = headers;
+  Bytes file = testarc::Build(items, o);
+  file.insert(file.end(), 2, 0);
+  const uint32_t table = static_cast<uint32_t>(file.size()), size = 24;
+  const uint8_t certificate[8] = {size, 0, 0, 0, 0x00, 0x02, 0x02, 0x00};
+  file.insert(file.end(), certificate, certificate + 8);
+  file.insert(file.end(), size - 8, 0x30);
+  for (int i = 0; i < 4; ++i) {
+    file[kSecurity + i] = static_cast<uint8_t>(table >> (8 * i));
+    file[kSecurity + 4 + i] = static_cast<uint8_t>(size >> (8 * i));
+  }
+  return file;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,5 +103,6 @@ int main(int argc, char** argv) {
   Seed(dir, "raw_directory", 0x06, testarc::Build(payload, raw));
   Seed(dir, "encrypted", 0x06, testarc::Build(encrypted));
   Seed(dir, "empty", 0x01, testarc::Build({}));
+  Seed(dir, "signed", 0x07, SignedPayload(payload));
   return 0;
 }
