@@ -91,10 +91,21 @@ int TApplication::ShowMessageBox(const std::string& text, UINT flags) {
 }
 
 void TApplication::ShowException(const std::string& text) {
-  if (OnException)
+  if (OnException) {
     OnException(text);
-  else
-    ShowMessageBox(text, MB_OK | MB_ICONERROR);
+    return;
+  }
+  // A message box that could not be shown answers 0 (or -1 under Wine).
+  if (ShowMessageBox(text, MB_OK | MB_ICONERROR) > 0) return;
+  WriteErrorLine((Title.empty() ? std::string() : Title + ": ") + text);
+}
+
+void WriteErrorLine(const std::string& text) {
+  const std::string line = text + "\n";
+  HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+  DWORD written = 0;
+  if (error && error != INVALID_HANDLE_VALUE)
+    WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
 void TApplication::AddForm(TForm* form) { forms_.push_back(form); }

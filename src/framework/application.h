@@ -63,7 +63,8 @@ class TApplication : public TComponent {
   void ProcessMessages();
   // A message box with the application's title over the main form.
   int ShowMessageBox(const std::string& text, UINT flags);
-  // Shows an error: through OnException when set, else in a message box.
+  // Shows an error: through OnException when set, else in a message box; when no
+  // message box can be shown (no display), on standard error when there is one.
   void ShowException(const std::string& text);
   std::function<void(const std::string& text)> OnException;
 
@@ -80,3 +81,7 @@ class TApplication : public TComponent {
 
 // The application of this process, or null when none exists.
 TApplication* Application();
+
+// Writes text and a line end to standard error when the process has one (a GUI program
+// started from a console or a test); for errors that no message box could show.
+void WriteErrorLine(const std::string& text);

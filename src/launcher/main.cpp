@@ -1,23 +1,53 @@
 // Entry point of quillmere.exe: the GUI application with its main window, whose
-// creation runs the launcher's start-up; the run sequence ends the application.
+// creation runs the launcher's start-up; the run sequence ends the application. No
+// exception leaves WinMain: a failure is shown (on standard error when no message box
+// can be shown) and the program ends with status 1.
 #include <windows.h>
 
+#include <exception>
+#include <string>
+
 #include "framework/application.h"
+#include "framework/wide.h"
 #include "launcher/main_form.h"
 #include "skin/forms/skin_manager.h"
 
+namespace {
+void ShowFatalError(const std::string& text) {
+  if (MessageBoxW(nullptr, Widen(text).c_str(), L"Quillmere", MB_OK | MB_ICONERROR) > 0) return;
+  WriteErrorLine("Quillmere: " + text);  // no display
+}
+
+// The skin manager for the run: the window's skin data component creates it and it
+// skins the window; it goes after the application's forms.
+class SkinManagerScope {
+ public:
+  SkinManagerScope() { InstallSkinManager(); }
+  SkinManagerScope(const SkinManagerScope&) = delete;
+  SkinManagerScope& operator=(const SkinManagerScope&) = delete;
+  ~SkinManagerScope() { DestroySkinManager(); }
+};
+
+int RunLauncher(HINSTANCE instance) {
+  SkinManagerScope skinManager;
+  TApplication application;
+  application.Initialize();
+  application.MainFormOnTaskBar = true;
+  application.Title = "Quillmere";
+  application.Icon = LoadIconW(instance, L"MAINICON");
+  application.CreateForm<TformMain>();
+  application.Run();
+  return application.ExitCode();
+}
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  // The window's skin data component creates the skin manager, which skins the window.
-  InstallSkinManager();
-  {
-    TApplication application;
-    application.Initialize();
-    application.MainFormOnTaskBar = true;
-    application.Title = "Quillmere";
-    application.Icon = LoadIconW(instance, L"MAINICON");
-    application.CreateForm<TformMain>();
-    application.Run();
+  try {
+    return RunLauncher(instance);
+  } catch (const std::exception& e) {
+    ShowFatalError(e.what());
+  } catch (...) {
+    ShowFatalError("An unexpected error ended the program.");
   }
-  DestroySkinManager();
-  return 0;
+  return 1;
 }

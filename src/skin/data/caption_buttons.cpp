@@ -1,6 +1,7 @@
 // Building the caption-button list and the MDI child buttons.
 #include "skin/data/caption_buttons.h"
 
+#include <cstdint>
 #include <string>
 
 #include "framework/path_text.h"
@@ -57,8 +58,9 @@ void AddMdiButtons(const TSkinSource& src, TCaptionButtonList& list) {
 int DerivedCaptionButtonFrames(const TBitmap& image, int action) {
   if (image.Empty() || image.Height() <= 0) return 6;
   if (action < 0) return 6;
-  const double ratio = static_cast<double>(image.Width()) / image.Height();
-  return ratio <= 3.8 ? 3 : 6;
+  // width / height <= 3.8, compared in integers: a floating-point quotient is not
+  // exact (3.8 has no binary form, and x87 extended precision rounds differently).
+  return int64_t{image.Width()} * 5 <= int64_t{image.Height()} * 19 ? 3 : 6;
 }
 
 TCaptionButtonList ReadCaptionButtons(const TSkinSource& src) {

@@ -115,10 +115,13 @@ void TSkinData::SetActive(bool value) {
 }
 
 void TSkinData::SetSkinFile(const std::string& value) {
-  skinEmpty_ = true;
-  skinFile_ = value;
-  if (value.empty() || !fsys::FileExists(value)) return;  // a missing file is ignored
+  if (value.empty() || !fsys::FileExists(value)) {  // a missing file is ignored
+    skinEmpty_ = true;
+    skinFile_ = value;
+    return;
+  }
   // The file is read whole and parsed here, so it may be deleted as soon as this returns.
+  // A file that cannot be read or holds a refused skin leaves everything as it was.
   try {
     const int64_t size = fsys::FileSize(value);
     if (size < 0 || size > kMaxSkinFileSize) {
@@ -128,17 +131,21 @@ void TSkinData::SetSkinFile(const std::string& value) {
     TFileStream file(value, FileMode::Read);
     std::vector<uint8_t> bytes(static_cast<size_t>(file.Size()));
     if (!bytes.empty()) file.ReadBuffer(bytes.data(), bytes.size());
-    TakeSkinBytes(std::move(bytes));
+    if (!AcceptSkinBytes(std::move(bytes))) return;
   } catch (const EStreamError& e) {
     Show("Cannot read the skin file " + value + ": " + e.what());
     return;
   }
-  if (LoadSkinFromStream() && SkinFormtype == sfMainform) ApplySkin();
+  skinFile_ = value;
+  if (SkinFormtype == sfMainform) ApplySkin();
 }
 
-void TSkinData::TakeSkinBytes(std::vector<uint8_t> bytes) {
-  skinStream_.Bytes() = std::move(bytes);
+bool TSkinData::AcceptSkinBytes(std::vector<uint8_t> bytes) {
+  TMemoryStream candidate(std::move(bytes));
+  if (!ReadSkin(candidate)) return false;
+  skinStream_.Bytes().swap(candidate.Bytes());
   skinStream_.Seek(0);
+  return true;
 }
 
 void TSkinData::ReadSkinStream(TStream& source) {
@@ -150,8 +157,7 @@ void TSkinData::ReadSkinStream(TStream& source) {
   }
   std::vector<uint8_t> bytes(static_cast<size_t>(length));
   source.ReadBuffer(bytes.data(), bytes.size());
-  TakeSkinBytes(std::move(bytes));
-  LoadSkinFromStream();
+  AcceptSkinBytes(std::move(bytes));
 }
 
 void TSkinData::WriteSkinStream(TStream& target) const {
@@ -166,8 +172,12 @@ void TSkinData::WriteSkinStream(TStream& target) const {
 
 bool TSkinData::LoadSkinFromStream() {
   skinEmpty_ = true;
+  return ReadSkin(skinStream_);
+}
+
+bool TSkinData::ReadSkin(TMemoryStream& stream) {
   TSkinReader reader;
-  if (!reader.LoadPackage(skinStream_)) {
+  if (!reader.LoadPackage(stream)) {
     Show(reader.Message());
     return false;
   }

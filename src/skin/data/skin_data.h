@@ -88,7 +88,7 @@ class TSkinData : public TComponent {
 
   // ---- Stored SkinStream property: int32 length, then that many skin file bytes ----
   // Reading fills SkinStream and reads the skin from it; a length beyond the source
-  // throws EStreamError and changes nothing.
+  // throws EStreamError and changes nothing, and a refused skin changes nothing.
   void ReadSkinStream(TStream& source);
   void WriteSkinStream(TStream& target) const;
 
@@ -128,7 +128,12 @@ class TSkinData : public TComponent {
   HWND OwnerFormWindow();
   // The application's icon: the application's own, else its main form's window icon.
   static HICON ApplicationIcon();
-  void TakeSkinBytes(std::vector<uint8_t> bytes);
+  // Reads the skin file held in stream into the skin objects; false (message shown,
+  // nothing changed) when the package is refused.
+  bool ReadSkin(TMemoryStream& stream);
+  // Reads a skin file's bytes; only when the skin is accepted do SkinStream and the
+  // skin objects take it. A refused skin leaves the component exactly as it was.
+  bool AcceptSkinBytes(std::vector<uint8_t> bytes);
 
   bool active_ = false;
   bool loading_ = true;

@@ -226,24 +226,51 @@ TEST_F(SkinDataTest, StoredSkinStreamEdgeCases) {
   EXPECT_TRUE(messages_.empty());
 }
 
-TEST_F(SkinDataTest, OldFormatShowsTheMessageAndKeepsThePreviousSkin) {
+TEST_F(SkinDataTest, RefusedSkinLeavesTheComponentAsItWas) {
   auto d = Make();
   d->Loaded();
-  d->SetSkinFile(WriteFile(SmallSkin().File()));
+  const std::string goodFile = WriteFile(SmallSkin().File());
+  d->SetSkinFile(goodFile);
   ASSERT_FALSE(d->SkinEmpty());
+  const std::vector<uint8_t> goodBytes = d->SkinStream().Bytes();
   manager_->calls.clear();
 
+  // An old-format skin: the message, and nothing else changes.
   std::vector<uint8_t> package = SmallSkin(kBlue).Package();
   package[0] = 0x1F;  // format number 19999
   d->SetSkinFile(WriteFile(BuildSkinFile(package)));
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0], "This is Older Skin File\rPlease update to new version !");
-  EXPECT_TRUE(d->SkinEmpty());
+  EXPECT_FALSE(d->SkinEmpty());
+  EXPECT_EQ(d->SkinFile(), goodFile);
+  EXPECT_EQ(d->SkinStream().Bytes(), goodBytes);
   EXPECT_TRUE(manager_->calls.empty());  // no ApplySkin
   ASSERT_TRUE(d->Objects.MenuItem);
   EXPECT_EQ(d->Objects.Top->Image.GetPixel(1, 1), kRed);
 
-  // Activation then has no effect.
+  // The same through the stored SkinStream property.
+  TMemoryStream stored(Stored(BuildSkinFile(package)));
+  d->ReadSkinStream(stored);
+  EXPECT_EQ(messages_.size(), 2u);
+  EXPECT_FALSE(d->SkinEmpty());
+  EXPECT_EQ(d->SkinStream().Bytes(), goodBytes);
+  EXPECT_EQ(d->Objects.Top->Image.GetPixel(1, 1), kRed);
+
+  // The kept skin still serves: activation starts skinning with it.
+  d->SetActive(true);
+  EXPECT_EQ(manager_->calls, (std::vector<std::string>{"Request 1 250", "RunState 1"}));
+}
+
+TEST_F(SkinDataTest, OldFormatFirstSkinLeavesNothingToActivate) {
+  auto d = Make();
+  d->Loaded();
+  manager_->calls.clear();
+  std::vector<uint8_t> package = SmallSkin(kBlue).Package();
+  package[0] = 0x1F;
+  d->SetSkinFile(WriteFile(BuildSkinFile(package)));
+  EXPECT_EQ(messages_.size(), 1u);
+  EXPECT_TRUE(d->SkinEmpty());
+  EXPECT_EQ(d->SkinStream().Size(), 0);
   d->SetActive(true);
   EXPECT_TRUE(manager_->calls.empty());
 }

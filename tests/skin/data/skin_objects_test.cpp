@@ -3,6 +3,7 @@
 // colour table, the caption-button rules and the MDI buttons.
 #include <gtest/gtest.h>
 
+#include "skin/data/caption_buttons.h"
 #include "test_skins.h"
 
 using testskin::Cells;
@@ -223,6 +224,16 @@ TEST(SkinObjectReaders, TopFrameZeroGivesTheButtonFaceAsTitleColour) {
   auto read = Read(skin);
   EXPECT_EQ(read->colours.TitleColour, RgbColour(1, 2, 3));
   EXPECT_EQ(read->objects.Top->Frame, 0);
+}
+
+TEST(CaptionButtons, DerivedFramesCompareTheRatioExactly) {
+  // width / height <= 3.8 gives 3 frames, also at exactly 3.8 (76 x 20, 19 x 5).
+  EXPECT_EQ(DerivedCaptionButtonFrames(TBitmap(76, 20), 0), 3);
+  EXPECT_EQ(DerivedCaptionButtonFrames(TBitmap(19, 5), 0), 3);
+  EXPECT_EQ(DerivedCaptionButtonFrames(TBitmap(77, 20), 0), 6);
+  EXPECT_EQ(DerivedCaptionButtonFrames(TBitmap(3800, 1000), 0), 3);
+  EXPECT_EQ(DerivedCaptionButtonFrames(TBitmap(3801, 1000), 0), 6);
+  EXPECT_EQ(DerivedCaptionButtonFrames(TBitmap(76, 20), -1), 6);
 }
 
 TEST(CaptionButtons, SectionRulesAndDerivedFrames) {
