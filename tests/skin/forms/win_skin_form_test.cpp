@@ -3,6 +3,7 @@
 // mouse input, the system menu, a dialog frame, a system dialog widened, and detaching.
 #include <gtest/gtest.h>
 
+#include "framework/file_system.h"
 #include "framework/form.h"
 #include "gui_support.h"
 #include "skin/forms/platform_version.h"
@@ -354,6 +355,32 @@ TEST(WinSkinForm, CustomButtonNotifiesTheWindow) {
   EXPECT_TRUE(WaitFor([] { return CustomButtonWindow::lastAction == 42; }));
   gui::MoveMouse(POINT{5, 700});
   DestroyWindow(window);
+}
+
+TEST(WinSkinForm, AnotherSkinFileReskinsTheWindowsKeepingTheirClientSize) {
+  const std::string classic = testskin::BesideProgram("classic.skn");
+  if (!fsys::FileExists(classic)) GTEST_SKIP() << "classic.skn is not built beside the test";
+  SkinnedSession session;
+  TestWindow window(L"Skin change", 80, 80, 260, 140);
+  window.ShowActive();
+  TWinSkinForm* skin = session.WaitSkinned(window.Get());
+  ASSERT_TRUE(skin);
+  EXPECT_EQ(skin->Facts().frame.left, kLeftWidth);
+  int changes = 0;
+  session.Data().OnSkinChanged = [&](TSkinData*) { ++changes; };
+  session.Data().SetSkinFile(classic);  // read at once; the windows follow after 250 ms
+  ASSERT_FALSE(session.Data().SkinEmpty());
+  ASSERT_TRUE(WaitFor([&] { return changes == 1; }));
+  EXPECT_EQ(session.Manager().FindWindowSkin(window.Get()), skin) << "the same window skin";
+  const TFrameWidths widths = FrameWidthsOf(session.Data().Objects, bkSizeable);
+  EXPECT_NE(widths.top, kTopHeight);
+  EXPECT_EQ(skin->Facts().frame.top, widths.top);
+  const SIZE client = gui::ClientSize(window.Get());
+  EXPECT_EQ(client.cx, 260);
+  EXPECT_EQ(client.cy, 140);
+  const RECT w = gui::WindowRect(window.Get());
+  EXPECT_EQ(w.bottom - w.top, 140 + widths.top + widths.bottom);
+  EXPECT_TRUE(WaitFor([&] { return gui::WindowPixel(window.Get(), 1, 100) != kLeft1; }));
 }
 
 }  // namespace
