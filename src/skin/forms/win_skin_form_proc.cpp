@@ -7,6 +7,9 @@
 #include "skin/forms/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
 
+// The system's menu-bar painter into a given rectangle (user32; not in the SDK headers).
+extern "C" DWORD WINAPI DrawMenuBarTemp(HWND window, HDC dc, LPRECT rect, HMENU menu, HFONT font);
+
 namespace {
 constexpr UINT kFrameChangedFlags =
     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
@@ -53,6 +56,14 @@ void TWinSkinForm::PaintFrame(HDC given) {
     };
     titleText_ = PaintSkinFrame(dc, in);
     hot_ = nullptr;
+    // Until the menu bar is skinned, the system draws the window's menu bar in its band
+    // (in window coordinates, so its own tracking finds the items where they show).
+    HMENU menu = facts_.menuBarHeight > 0 && facts_.windowKind != wkMdiChild ? GetMenu(window_) : nullptr;
+    if (menu && facts_.showState != ssMinimised) {
+      const TFrameWidths& f = facts_.frame;
+      RECT band{f.left, f.top, facts_.width - f.right, f.top + facts_.menuBarHeight};
+      DrawMenuBarTemp(window_, dc, &band, menu, nullptr);
+    }
   } catch (...) {
     // Painting failures leave the frame as it is.
   }

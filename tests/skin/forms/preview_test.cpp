@@ -60,7 +60,7 @@ TEST(Preview, ReportsAndCapturesTheSkinnedWindow) {
   const std::string capture = TempBmp();
   CapturedOutput io;
   ASSERT_EQ(RunQuillskin({"preview", skin, "--at", "50,60", "--client", "320x200", "--caption",
-                          "Preview test", "--capture", capture},
+                          "Preview test", "--no-menu", "--capture", capture},
                          io),
             0)
       << io.err;
@@ -118,6 +118,18 @@ TEST(Preview, OptionsShapeTheWindow) {
     CapturedOutput io;
     ASSERT_EQ(RunQuillskin({"preview", skin, "--inactive", "--capture", capture}, io), 0) << io.err;
     EXPECT_EQ(ReadBmp(capture).GetPixel(2, 100), kLeft2);
+  }
+  {
+    SCOPED_TRACE("the main menu takes its band below the title");
+    CapturedOutput io;
+    ASSERT_EQ(RunQuillskin({"preview", skin, "--client", "300x150", "--capture", capture}, io), 0) << io.err;
+    const std::vector<long> window = ArrayAfter(io.out, "window");
+    const std::vector<long> client = ArrayAfter(io.out, "client");
+    const int band = GetSystemMetrics(SM_CYMENU);
+    EXPECT_NE(io.out.find("\"menu_bar\": " + std::to_string(band) + ","), std::string::npos) << io.out;
+    ASSERT_EQ(client.size(), 4u);
+    EXPECT_EQ(client[1] - window[1], kTopHeight + band);
+    EXPECT_EQ(client[3] - client[1], 150);
   }
   {
     SCOPED_TRACE("--border dialog: no icon button");

@@ -383,4 +383,46 @@ TEST(WinSkinForm, AnotherSkinFileReskinsTheWindowsKeepingTheirClientSize) {
   EXPECT_TRUE(WaitFor([&] { return gui::WindowPixel(window.Get(), 1, 100) != kLeft1; }));
 }
 
+// Records where the first visible pop-up menu opened, then closes it.
+struct PopupWatch {
+  static RECT where;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu && IsWindowVisible(menu)) {
+      GetWindowRect(menu, &where);
+      EndMenu();
+    }
+  }
+};
+RECT PopupWatch::where{};
+
+TEST(WinSkinForm, MenuBarShowsInItsBandAndOpensItsMenus) {
+  SkinnedSession session;
+  TestWindow window(L"With a menu", 80, 80, 300, 150);
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, 100, L"&Open");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  SetMenu(window.Get(), bar);  // the window owns the menu from here on
+  window.ShowActive();
+  TWinSkinForm* skin = session.WaitSkinned(window.Get());
+  ASSERT_TRUE(skin);
+  const int band = skin->Facts().menuBarHeight;
+  EXPECT_EQ(band, GetSystemMetrics(SM_CYMENU));
+  POINT origin{0, 0};
+  ClientToScreen(window.Get(), &origin);
+  const RECT w = gui::WindowRect(window.Get());
+  EXPECT_EQ(origin.y - w.top, kTopHeight + band) << "the client area starts below the band";
+  EXPECT_EQ(gui::ClientSize(window.Get()).cy, 150 - band) << "the menu takes its band from the client";
+  const POINT item = ScreenPoint(window.Get(), kLeftWidth + 12, kTopHeight + band / 2);
+  EXPECT_EQ(SendMessageW(window.Get(), WM_NCHITTEST, 0, MAKELPARAM(item.x, item.y)), HTMENU);
+  PopupWatch::where = RECT{};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &PopupWatch::Tick);
+  gui::Click(item);
+  EXPECT_TRUE(WaitFor([] { return PopupWatch::where.bottom > 0; })) << "the File menu opened";
+  KillTimer(nullptr, timer);
+  EXPECT_NEAR(PopupWatch::where.top, w.top + kTopHeight + band, 3) << "below the band";
+  gui::MoveMouse(POINT{5, 700});
+}
+
 }  // namespace
