@@ -121,14 +121,12 @@ void TSkinManage::SkinAll(TSkinData* only) {
   enabled_ = true;
   forcing_ = true;
   Purge();
-  if (TApplication* app = Application()) {
+  if (only) {
+    // The one form that owns the component (found even without an application).
+    SkinForm(dynamic_cast<TForm*>(only->Owner()));
+  } else if (TApplication* app = Application()) {
     const std::vector<TForm*> forms = app->Forms();
-    TForm* owner = only ? dynamic_cast<TForm*>(only->Owner()) : nullptr;
-    for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
-      if (only && *it != owner) continue;
-      SkinForm(*it);
-      if (only) break;
-    }
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it) SkinForm(*it);
   }
   forcing_ = false;
 }

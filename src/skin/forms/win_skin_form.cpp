@@ -1,6 +1,7 @@
-// TWinSkinForm: attaching, skin-init, reload, resize, region, detaching (see
-// win_skin_form.h). Message handling is in win_skin_form_proc.cpp, non-client input in
-// win_skin_form_input.cpp, the system menu in win_skin_form_sysmenu.cpp.
+// TWinSkinForm: attaching, skin-init, reload, resize, region (see win_skin_form.h).
+// Elsewhere: messages in win_skin_form_proc.cpp, non-client input in
+// win_skin_form_input.cpp, the system menu in win_skin_form_sysmenu.cpp, MDI in
+// win_skin_form_mdi.cpp, re-applying and detaching in win_skin_form_detach.cpp.
 #include "skin/forms/win_skin_form.h"
 
 #include "framework/form.h"
@@ -295,13 +296,6 @@ void TWinSkinForm::PutCaptionBitsBack() {
   if ((style & WS_CAPTION) != WS_CAPTION) SetWindowLongW(window_, GWL_STYLE, style | WS_CAPTION);
 }
 
-void TWinSkinForm::FreeControls() {
-  for (auto& control : controls_) {
-    if (control && !control->Dead()) control->Restore();
-  }
-  controls_.clear();
-}
-
 void TWinSkinForm::StartHoverTimer() {
   if (hoverTimerOn_) return;
   hoverTimerOn_ = SetTimer(window_, reinterpret_cast<UINT_PTR>(this), 250, nullptr) != 0;
@@ -314,74 +308,6 @@ void TWinSkinForm::StopHoverTimer() {
   for (auto& control : controls_) {
     if (control) control->MouseLeft();
   }
-}
-
-void TWinSkinForm::Reapply() {
-  if (form_ && skin_) form_->SetColor(skin_->Colours.ButtonFace);
-  for (auto& control : controls_) {
-    if (control) control->Reapply();
-  }
-  state_ = wsReapplying;
-  if (skinFrame_) {
-    ResizeKeepingClient(true);
-    BuildRegion();
-    SetWindowPos(window_, nullptr, 0, 0, 0, 0, kFrameChangedFlags);
-  }
-  SendMessageW(window_, skinmsg::kSkinnedNotify, 0, skinmsg::kMagic);
-  state_ = wsRunning;
-  RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-void TWinSkinForm::Detach() {
-  StopHoverTimer();
-  formHandler_.Detach();
-  subclass_.Detach();
-  mdiClientSubclass_.Detach();
-  FreeControls();
-  hot_ = nullptr;
-  attached_ = false;
-}
-
-void TWinSkinForm::DetachAndRestore() {
-  const bool destroying = state_ == wsDestroying;
-  if (!skinFrame_) {
-    StopHoverTimer();
-    FreeControls();
-    if (form_ && !destroying) form_->SetColor(savedFormColour_);
-    formHandler_.Detach();
-    subclass_.Detach();
-    mdiClientSubclass_.Detach();
-    attached_ = false;
-    if (!destroying && IsWindow(window_)) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    return;
-  }
-  StopHoverTimer();
-  if (!subclass_.Attached()) return;
-  formHandler_.Detach();
-  subclass_.Detach();
-  FreeControls();
-  hot_ = nullptr;
-  attached_ = false;
-  if (form_ && !destroying) form_->SetColor(savedFormColour_);
-  if (!IsWindow(window_)) return;
-  if (facts_.Has(kHasSystemMenu)) {
-    SetWindowLongW(window_, GWL_STYLE, GetWindowLongW(window_, GWL_STYLE) | WS_SYSMENU);
-  }
-  PutCaptionBitsBack();
-  mdiClientSubclass_.Detach();
-  if (!destroying && (facts_.windowKind == wkMdiChild || !child_)) {
-    RECT w{};
-    GetWindowRect(window_, &w);
-    if (facts_.windowKind == wkMdiChild) MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&w), 2);
-    const TFrameWidths& f = facts_.frame;
-    const int width = (w.right - w.left) + systemNcSize_.cx - f.left - f.right;
-    const int height = (w.bottom - w.top) + systemNcSize_.cy - f.top - f.bottom - facts_.menuBarHeight;
-    UINT flags = SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER;
-    if (facts_.showState != ssNormal) flags |= SWP_NOSIZE;
-    SetWindowPos(window_, nullptr, w.left, w.top, width, height, flags);
-  }
-  SetWindowRgn(window_, nullptr, TRUE);
-  DropRegion();
 }
 
 void TWinSkinForm::RepaintObject(TNCObject& object) {

@@ -105,6 +105,17 @@ std::unique_ptr<TSkinData> Load(const Options& o) {
   return data;
 }
 
+TWindowFacts Facts(const TSkinData& skin, int w, int h) {
+  TWindowFacts f;
+  f.width = w;
+  f.height = h;
+  f.borderKind = bkSizeable;
+  f.frame = FrameWidthsOf(skin.Objects, f.borderKind);
+  f.buttonFlags = kHasSystemMenu | kHasMaximiseBox | kHasMinimiseBox;
+  f.caption = L"Wide Test Caption";
+  return f;
+}
+
 std::string WriteFile(const Options& o) {
   wchar_t folder[MAX_PATH] = {}, path[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, folder);

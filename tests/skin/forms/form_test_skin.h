@@ -13,6 +13,7 @@
 
 #include "../data/test_skins.h"
 #include "skin/data/skin_data.h"
+#include "skin/forms/window_facts.h"
 
 namespace formskin {
 
@@ -45,6 +46,9 @@ struct Options {
 testskin::TestSkin Make(const Options& options = {});
 // A skin data component holding the skin (read directly, not through a file).
 std::unique_ptr<TSkinData> Load(const Options& options = {});
+// An active, sizeable window of w x h with every caption button flag and a caption,
+// framed by the skin.
+TWindowFacts Facts(const TSkinData& skin, int w, int h);
 // Writes the skin file to a temporary file and returns its path.
 std::string WriteFile(const Options& options = {});
 

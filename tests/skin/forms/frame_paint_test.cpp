@@ -1,10 +1,9 @@
 // The frame painter, the caption-text placement, caption-button visibility and layout,
-// and the frame region, on the tests' own skin, painted into memory bitmaps (no window).
+// on the tests' own skin, painted into memory bitmaps (no window).
 #include <gtest/gtest.h>
 
 #include "form_test_skin.h"
 #include "skin/forms/frame_painter.h"
-#include "skin/forms/frame_region.h"
 
 namespace {
 
@@ -20,17 +19,6 @@ class NoHost : public TNCHost {
   TNCObject* hot = nullptr;
   int repaints = 0;
 };
-
-TWindowFacts Facts(const TSkinData& skin, int w, int h) {
-  TWindowFacts f;
-  f.width = w;
-  f.height = h;
-  f.borderKind = bkSizeable;
-  f.frame = FrameWidthsOf(skin.Objects, f.borderKind);
-  f.buttonFlags = kHasSystemMenu | kHasMaximiseBox | kHasMinimiseBox;
-  f.caption = L"Wide Test Caption";
-  return f;
-}
 
 struct Painted {
   TBitmap bitmap;
@@ -302,55 +290,6 @@ TEST(FramePaint, MinimisedPaintsOnlyTheTitleOnButtonFace) {
   EXPECT_EQ(p.bitmap.GetPixel(80, 35), kFace);
   EXPECT_EQ(p.bitmap.GetPixel(2, 35), kFace);  // no left piece
   EXPECT_EQ(p.bitmap.GetPixel(2, 20), kTopCap);  // the top piece runs across the full width
-}
-
-TEST(FrameRegion, TransparentCornersAreCut) {
-  auto skin = Load();
-  TWindowFacts f = Facts(*skin, 300, 200);
-  OwnedRegion region = BuildFrameRegion(skin->Objects, f);
-  ASSERT_TRUE(region);
-  EXPECT_FALSE(PtInRegion(region.Get(), 0, 0));
-  EXPECT_FALSE(PtInRegion(region.Get(), 5, 2));
-  EXPECT_TRUE(PtInRegion(region.Get(), 2, 5));
-  EXPECT_FALSE(PtInRegion(region.Get(), kLeftWidth + 1, 1));  // the top piece's own cut
-  EXPECT_TRUE(PtInRegion(region.Get(), kLeftWidth + 4, 1));
-  EXPECT_TRUE(PtInRegion(region.Get(), 299, 0));  // the right piece is opaque
-  EXPECT_TRUE(PtInRegion(region.Get(), 150, 100));
-  EXPECT_TRUE(PtInRegion(region.Get(), 299, 199));
-  EXPECT_FALSE(PtInRegion(region.Get(), 300, 100));
-}
-
-TEST(FrameRegion, RectangularWithoutTransparentPieces) {
-  Options o;
-  o.transparent = false;
-  auto skin = Load(o);
-  EXPECT_FALSE(FrameHasTransparency(skin->Objects));
-  TWindowFacts f = Facts(*skin, 300, 200);
-  OwnedRegion region = BuildFrameRegion(skin->Objects, f);
-  RECT box{};
-  EXPECT_EQ(GetRgnBox(region.Get(), &box), SIMPLEREGION);
-  EXPECT_EQ(box.left, 0);
-  EXPECT_EQ(box.top, 0);
-  EXPECT_EQ(box.right, 300);
-  EXPECT_EQ(box.bottom, 200);
-}
-
-TEST(FrameRegion, ManyRunsMergeInBlocks) {
-  // A checkerboard of 120 x 120 holds 7200 runs: several merges of 2000.
-  TBitmap b(120, 120);
-  for (int y = 0; y < 120; ++y)
-    for (int x = 0; x < 120; ++x) b.SetPixel(x, y, (x + y) % 2 ? kSkinKeyColour : RgbColour(1, 1, 1));
-  // Near-key colours (within key..key+1) count as the key too.
-  b.SetPixel(0, 0, RgbColour(254, 1, 254) | 0);
-  b.SetPixel(2, 0, RgbColour(255, 1, 255));
-  OwnedRegion region = RegionFromBitmap(b, 10, 20);
-  EXPECT_TRUE(PtInRegion(region.Get(), 10 + 4, 20 + 0));
-  EXPECT_FALSE(PtInRegion(region.Get(), 10 + 1, 20 + 0));
-  EXPECT_FALSE(PtInRegion(region.Get(), 10 + 2, 20 + 0));
-  EXPECT_TRUE(PtInRegion(region.Get(), 10 + 0, 20 + 0));  // 254 is below the key
-  EXPECT_TRUE(PtInRegion(region.Get(), 10 + 119, 20 + 119));
-  EXPECT_FALSE(PtInRegion(region.Get(), 10 + 118, 20 + 119));
-  EXPECT_FALSE(PtInRegion(region.Get(), 9, 20));
 }
 
 }  // namespace

@@ -108,6 +108,11 @@ RECT WindowRect(HWND window) {
   return r;
 }
 
+POINT ScreenPoint(HWND window, int x, int y) {
+  const RECT r = WindowRect(window);
+  return POINT{r.left + x, r.top + y};
+}
+
 SIZE ClientSize(HWND window) {
   RECT r{};
   GetClientRect(window, &r);

@@ -43,6 +43,8 @@ class TestWindow {
 // The colour of a window pixel (window coordinates) as the window shows it.
 TColor WindowPixel(HWND window, int x, int y);
 RECT WindowRect(HWND window);
+// A point given in window coordinates, on the screen.
+POINT ScreenPoint(HWND window, int x, int y);
 SIZE ClientSize(HWND window);
 
 // A skin manager with one main skin data component holding the tests' skin, switched on;

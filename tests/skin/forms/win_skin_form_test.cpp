@@ -1,6 +1,7 @@
 // Window skins on real windows under Wine: the skinned frame in place with the client
 // size kept, the region, active and inactive frames, caption buttons driven by real
-// mouse input, the system menu, a dialog frame, a system dialog widened, and detaching.
+// mouse input, a dialog frame, a system dialog widened, detaching, skin changes, a
+// framework form, the caption style of Windows 2000 and a component of one form.
 #include <gtest/gtest.h>
 
 #include "framework/file_system.h"
@@ -14,12 +15,8 @@ namespace {
 using namespace formskin;
 using gui::SkinnedSession;
 using gui::TestWindow;
+using gui::ScreenPoint;
 using gui::WaitFor;
-
-POINT ScreenPoint(HWND window, int x, int y) {
-  RECT r = gui::WindowRect(window);
-  return POINT{r.left + x, r.top + y};
-}
 
 TEST(WinSkinForm, FrameInPlaceClientSizeKeptRegionCut) {
   SkinnedSession session;
@@ -116,60 +113,7 @@ TEST(WinSkinForm, MaximiseAndRestoreByTheButton) {
   gui::MoveMouse(POINT{5, 700});
 }
 
-// Watches for the pop-up menu window while a menu's own loop runs, then closes it.
-struct MenuWatch {
-  static bool seen;
-  static TColor itemBackground;
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND menu = FindWindowW(L"#32768", nullptr);
-    if (menu && IsWindowVisible(menu)) {
-      // The items are drawn by the skin: the right end of the first item is Menu.
-      RECT r{};
-      GetClientRect(menu, &r);
-      itemBackground = gui::WindowPixel(menu, r.right - 4, 8);
-      seen = true;
-      EndMenu();
-    }
-  }
-};
-bool MenuWatch::seen = false;
-TColor MenuWatch::itemBackground = 0;
-
 INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-TEST(WinSkinForm, SystemMenuByRightClickAltSpaceAndDoubleClickRule) {
-  SkinnedSession session;
-  TestWindow window(L"Menus", 80, 80, 300, 160);
-  window.ShowActive();
-  TWinSkinForm* skin = session.WaitSkinned(window.Get());
-  ASSERT_TRUE(skin);
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &MenuWatch::Tick);
-
-  MenuWatch::seen = false;
-  gui::Click(ScreenPoint(window.Get(), 120, 12), true);
-  EXPECT_TRUE(WaitFor([] { return MenuWatch::seen; })) << "right click on the caption";
-  EXPECT_EQ(MenuWatch::itemBackground, kMenu) << "skinned menu items";
-  gui::PumpFor(GetDoubleClickTime() + 50);
-
-  MenuWatch::seen = false;
-  gui::KeyChord(VK_MENU, VK_SPACE);
-  EXPECT_TRUE(WaitFor([] { return MenuWatch::seen; })) << "Alt+Space";
-  KillTimer(nullptr, timer);
-
-  // A second opening within the double-click time while a caption button is hot closes
-  // the window instead.
-  gui::PumpFor(GetDoubleClickTime() + 50);
-  const UINT_PTR timer2 = SetTimer(nullptr, 0, 20, &MenuWatch::Tick);
-  MenuWatch::seen = false;
-  gui::Click(ScreenPoint(window.Get(), 16, 12));  // the icon button opens the menu
-  EXPECT_TRUE(WaitFor([] { return MenuWatch::seen; })) << "icon button";
-  KillTimer(nullptr, timer2);
-  gui::MoveMouse(ScreenPoint(window.Get(), 16, 12));
-  gui::MouseButton(MOUSEEVENTF_LEFTDOWN);
-  gui::MouseButton(MOUSEEVENTF_LEFTUP);
-  EXPECT_TRUE(WaitFor([&] { return !IsWindow(window.Get()); })) << "double-click rule";
-  gui::MoveMouse(POINT{5, 700});
-}
 
 TEST(WinSkinForm, DialogFrameHasNoIconButton) {
   SkinnedSession session;
@@ -383,46 +327,33 @@ TEST(WinSkinForm, AnotherSkinFileReskinsTheWindowsKeepingTheirClientSize) {
   EXPECT_TRUE(WaitFor([&] { return gui::WindowPixel(window.Get(), 1, 100) != kLeft1; }));
 }
 
-// Records where the first visible pop-up menu opened, then closes it.
-struct PopupWatch {
-  static RECT where;
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND menu = FindWindowW(L"#32768", nullptr);
-    if (menu && IsWindowVisible(menu)) {
-      GetWindowRect(menu, &where);
-      EndMenu();
-    }
+TEST(WinSkinForm, OnlyThisFormComponentSkinsItsOwnForm) {
+  InstallSkinManager();
+  {
+    TForm form(nullptr);
+    form.SetBounds(100, 100, 100, 100);
+    form.SetClientSize(220, 120);
+    auto* data = new TSkinData(&form);
+    data->SkinFormtype = sfOnlyThisForm;
+    data->Loaded();
+    data->SetSkinFile(formskin::WriteFile());
+    ASSERT_FALSE(data->SkinEmpty());
+    TestWindow other(L"Other window", 400, 300, 120, 60);
+    form.Show();
+    other.ShowActive();
+    form.Show();
+    data->SetActive(true);  // skins only the owner form, after 250 ms
+    TSkinManage& manager = *TSkinManage::Instance();
+    ASSERT_TRUE(WaitFor([&] {
+      TWinSkinForm* skin = manager.FindWindowSkin(form.Handle());
+      return skin && skin->State() == wsRunning;
+    }));
+    data->SetActive(false);
+    EXPECT_TRUE(WaitFor([&] { return !manager.FindWindowSkin(form.Handle()); }));
+    EXPECT_EQ(gui::ClientSize(form.Handle()).cx, 220);
   }
-};
-RECT PopupWatch::where{};
-
-TEST(WinSkinForm, MenuBarShowsInItsBandAndOpensItsMenus) {
-  SkinnedSession session;
-  TestWindow window(L"With a menu", 80, 80, 300, 150);
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  AppendMenuW(file, MF_STRING, 100, L"&Open");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-  SetMenu(window.Get(), bar);  // the window owns the menu from here on
-  window.ShowActive();
-  TWinSkinForm* skin = session.WaitSkinned(window.Get());
-  ASSERT_TRUE(skin);
-  const int band = skin->Facts().menuBarHeight;
-  EXPECT_EQ(band, GetSystemMetrics(SM_CYMENU));
-  POINT origin{0, 0};
-  ClientToScreen(window.Get(), &origin);
-  const RECT w = gui::WindowRect(window.Get());
-  EXPECT_EQ(origin.y - w.top, kTopHeight + band) << "the client area starts below the band";
-  EXPECT_EQ(gui::ClientSize(window.Get()).cy, 150 - band) << "the menu takes its band from the client";
-  const POINT item = ScreenPoint(window.Get(), kLeftWidth + 12, kTopHeight + band / 2);
-  EXPECT_EQ(SendMessageW(window.Get(), WM_NCHITTEST, 0, MAKELPARAM(item.x, item.y)), HTMENU);
-  PopupWatch::where = RECT{};
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &PopupWatch::Tick);
-  gui::Click(item);
-  EXPECT_TRUE(WaitFor([] { return PopupWatch::where.bottom > 0; })) << "the File menu opened";
-  KillTimer(nullptr, timer);
-  EXPECT_NEAR(PopupWatch::where.top, w.top + kTopHeight + band, 3) << "below the band";
-  gui::MoveMouse(POINT{5, 700});
+  DestroySkinManager();
+  SetSkinManagerFactory(nullptr);
 }
 
 }  // namespace
