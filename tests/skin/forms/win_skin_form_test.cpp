@@ -115,6 +115,26 @@ TEST(WinSkinForm, MaximiseAndRestoreByTheButton) {
 
 INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
+TEST(WinSkinForm, DoubleClickOnTheTitleMaximisesAndRestores) {
+  SkinnedSession session;
+  TestWindow window(L"Double click", 80, 80, 260, 140);
+  window.ShowActive();
+  ASSERT_TRUE(session.WaitSkinned(window.Get()));
+  const POINT title = ScreenPoint(window.Get(), 120, 12);
+  gui::Click(title);
+  gui::MouseButton(MOUSEEVENTF_LEFTDOWN);
+  gui::MouseButton(MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(WaitFor([&] { return IsZoomed(window.Get()) != FALSE; })) << "maximised";
+  gui::PumpFor(GetDoubleClickTime() + 50);
+  const POINT again = ScreenPoint(window.Get(), 120, 12);
+  gui::Click(again);
+  gui::MouseButton(MOUSEEVENTF_LEFTDOWN);
+  gui::MouseButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(WaitFor([&] { return !IsZoomed(window.Get()); })) << "restored";
+  EXPECT_EQ(gui::ClientSize(window.Get()).cx, 260);
+  gui::MoveMouse(POINT{5, 700});
+}
+
 TEST(WinSkinForm, DialogFrameHasNoIconButton) {
   SkinnedSession session;
   TestWindow window(L"Dialog frame", 80, 80, 240, 120, WS_CAPTION | WS_SYSMENU | WS_POPUP,
