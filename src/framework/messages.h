@@ -23,3 +23,17 @@ constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 0x0C;
 constexpr UINT CM_COLORCHANGED = CM_BASE + 0x0D;
 constexpr UINT CM_FONTCHANGED = CM_BASE + 0x0E;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 0x12;
+constexpr UINT CM_DIALOGKEY = CM_BASE + 0x05;
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 0x07;
+constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;  // windowless controls: the mouse came in
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;  // and went out
+constexpr UINT CM_BUTTONPRESSED = CM_BASE + 0x21;
+constexpr UINT CM_RECREATEWND = CM_BASE + 0x33;
+
+// Notifications a parent window reflects back to the child control that sent them
+// (WM_COMMAND, WM_NOTIFY and scroll-bar control messages), as CN_BASE + the message.
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;

@@ -42,6 +42,13 @@ void TWinControl::DestroyHandle() {
 
 void TWinControl::DestroyWnd() { DestroyWindow(handle_); }
 
+void TWinControl::RecreateWnd() {
+  if (!handle_) return;
+  Perform(CM_RECREATEWND, 0, 0);
+  DestroyHandle();
+  HandleNeeded();
+}
+
 void TWinControl::CreateParams(TCreateParams& params) {
   params.Caption = Widen(caption_);
   params.Style = WS_CHILD | WS_CLIPSIBLINGS;
@@ -102,6 +109,8 @@ void TWinControl::InsertControl(TControl* control) {
 }
 
 void TWinControl::RemoveControl(TControl* control) {
+  if (mouseControl_ == control) mouseControl_ = nullptr;
+  if (captureControl_ == control) captureControl_ = nullptr;
   control->Invalidate();
   auto it = std::find(controls_.begin(), controls_.end(), control);
   if (it != controls_.end()) controls_.erase(it);
@@ -189,8 +198,101 @@ void TWinControl::PaintTo(HDC dc) {
   PaintControls(dc);
 }
 
+TControl* TWinControl::ControlAtPos(POINT point) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    TControl* child = *it;
+    if (dynamic_cast<TWinControl*>(child) || !child->Visible()) continue;
+    RECT bounds = child->BoundsRect();
+    if (PtInRect(&bounds, point)) return child;
+  }
+  return nullptr;
+}
+
+bool TWinControl::ReflectToChild(TMessage& m) {
+  HWND from = nullptr;
+  if (m.Msg == WM_NOTIFY) {
+    const auto* header = reinterpret_cast<const NMHDR*>(m.LParam);
+    if (header) from = header->hwndFrom;
+  } else {
+    from = reinterpret_cast<HWND>(m.LParam);
+  }
+  if (!from || from == handle_) return false;
+  TWinControl* child = FromHandle(from);
+  if (!child) return false;
+  m.Result = child->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+  return true;
+}
+
+void TWinControl::SetMouseControl(TControl* control) {
+  if (control == mouseControl_) return;
+  TControl* previous = mouseControl_;
+  mouseControl_ = control;
+  if (previous) previous->Perform(CM_MOUSELEAVE, 0, 0);
+  if (control) {
+    control->Perform(CM_MOUSEENTER, 0, 0);
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
+    TrackMouseEvent(&track);
+  }
+}
+
+bool TWinControl::RouteMouseToChild(TMessage& m) {
+  if (!handle_) return false;
+  POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+  TControl* target = nullptr;
+  switch (m.Msg) {
+    case WM_MOUSELEAVE:
+      if (!captureControl_) SetMouseControl(nullptr);
+      return false;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(m.LParam) != handle_) captureControl_ = nullptr;
+      return false;
+    case WM_MOUSEMOVE: {
+      target = captureControl_ ? captureControl_ : ControlAtPos(p);
+      RECT bounds = target ? target->BoundsRect() : RECT{};
+      SetMouseControl(target && PtInRect(&bounds, p) ? target : nullptr);
+      break;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      target = ControlAtPos(p);
+      if (!target || !target->Enabled()) return false;
+      captureControl_ = target;
+      SetCapture(handle_);
+      break;
+    case WM_LBUTTONUP:
+      target = captureControl_;
+      if (!target) return false;
+      captureControl_ = nullptr;
+      if (GetCapture() == handle_) ReleaseCapture();
+      break;
+    default:
+      return false;
+  }
+  if (!target) return false;
+  LPARAM local = MAKELPARAM(p.x - target->Left(), p.y - target->Top());
+  m.Result = target->Perform(m.Msg, m.WParam, local);
+  return true;
+}
+
 bool TWinControl::HandleMessage(TMessage& m) {
   switch (m.Msg) {
+    case CM_ENABLEDCHANGED:
+      if (handle_) EnableWindow(handle_, enabled_);
+      break;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (m.LParam && ReflectToChild(m)) return true;
+      break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_MOUSELEAVE:
+    case WM_CAPTURECHANGED:
+      if (!controls_.empty() && RouteMouseToChild(m)) return true;
+      break;
     case WM_WINDOWPOSCHANGED: {
       // Keep the bounds in step with moves and sizes made by the system.
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);

@@ -38,6 +38,9 @@ class TWinControl : public TControl {
   void HandleNeeded() { Handle(); }
   // Destroys the window (and its children's); its messages still reach the control.
   void DestroyHandle();
+  // Makes the window again (for styles that only take effect at creation); users of
+  // the old window hear CM_RECREATEWND first.
+  void RecreateWnd();
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
@@ -92,12 +95,21 @@ class TWinControl : public TControl {
   // Position of the window when it is created (top-level windows override).
   virtual RECT WindowBoundsForCreate() const { return BoundsRect(); }
   bool IsSuperclass() const { return defProc_ != nullptr; }
+  // The visible windowless child at a client point (the topmost), or null.
+  TControl* ControlAtPos(POINT point) const;
 
  private:
   friend class TControl;
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   void CreateChildHandles();
+  // Sends WM_COMMAND, WM_NOTIFY and scroll-bar messages back to the child control they
+  // came from (CN_*); true when a child control took the message.
+  bool ReflectToChild(TMessage& message);
+  // Gives mouse messages over windowless children to them (coordinates made relative
+  // to the child), with CM_MOUSEENTER / CM_MOUSELEAVE as the mouse moves between them.
+  bool RouteMouseToChild(TMessage& message);
+  void SetMouseControl(TControl* control);
   static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam,
                                      LPARAM lParam) noexcept;
 
@@ -113,4 +125,6 @@ class TWinControl : public TControl {
   // (WM_DESTROY, WM_NCDESTROY, ...) get the default processing only.
   bool destroying_ = false;
   std::vector<TControl*> controls_;
+  TControl* mouseControl_ = nullptr;    // windowless child under the mouse
+  TControl* captureControl_ = nullptr;  // windowless child holding the left button
 };

@@ -1,0 +1,139 @@
+// TButtonControl, TButton, TCustomCheckBox, TRadioButton (see buttons.h).
+#include "framework/buttons.h"
+
+// ---- TButtonControl ----
+
+void TButtonControl::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.BaseClassName = L"BUTTON";
+  params.Style |= WS_TABSTOP;
+}
+
+void TButtonControl::Click() {
+  if (OnClick) OnClick();
+}
+
+bool TButtonControl::HandleMessage(TMessage& m) {
+  if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == BN_CLICKED) {
+    Click();
+    m.Result = 0;
+    return true;
+  }
+  return TWinControl::HandleMessage(m);
+}
+
+// ---- TButton ----
+
+TButton::TButton(TComponent* owner) : TButtonControl(owner) { SetBounds(0, 0, 75, 25); }
+
+void TButton::DefineProperties(TPropList& list) const {
+  TButtonControl::DefineProperties(list);
+  list.Boolean<TButton>("Default", [](TButton& b) { return b.Default(); },
+                        [](TButton& b, bool v) { b.SetDefault(v); });
+  list.Boolean<TButton>("Cancel", [](TButton& b) { return b.Cancel; },
+                        [](TButton& b, bool v) { b.Cancel = v; });
+}
+
+void TButton::SetDefault(bool value) {
+  default_ = value;
+  if (HandleAllocated())
+    SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void TButton::CreateParams(TCreateParams& params) {
+  TButtonControl::CreateParams(params);
+  params.Style |= default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+}
+
+// ---- TCustomCheckBox ----
+
+namespace {
+const std::vector<std::string> kLeftRightNames{"taLeftJustify", "taRightJustify"};
+}
+
+TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TButtonControl(owner) {
+  SetBounds(0, 0, 97, 17);
+}
+
+void TCustomCheckBox::DefineProperties(TPropList& list) const {
+  TButtonControl::DefineProperties(list);
+  list.Enumeration<TCustomCheckBox>(
+      "State", {"cbUnchecked", "cbChecked", "cbGrayed"},
+      [](TCustomCheckBox& c) -> int64_t { return c.State(); },
+      [](TCustomCheckBox& c, int64_t v) {
+        if (v >= cbUnchecked && v <= cbGrayed) c.SetState(static_cast<TCheckBoxState>(v));
+      });
+  list.Boolean<TCustomCheckBox>("Checked", [](TCustomCheckBox& c) { return c.Checked(); },
+                                [](TCustomCheckBox& c, bool v) { c.SetChecked(v); });
+  list.Boolean<TCustomCheckBox>("AllowGrayed", [](TCustomCheckBox& c) { return c.AllowGrayed; },
+                                [](TCustomCheckBox& c, bool v) { c.AllowGrayed = v; });
+  list.Enumeration<TCustomCheckBox>(
+      "Alignment", kLeftRightNames, [](TCustomCheckBox& c) -> int64_t { return c.Alignment; },
+      [](TCustomCheckBox& c, int64_t v) { c.Alignment = v == 0 ? taLeftJustifyText : taRightJustifyText; });
+}
+
+void TCustomCheckBox::SetState(TCheckBoxState state) {
+  if (state == state_) return;
+  state_ = state;
+  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(state), 0);
+}
+
+void TCustomCheckBox::Click() {
+  // The box is not an automatic one: the control steps through its states itself.
+  switch (state_) {
+    case cbUnchecked: SetState(AllowGrayed ? cbGrayed : cbChecked); break;
+    case cbGrayed: SetState(cbChecked); break;
+    case cbChecked: SetState(cbUnchecked); break;
+  }
+  TButtonControl::Click();
+}
+
+void TCustomCheckBox::CreateParams(TCreateParams& params) {
+  TButtonControl::CreateParams(params);
+  params.Style |= BS_3STATE;
+  if (Alignment == taLeftJustifyText) params.Style |= BS_LEFTTEXT;
+}
+
+void TCustomCheckBox::HandleCreated() {
+  SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(state_), 0);
+}
+
+// ---- TRadioButton ----
+
+TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) { SetBounds(0, 0, 113, 17); }
+
+void TRadioButton::DefineProperties(TPropList& list) const {
+  TButtonControl::DefineProperties(list);
+  list.Boolean<TRadioButton>("Checked", [](TRadioButton& r) { return r.Checked(); },
+                             [](TRadioButton& r, bool v) { r.SetChecked(v); });
+  list.Enumeration<TRadioButton>(
+      "Alignment", kLeftRightNames, [](TRadioButton& r) -> int64_t { return r.Alignment; },
+      [](TRadioButton& r, int64_t v) { r.Alignment = v == 0 ? taLeftJustifyText : taRightJustifyText; });
+}
+
+void TRadioButton::SetChecked(bool value) {
+  if (value == checked_) return;
+  checked_ = value;
+  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (!value || !Parent()) return;
+  // Only one radio button of a parent is checked.
+  for (int i = 0; i < Parent()->ControlCount(); ++i) {
+    auto* sibling = dynamic_cast<TRadioButton*>(Parent()->Controls(i));
+    if (sibling && sibling != this) sibling->SetChecked(false);
+  }
+}
+
+void TRadioButton::Click() {
+  SetChecked(true);
+  TButtonControl::Click();
+}
+
+void TRadioButton::CreateParams(TCreateParams& params) {
+  TButtonControl::CreateParams(params);
+  params.Style |= BS_RADIOBUTTON;
+  if (Alignment == taLeftJustifyText) params.Style |= BS_LEFTTEXT;
+}
+
+void TRadioButton::HandleCreated() {
+  SendMessageW(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
