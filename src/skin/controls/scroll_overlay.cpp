@@ -1,0 +1,188 @@
+// TWScrollbar: placement, mouse hand-over and bar information (see scroll_overlay.h;
+// painting is in scroll_overlay_paint.cpp).
+#include "skin/controls/scroll_overlay.h"
+
+#include "framework/path_text.h"
+#include "skin/controls/skin_control.h"
+
+TWScrollbar::TWScrollbar(TComponent* owner, Mode mode)
+    : TWinControl(owner), mode_(mode), vertical_(mode == kVertical),
+      arrowSize_(GetSystemMetrics(SM_CXHSCROLL)) {
+  visible_ = false;
+}
+
+void TWScrollbar::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ExStyle = WS_EX_TOOLWINDOW;
+}
+
+void TWScrollbar::Attach(TSkinControl* wrapper, HWND host, TControl* hostControl) {
+  wrapper_ = wrapper;
+  host_ = host;
+  hostControl_ = hostControl;
+  if (mode_ == kControl)
+    vertical_ = !SameTextAscii(GetEnumProp(hostControl, "Kind"), "sbHorizontal");
+  if (wrapper) SetColor(wrapper->ParentColour());
+  if (hostControl) SetParent(hostControl->Parent());
+  Place();
+}
+
+bool TWScrollbar::ReadBar(SCROLLBARINFO& info) const {
+  info = SCROLLBARINFO{};
+  info.cbSize = sizeof(info);
+  if (!host_ || !IsWindow(host_)) return false;
+  if (mode_ != kControl)
+    return GetScrollBarInfo(host_, mode_ == kHorizontal ? OBJID_HSCROLL : OBJID_VSCROLL, &info) != FALSE;
+  // A scroll-bar control: the bar is the whole control; the thumb from its range.
+  if (!GetWindowRect(host_, &info.rcScrollBar)) return false;
+  SCROLLINFO si{sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
+  if (!GetScrollInfo(host_, SB_CTL, &si)) return false;
+  const int length = vertical_ ? info.rcScrollBar.bottom - info.rcScrollBar.top
+                               : info.rcScrollBar.right - info.rcScrollBar.left;
+  const int a = arrowSize_;
+  const int range = si.nMax - si.nMin;
+  int thumbLength = a, thumbStart = a;
+  if (range > 0) {
+    if (si.nPage > 0) {
+      thumbLength = MulDiv(length - 2 * a, static_cast<int>(si.nPage) - 1, range);
+      thumbStart = si.nPos == si.nMin ? a : a + MulDiv(length - 2 * a, si.nPos - si.nMin, range);
+    } else {
+      thumbStart = a + MulDiv(length - 3 * a, si.nPos - si.nMin, range);
+    }
+  }
+  info.xyThumbTop = thumbStart;
+  info.xyThumbBottom = thumbStart + thumbLength;
+  if (!IsWindowEnabled(host_)) info.rgstate[0] |= STATE_SYSTEM_UNAVAILABLE;
+  return true;
+}
+
+void TWScrollbar::HideOverlay() {
+  showing_ = false;
+  if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
+}
+
+void TWScrollbar::Place() {
+  SCROLLBARINFO info;
+  if (!ReadBar(info)) return;
+  bool hostVisible = (GetWindowLongW(host_, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (!hostVisible || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) {
+    HideOverlay();
+    return;
+  }
+  HWND parent = GetParent(host_);
+  RECT bar = info.rcScrollBar;
+  POINT topLeft{bar.left, bar.top}, bottomRight{bar.right, bar.bottom};
+  ScreenToClient(host_, &topLeft);
+  ScreenToClient(host_, &bottomRight);
+  clientRect_ = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+  barLength_ = vertical_ ? bar.bottom - bar.top : bar.right - bar.left;
+  barOrigin_ = POINT{bar.left, bar.top};
+  POINT inParent{bar.left, bar.top};
+  if (parent) ScreenToClient(parent, &inParent);
+  HWND overlay = Handle();
+  showing_ = true;
+  HWND previous = GetWindow(host_, GW_HWNDPREV);
+  if (previous == overlay) previous = GetWindow(overlay, GW_HWNDPREV);
+  SetWindowPos(overlay, previous ? previous : HWND_TOP, inParent.x, inParent.y,
+               bar.right - bar.left, bar.bottom - bar.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  MoveWindow(overlay, inParent.x, inParent.y, bar.right - bar.left, bar.bottom - bar.top, TRUE);
+}
+
+int TWScrollbar::PartAt(POINT p) const {
+  int v = vertical_ ? p.y : p.x;
+  if (v < arrowSize_) return kFirstArrow;
+  if (v < thumbStart_) return kPageBefore;
+  if (v < thumbEnd_) return kThumb;
+  if (v < barLength_ - arrowSize_) return kPageAfter;
+  return kSecondArrow;
+}
+
+void TWScrollbar::SetHotPart(int part) {
+  hot_ = part;
+  Invalidate();
+}
+
+void TWScrollbar::Press(TMessage& m) {
+  GetCursorPos(&cursorAtPress_);
+  SCROLLBARINFO info;
+  if (ReadBar(info)) {
+    thumbStartAtPress_ = info.xyThumbTop;
+    thumbStart_ = info.xyThumbTop;
+    thumbEnd_ = info.xyThumbBottom;
+  }
+  POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+  hot_ = PartAt(p);
+  pressed_ = true;
+  Invalidate();
+  ReleaseCapture();
+  // The system's scrolling loop runs inside this send and returns at the release.
+  if (mode_ == kControl) {
+    SendMessageW(host_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+  } else {
+    POINT screen{p.x + barOrigin_.x, p.y + barOrigin_.y};
+    SendMessageW(host_, WM_NCLBUTTONDOWN, mode_ == kHorizontal ? HTHSCROLL : HTVSCROLL,
+                 MAKELPARAM(screen.x, screen.y));
+  }
+  pressed_ = false;
+  ReleaseCapture();
+  if (HandleAllocated()) Invalidate();
+  m.Result = 0;
+}
+
+void TWScrollbar::Release(TMessage& m) {
+  pressed_ = false;
+  ReleaseCapture();
+  POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+  if (mode_ == kControl) {
+    PostMessageW(host_, WM_LBUTTONUP, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    Invalidate();
+  } else {
+    POINT screen{p.x + barOrigin_.x, p.y + barOrigin_.y};
+    PostMessageW(host_, WM_NCLBUTTONUP, mode_ == kHorizontal ? HTHSCROLL : HTVSCROLL,
+                 MAKELPARAM(screen.x, screen.y));
+  }
+  m.Result = 0;
+}
+
+bool TWScrollbar::HandleMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_MOUSEMOVE: {
+      POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+      int part = PartAt(p);
+      if (part != hot_) SetHotPart(part);
+      TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+      TrackMouseEvent(&track);
+      m.Result = 0;
+      return true;
+    }
+    case WM_MOUSELEAVE:
+      if (!pressed_) SetHotPart(kNone);
+      m.Result = 0;
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (host_ && IsWindow(host_)) Press(m);
+      return true;
+    case WM_LBUTTONUP:
+      if (host_ && IsWindow(host_)) Release(m);
+      return true;
+    case WM_ERASEBKGND:
+      m.Result = 1;
+      return true;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(Handle(), &ps);
+      if (dc) {
+        try {
+          PaintBar(dc);
+        } catch (...) {
+        }
+      }
+      if (!m.WParam) EndPaint(Handle(), &ps);
+      m.Result = 0;
+      return true;
+    }
+    default:
+      return TWinControl::HandleMessage(m);
+  }
+}

@@ -1,0 +1,157 @@
+// TSkinControl: attaching, message routing, switching and detaching (see
+// skin_control.h; the shared painting operations are in skin_control_paint.cpp).
+#include "skin/controls/skin_control.h"
+
+#include "framework/win_control.h"
+#include "skin/controls/skin_control_list.h"
+#include "skin/controls/skin_messages.h"
+#include "skin/data/skin_data.h"
+
+TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner) {}
+
+TSkinControl::~TSkinControl() {
+  RestoreMessageMethod();
+  if (windowSkin_) windowSkin_->Remove(this);
+  windowSkin_ = nullptr;
+}
+
+void TSkinControl::ForgetWindowSkin(const TSkinControlList* list) {
+  if (windowSkin_ == list) windowSkin_ = nullptr;
+}
+
+void TSkinControl::JoinWindowSkin(TSkinControlList* windowSkin) {
+  windowSkin_ = windowSkin;
+  if (windowSkin_) windowSkin_->Add(this);
+}
+
+void TSkinControl::TakeMessageMethod(TControl* control) {
+  if (!control || methodOwner_) return;
+  methodOwner_ = control;
+  oldMethod_ = control->WindowProc;
+  control->WindowProc = [this](TMessage& m) { Dispatch(m); };
+}
+
+void TSkinControl::RestoreMessageMethod() {
+  if (!methodOwner_) return;
+  methodOwner_->WindowProc = std::move(oldMethod_);
+  oldMethod_ = nullptr;
+  methodOwner_ = nullptr;
+}
+
+void TSkinControl::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bool manageColour,
+                            TBitmap* canvas) {
+  if (attached_) return;
+  auto* control = dynamic_cast<TControl*>(Owner());
+  if (!control) return;
+  manageColour_ = manageColour;
+  skinData_ = skinData;
+  canvas_ = canvas;
+  control_ = control;
+  if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+    handle_ = windowed->Handle();
+    unicode_ = IsWindowUnicode(handle_) != FALSE;
+  }
+  TakeMessageMethod(control);
+  JoinWindowSkin(windowSkin);
+  if (manageColour_) {
+    savedColour_ = control->Color();
+    control->SetColor(FaceColour());
+  }
+  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+  attached_ = true;
+  state_ = kStateAttached;
+}
+
+void TSkinControl::Unskin() {
+  if (manageColour_ && control_) control_->SetColor(savedColour_);
+}
+
+void TSkinControl::SkinChanged() {
+  if (manageColour_ && control_) control_->SetColor(FaceColour());
+  Repaint();
+}
+
+void TSkinControl::Dispatch(TMessage& m) noexcept {
+  try {
+    if (m.Msg == kControlSkinSwitchMessage) {
+      active_ = static_cast<int>(m.WParam) > 0;
+      if (active_) Repaint();
+      m.Result = 0;
+      return;
+    }
+    if (!active_) {
+      CallDefault(m);
+      return;
+    }
+    if (BeforeMessage(m)) {
+      CallDefault(m);
+      AfterMessage(m);
+    }
+  } catch (...) {
+    // Drawing failures leave the control's own drawing in place.
+  }
+}
+
+void TSkinControl::CallDefault(TMessage& m) {
+  if (oldMethod_) {
+    // A copy: the control may be given its method back while the message runs.
+    TWndMethod method = oldMethod_;
+    method(m);
+  } else if (handle_) {
+    m.Result = DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
+  }
+}
+
+bool TSkinControl::BeforeMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_NCDESTROY:
+      CallDefault(m);
+      active_ = false;
+      state_ = kStateDead;
+      Unskin();
+      return false;
+    case kQuerySkinnedMessage:
+      m.Result = 1;
+      return false;
+    default:
+      return true;
+  }
+}
+
+void TSkinControl::AfterMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case CM_ENABLEDCHANGED:
+      Repaint();
+      break;
+    case WM_PAINT:
+      PaintControl(reinterpret_cast<HDC>(m.WParam));
+      break;
+    default:
+      break;
+  }
+}
+
+void TSkinControl::PaintControl(HDC dc) {
+  if (!handle_ || !GetWindowRect(handle_, &windowRect_)) return;
+  RECT r{0, 0, windowRect_.right - windowRect_.left, windowRect_.bottom - windowRect_.top};
+  try {
+    if (dc) {
+      DrawControl(dc, r);
+    } else {
+      HDC windowDc = GetWindowDC(handle_);
+      if (!windowDc) return;
+      try {
+        DrawControl(windowDc, r);
+      } catch (...) {
+      }
+      ReleaseDC(handle_, windowDc);
+    }
+  } catch (...) {
+  }
+}
+
+void TSkinControl::DrawControl(HDC, const RECT&) {}

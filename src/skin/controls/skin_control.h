@@ -1,0 +1,116 @@
+// TSkinControl: the base of every control wrapper. A wrapper takes over a control's
+// messages (a framework control's message method, or a bare window's procedure),
+// lets the control do its own work and paints the control's visible parts again
+// from the skin. It answers the query-skinned message, can be switched off and on,
+// marks itself dead (state 6) when the control's window is destroyed, and puts every
+// replaced method or procedure back when it is freed, in whatever order the control,
+// its window and the window skin go.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "framework/component.h"
+#include "framework/control.h"
+#include "framework/messages.h"
+
+class TBitmap;
+class TSkinControlList;
+class TSkinData;
+
+class TSkinControl : public TComponent {
+ public:
+  // Bits of the mouse state.
+  static constexpr uint8_t kHot = 1;      // the mouse is over the control
+  static constexpr uint8_t kPressed = 2;  // the left button or space is held on it
+  // Values of State().
+  static constexpr int kStateAttached = 1;
+  static constexpr int kStateDead = 6;  // the window is gone; the window skin frees it
+
+  explicit TSkinControl(TComponent* owner);
+  ~TSkinControl() override;
+  const char* ClassName() const override { return "TSkinControl"; }
+
+  // Attaches to the framework control that owns this wrapper (a second call does
+  // nothing). With manageColour the control takes the skin's face colour meanwhile.
+  virtual void InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bool manageColour,
+                        TBitmap* canvas = nullptr);
+  // Switches the visible effects off (the control's own colour comes back).
+  virtual void Unskin();
+  // First look at a message; true lets it go on to the control (then AfterMessage).
+  virtual bool BeforeMessage(TMessage& message);
+  virtual void AfterMessage(TMessage& message);
+  // Measures the window and calls DrawControl; a null dc paints into the window DC.
+  virtual void PaintControl(HDC dc);
+  // Draws the skinned parts; rect is the window rectangle moved to the origin.
+  virtual void DrawControl(HDC dc, const RECT& rect);
+  // The skin changed: take the face colour again and repaint.
+  virtual void SkinChanged();
+  virtual bool IsSkinControl() const { return true; }
+
+  // ---- State ----
+  HWND Handle() const { return handle_; }
+  TControl* Control() const { return control_; }
+  TControl* GraphicControl() const { return graphicControl_; }
+  TSkinData* SkinData() const { return skinData_; }
+  TSkinControlList* WindowSkin() const { return windowSkin_; }
+  int State() const { return state_; }
+  bool Active() const { return active_; }
+  bool Attached() const { return attached_; }
+  uint8_t MouseState() const { return mouseState_; }
+  int Kind = 0;  // drawing variant chosen by the creator
+
+  // Called by a list that is freed before its wrappers.
+  void ForgetWindowSkin(const TSkinControlList* list);
+
+  // ---- Shared operations of all wrappers ----
+  void Repaint();
+  void CallDefault(TMessage& message);
+  void FillFace(HDC dc, const RECT& rect) const;
+  void FillParent(HDC dc, const RECT& rect) const;
+  static void FillColour(HDC dc, const RECT& rect, int32_t colour);
+  TColor FaceColour() const;
+  TColor ParentColour() const;
+  LONG GetStyle(HWND window, int index) const;
+  // A focus rectangle around the caption as drawn with flags inside rect.
+  void DrawFocusText(HDC dc, UINT flags, const RECT& rect) const;
+  static std::wstring ReadWindowText(HWND window);
+  // Paints the control's parent under the control into dc.
+  static void PaintParentBackground(TControl* control, HDC dc);
+  // WM_PAINT consumed by the wrapper: paints with wParam as DC or BeginPaint.
+  void PaintByMessage(TMessage& message);
+  // WM_ERASEBKGND consumed by the wrapper: the parent's background; result 1.
+  void EraseBackground(TMessage& message);
+
+ protected:
+  // Routes one message of the wrapped control (see BeforeMessage, AfterMessage).
+  void Dispatch(TMessage& message) noexcept;
+  // Puts the control's message method back; the wrapper no longer sees messages.
+  void RestoreMessageMethod();
+  // Replaces the control's message method by the wrapper's handler.
+  void TakeMessageMethod(TControl* control);
+  void JoinWindowSkin(TSkinControlList* windowSkin);
+
+  uint8_t mouseState_ = 0;
+  TBitmap* canvas_ = nullptr;
+  bool enabled_ = true;
+  bool focused_ = false;
+  std::wstring caption_;
+  bool active_ = true;
+  bool unicode_ = true;
+  TSkinData* skinData_ = nullptr;
+  HWND handle_ = nullptr;
+  TWndMethod oldMethod_;
+  TControl* control_ = nullptr;
+  RECT windowRect_{};
+  TControl* graphicControl_ = nullptr;
+  bool manageColour_ = false;
+  TColor savedColour_ = 0;
+  bool attached_ = false;
+  int state_ = 0;
+  TSkinControlList* windowSkin_ = nullptr;
+
+ private:
+  TControl* methodOwner_ = nullptr;  // the control whose message method is replaced
+};

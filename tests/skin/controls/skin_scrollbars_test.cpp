@@ -1,0 +1,292 @@
+// Scroll-bar overlays under Wine: placed exactly over the real bars, following wheel,
+// keys and thumb drags made with real input, the arrows of a short bar, the thickness
+// rule, hiding and showing with the control, a bar switched on after attaching, and
+// the overlay of a scroll-bar control.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+#include <thread>
+
+#include "control_test_support.h"
+#include "framework/memo.h"
+#include "framework/scroll_controls.h"
+#include "skin/controls/skin_control_list.h"
+#include "skin/controls/skin_scrollbar.h"
+
+using namespace controltest;
+
+namespace {
+const POINT kAway{900, 700};
+// Cells of the 23-cell Scrollbar strip (strip 3 of the test skin), 1-based.
+TColor ScrollCell(int cell) { return CellColour(3, cell - 1); }
+const TColor kVertTrack = CellColour(4, 0);
+const TColor kVertThumb = CellColour(6, 0);
+const TColor kVertGrip = ScrollCell(20);
+
+std::function<void()>& DragCheck() {
+  static std::function<void()> check;
+  return check;
+}
+void CALLBACK CheckTimer(HWND, UINT, UINT_PTR, DWORD) { DragCheck()(); }
+
+class SkinScrollbarsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MoveTo(kAway);
+    arrow_ = GetSystemMetrics(SM_CXHSCROLL);
+    skin_ = MakeSkin(options_);
+    ASSERT_TRUE(skin_);
+    form_ = MakeForm(400, 300);
+  }
+  void TearDown() override {
+    form_.reset();
+    MoveTo(kAway);
+  }
+  TMemo* AddMemo(int x, int y, int w, int h, TScrollStyle bars, int lines = 60) {
+    auto* memo = new TMemo(form_.get());
+    memo->SetBounds(x, y, w, h);
+    memo->WordWrap = false;
+    memo->SetScrollBars(bars);
+    memo->SetParent(form_.get());
+    std::string text;
+    for (int i = 0; i < lines; ++i)
+      text += "Line " + std::to_string(i) + " of a text that is wider than the memo\r\n";
+    memo->SetText(text);
+    return memo;
+  }
+  TSkinScrollbar* Wrap(TMemo* memo) {
+    auto* w = new TSkinScrollbar(memo);
+    w->InitScrollbar(memo, skin_.get(), &list_);
+    Pump();
+    return w;
+  }
+  static SCROLLBARINFO Bar(HWND window, LONG id) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    GetScrollBarInfo(window, id, &info);
+    return info;
+  }
+  static RECT WindowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+  }
+  // The colour of a point of the overlay (in its own coordinates), as shown.
+  COLORREF OverlayPixel(TWScrollbar* overlay, int x, int y) {
+    overlay->Update();
+    POINT p{x, y};
+    MapWindowPoints(overlay->Handle(), form_->Handle(), &p, 1);
+    return PixelOf(form_->Handle(), p.x, p.y);
+  }
+  bool OverlayShows(TWScrollbar* overlay, int x, int y, TColor colour) {
+    return WaitFor([&] {
+      last_ = OverlayPixel(overlay, x, y);
+      return last_ == Rgb(colour);
+    }, 2000);
+  }
+  // The drawn thumb sits where the system has it: thumb colour just inside its top,
+  // track colour just above it (when there is track above).
+  bool ThumbDrawnAtSystemPlace(TMemo* memo, TWScrollbar* overlay) {
+    return WaitFor([&] {
+      SCROLLBARINFO info = Bar(memo->Handle(), OBJID_VSCROLL);
+      int mid = arrow_ / 2;
+      COLORREF top = OverlayPixel(overlay, mid, info.xyThumbTop + 1);
+      if (top != Rgb(kVertThumb) && top != Rgb(kVertGrip)) return false;
+      if (info.xyThumbTop - 2 > arrow_ && OverlayPixel(overlay, mid, info.xyThumbTop - 2) != Rgb(kVertTrack))
+        return false;
+      return true;
+    }, 2000);
+  }
+
+  SkinOptions options_;
+  int arrow_ = 16;
+  std::unique_ptr<TSkinData> skin_;
+  TSkinControlList list_;
+  std::unique_ptr<TForm> form_;
+  COLORREF last_ = 0;
+};
+}  // namespace
+
+TEST_F(SkinScrollbarsTest, OverlaysSitExactlyOverTheBarsAndPaintTheSkin) {
+  TMemo* memo = AddMemo(20, 20, 200, 150, ssBoth);
+  TSkinScrollbar* w = Wrap(memo);
+  ASSERT_TRUE(w->VertOverlay() && w->HorzOverlay());
+  ASSERT_TRUE(WaitFor([&] { return w->VertOverlay()->Showing() && w->HorzOverlay()->Showing(); }));
+  RECT v = Bar(memo->Handle(), OBJID_VSCROLL).rcScrollBar;
+  RECT h = Bar(memo->Handle(), OBJID_HSCROLL).rcScrollBar;
+  RECT ov = WindowRect(w->VertOverlay()->Handle()), oh = WindowRect(w->HorzOverlay()->Handle());
+  EXPECT_TRUE(EqualRect(&v, &ov)) << ov.left << "," << ov.top << " " << v.left << "," << v.top;
+  EXPECT_TRUE(EqualRect(&h, &oh));
+  EXPECT_TRUE(IsWindowVisible(w->VertOverlay()->Handle()));
+  int length = v.bottom - v.top;
+  EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ / 2, arrow_ / 2, ScrollCell(9))) << std::hex << last_;
+  EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ / 2, length - arrow_ / 2, ScrollCell(13)));
+  EXPECT_TRUE(OverlayShows(w->HorzOverlay(), arrow_ / 2, arrow_ / 2, ScrollCell(1)));
+  EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo, w->VertOverlay()));
+  // The mouse over the down arrow makes it hot.
+  MoveTo(ScreenPoint(w->VertOverlay()->Handle(), arrow_ / 2, length - arrow_ / 2));
+  EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ / 2, length - arrow_ / 2, ScrollCell(16)));
+  // A click on it hands the press to the real bar: the text scrolls one line.
+  LeftDown();
+  LeftUp();
+  EXPECT_TRUE(WaitFor([&] { return GetScrollPos(memo->Handle(), SB_VERT) == 1; }));
+}
+
+TEST_F(SkinScrollbarsTest, ThumbFollowsWheelKeysAndDragPastTheEnd) {
+  TMemo* memo = AddMemo(20, 20, 200, 150, ssVertical);
+  TSkinScrollbar* w = Wrap(memo);
+  TWScrollbar* overlay = w->VertOverlay();
+  ASSERT_TRUE(WaitFor([&] { return overlay->Showing(); }));
+  MoveTo(ScreenPoint(memo->Handle(), 50, 50));
+  Wheel(-WHEEL_DELTA);
+  EXPECT_TRUE(WaitFor([&] { return GetScrollPos(memo->Handle(), SB_VERT) > 0; }));
+  EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo, overlay));
+  SetFocus(memo->Handle());
+  for (int i = 0; i < 2; ++i) {
+    Key(VK_NEXT, true);
+    Key(VK_NEXT, false);
+  }
+  int afterWheel = GetScrollPos(memo->Handle(), SB_VERT);
+  EXPECT_TRUE(WaitFor([&] { return GetScrollPos(memo->Handle(), SB_VERT) > afterWheel + 3; }));
+  EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo, overlay));
+
+  // Drag the thumb far below the bar. The system's scrolling loop runs inside the
+  // press, so a second thread gives the moves and the release.
+  SCROLLBARINFO info = Bar(memo->Handle(), OBJID_VSCROLL);
+  int length = info.rcScrollBar.bottom - info.rcScrollBar.top;
+  int thumbLength = info.xyThumbBottom - info.xyThumbTop;
+  POINT thumb = ScreenPoint(overlay->Handle(), arrow_ / 2, (info.xyThumbTop + info.xyThumbBottom) / 2);
+  MoveTo(thumb);
+  std::atomic<bool> inLoop{false};
+  HWND host = memo->Handle();
+  std::atomic<bool> released{false};
+  std::atomic<bool> drawnAtEnd{false};
+  TWScrollbar* ov = overlay;
+  HWND formWindow = form_->Handle();
+  int arrow = arrow_;
+  std::thread mover([&] {
+    for (int i = 0; i < 300 && !inLoop; ++i) Sleep(10);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    move.mi.dx = (thumb.x * 65536 + sw - 1) / sw;
+    move.mi.dy = ((info.rcScrollBar.bottom + 30) * 65536 + sh - 1) / sh;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof(move));
+    // While the button is held (the checks run on the GUI thread, inside the loop).
+    for (int i = 0; i < 300 && !drawnAtEnd; ++i) Sleep(10);
+    LeftUp();
+    released = true;
+  });
+  // A timer fires inside the system's loop: the overlay then draws the thumb at the
+  // end of the bar, however far past the end the cursor is.
+  DragCheck() = [&] {
+    if (GetCapture() == host) inLoop = true;
+    if (drawnAtEnd || !inLoop) return;
+    auto at = [&](int y) {
+      ov->Update();
+      POINT p{arrow / 2, y};
+      MapWindowPoints(ov->Handle(), formWindow, &p, 1);
+      return Capture(formWindow).At(p.x, p.y);
+    };
+    drawnAtEnd = at(length - arrow - 2) == Rgb(kVertThumb) &&
+                 at(length - arrow - thumbLength - 2) != Rgb(kVertThumb);
+  };
+  UINT_PTR timer = SetTimer(nullptr, 0, 20, &CheckTimer);
+  LeftDown();
+  EXPECT_TRUE(WaitFor([&] { return released.load() && GetCapture() == nullptr; }, 8000));
+  mover.join();
+  KillTimer(nullptr, timer);
+  DragCheck() = nullptr;
+  EXPECT_TRUE(drawnAtEnd);
+  SCROLLINFO si{sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
+  GetScrollInfo(memo->Handle(), SB_VERT, &si);
+  EXPECT_EQ(si.nPos, si.nMax - static_cast<int>(si.nPage) + 1);
+  EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo, overlay));
+}
+
+TEST_F(SkinScrollbarsTest, ShortBarGetsTwoHalfArrowsAndNoTrack) {
+  TMemo* memo = AddMemo(20, 20, 200, arrow_ + 12, ssVertical);
+  TSkinScrollbar* w = Wrap(memo);
+  ASSERT_TRUE(WaitFor([&] { return w->VertOverlay()->Showing(); }));
+  SCROLLBARINFO info = Bar(memo->Handle(), OBJID_VSCROLL);
+  int length = info.rcScrollBar.bottom - info.rcScrollBar.top;
+  ASSERT_LT(length, 2 * arrow_);
+  EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ / 2, length / 2 - 1, ScrollCell(9)));
+  EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ / 2, length / 2 + 1, ScrollCell(13)));
+}
+
+class ThicknessTest : public SkinScrollbarsTest, public ::testing::WithParamInterface<int> {
+ protected:
+  void SetUp() override {
+    options_.scrollThickness = GetSystemMetrics(SM_CXHSCROLL) - GetParam();
+    SkinScrollbarsTest::SetUp();
+  }
+};
+
+TEST_P(ThicknessTest, ImageHeightIsTheThicknessUnlessItDiffersByMoreThanTwo) {
+  TMemo* memo = AddMemo(20, 20, 200, 150, ssVertical);
+  TSkinScrollbar* w = Wrap(memo);
+  ASSERT_TRUE(WaitFor([&] { return w->VertOverlay()->Showing(); }));
+  int thickness = GetParam() > 2 ? arrow_ : arrow_ - GetParam();
+  EXPECT_TRUE(OverlayShows(w->VertOverlay(), thickness - 1, arrow_ / 2, ScrollCell(9))) << std::hex << last_;
+  if (thickness < arrow_)
+    EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ - 1, arrow_ / 2, kButtonFace)) << std::hex << last_;
+}
+
+INSTANTIATE_TEST_SUITE_P(Differences, ThicknessTest, ::testing::Values(2, 3));
+
+TEST_F(SkinScrollbarsTest, OverlaysHideAndShowWithTheControl) {
+  TMemo* memo = AddMemo(20, 20, 200, 150, ssBoth);
+  TSkinScrollbar* w = Wrap(memo);
+  ASSERT_TRUE(WaitFor([&] { return w->VertOverlay()->Showing(); }));
+  memo->Hide();
+  EXPECT_FALSE(IsWindowVisible(w->VertOverlay()->Handle()));
+  EXPECT_FALSE(IsWindowVisible(w->HorzOverlay()->Handle()));
+  memo->SetBounds(40, 30, 220, 160);
+  memo->Show();
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w->VertOverlay()->Handle()) != FALSE; }));
+  RECT v = Bar(memo->Handle(), OBJID_VSCROLL).rcScrollBar;
+  RECT ov = WindowRect(w->VertOverlay()->Handle());
+  EXPECT_TRUE(EqualRect(&v, &ov));
+}
+
+TEST_F(SkinScrollbarsTest, BarSwitchedOnAfterAttachingGetsItsOverlay) {
+  TMemo* memo = AddMemo(20, 20, 200, 150, ssNone);
+  TSkinScrollbar* w = Wrap(memo);
+  EXPECT_FALSE(w->VertOverlay()->Showing());
+  // The application shows the bar itself: the overlay comes at the next paint.
+  ShowScrollBar(memo->Handle(), SB_VERT, TRUE);
+  memo->Invalidate();
+  ASSERT_TRUE(WaitFor([&] { return w->VertOverlay()->Showing(); }));
+  RECT v = Bar(memo->Handle(), OBJID_VSCROLL).rcScrollBar;
+  RECT ov = WindowRect(w->VertOverlay()->Handle());
+  EXPECT_TRUE(EqualRect(&v, &ov));
+  EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ / 2, arrow_ / 2, ScrollCell(9)));
+}
+
+TEST_F(SkinScrollbarsTest, ScrollBarControlOverlayFollowsThePosition) {
+  auto* bar = new TScrollBar(form_.get());
+  bar->Kind = sbVertical;
+  bar->SetParent(form_.get());
+  bar->SetBounds(300, 20, arrow_, 200);
+  bar->SetParams(0, 0, 100, 10);
+  auto* w = new TSkinScControl(bar);
+  w->InitSkin(&list_, skin_.get(), false);
+  ASSERT_TRUE(WaitFor([&] { return w->Overlay()->Showing(); }));
+  RECT b = WindowRect(bar->Handle()), o = WindowRect(w->Overlay()->Handle());
+  EXPECT_TRUE(EqualRect(&b, &o));
+  EXPECT_TRUE(OverlayShows(w->Overlay(), arrow_ / 2, arrow_ + 1, kVertThumb));
+  // A click on the lower arrow scrolls through the real control.
+  MoveTo(ScreenPoint(w->Overlay()->Handle(), arrow_ / 2, 200 - arrow_ / 2));
+  LeftDown();
+  LeftUp();
+  EXPECT_TRUE(WaitFor([&] { return bar->Position() == 1; }));
+  bar->SetPosition(90);
+  // Thumb start a + MulDiv(L - 2a, 90, 100).
+  int start = arrow_ + MulDiv(200 - 2 * arrow_, 90, 100);
+  EXPECT_TRUE(OverlayShows(w->Overlay(), arrow_ / 2, start + 1, kVertThumb));
+  EXPECT_TRUE(OverlayShows(w->Overlay(), arrow_ / 2, start - 2, kVertTrack));
+}
