@@ -30,24 +30,15 @@ void TSkinCheckBox::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, 
 
 const TBitmap* TSkinCheckBox::Strip() const {
   if (!skinData_ || !skinData_->Objects.Buttons) return nullptr;
-  const TBitmap& strip = skinData_->Objects.Buttons->CheckButton;
+  const TDataSkinButton& b = *skinData_->Objects.Buttons;
+  const TBitmap& strip = IsRadio() ? b.RadioButton : b.CheckButton;
   return strip.Empty() ? nullptr : &strip;
 }
 
 int TSkinCheckBox::StripFrames() const {
-  return skinData_ && skinData_->Objects.Buttons
-             ? std::max(1, skinData_->Objects.Buttons->CheckButtonFrame) : 1;
-}
-
-const TBitmap* TSkinRadioButton::Strip() const {
-  if (!skinData_ || !skinData_->Objects.Buttons) return nullptr;
-  const TBitmap& strip = skinData_->Objects.Buttons->RadioButton;
-  return strip.Empty() ? nullptr : &strip;
-}
-
-int TSkinRadioButton::StripFrames() const {
-  return skinData_ && skinData_->Objects.Buttons
-             ? std::max(1, skinData_->Objects.Buttons->RadioButtonFrame) : 1;
+  if (!skinData_ || !skinData_->Objects.Buttons) return 1;
+  const TDataSkinButton& b = *skinData_->Objects.Buttons;
+  return std::max(1, IsRadio() ? b.RadioButtonFrame : b.CheckButtonFrame);
 }
 
 int TSkinCheckBox::GlyphFrame() const {

@@ -23,8 +23,10 @@ class TSkinCheckBox : public TSkinControl {
   virtual int GlyphFrame() const;
 
  protected:
-  virtual const TBitmap* Strip() const;
-  virtual int StripFrames() const;
+  // The glyph strip (radio or check) and its frame count.
+  const TBitmap* Strip() const;
+  int StripFrames() const;
+  virtual bool IsRadio() const { return false; }
   // The glyph's right edge gap with BS_LEFTTEXT (radio buttons: 1 pixel).
   virtual int RightGap() const { return 0; }
 
@@ -40,7 +42,6 @@ class TSkinRadioButton : public TSkinCheckBox {
   int GlyphFrame() const override;
 
  protected:
-  const TBitmap* Strip() const override;
-  int StripFrames() const override;
+  bool IsRadio() const override { return true; }
   int RightGap() const override { return 1; }
 };

@@ -24,6 +24,16 @@ void TSkinControl::JoinWindowSkin(TSkinControlList* windowSkin) {
   if (windowSkin_) windowSkin_->Add(this);
 }
 
+void TSkinControl::AttachWindowed(TWinControl* control, TSkinData* skinData,
+                                  TSkinControlList* windowSkin, TBitmap* canvas) {
+  skinData_ = skinData;
+  canvas_ = canvas;
+  control_ = control;
+  handle_ = control->Handle();
+  unicode_ = IsWindowUnicode(handle_) != FALSE;
+  JoinWindowSkin(windowSkin);
+}
+
 void TSkinControl::TakeMessageMethod(TControl* control) {
   if (!control || methodOwner_) return;
   methodOwner_ = control;

@@ -18,6 +18,7 @@
 class TBitmap;
 class TSkinControlList;
 class TSkinData;
+class TWinControl;
 
 class TSkinControl : public TComponent {
  public:
@@ -91,6 +92,10 @@ class TSkinControl : public TComponent {
   // Replaces the control's message method by the wrapper's handler.
   void TakeMessageMethod(TControl* control);
   void JoinWindowSkin(TSkinControlList* windowSkin);
+  // The first attach steps for a windowed framework control: skin data, canvas,
+  // control, handle (made if needed), unicode; joins the window skin's list.
+  void AttachWindowed(TWinControl* control, TSkinData* skinData, TSkinControlList* windowSkin,
+                      TBitmap* canvas);
 
   uint8_t mouseState_ = 0;
   TBitmap* canvas_ = nullptr;

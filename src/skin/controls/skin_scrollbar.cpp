@@ -27,12 +27,7 @@ void TSkinScrollbar::InitScrollbar(TControl* control, TSkinData* skinData,
                                    TSkinControlList* windowSkin, TBitmap* canvas) {
   auto* windowed = dynamic_cast<TWinControl*>(control);
   if (attached_ || !windowed) return;
-  skinData_ = skinData;
-  canvas_ = canvas;
-  control_ = control;
-  handle_ = windowed->Handle();
-  unicode_ = IsWindowUnicode(handle_) != FALSE;
-  JoinWindowSkin(windowSkin);
+  AttachWindowed(windowed, skinData, windowSkin, canvas);
   // The border: a control with a border, unless single mode.
   border_ = HasProperty(control, "BorderStyle") &&
             !SameTextAscii(GetEnumProp(control, "BorderStyle"), "bsNone");
@@ -178,12 +173,7 @@ void TSkinScControl::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData,
                               TBitmap* canvas) {
   auto* control = dynamic_cast<TWinControl*>(Owner());
   if (attached_ || !control) return;
-  skinData_ = skinData;
-  canvas_ = canvas;
-  control_ = control;
-  handle_ = control->Handle();
-  unicode_ = IsWindowUnicode(handle_) != FALSE;
-  JoinWindowSkin(windowSkin);
+  AttachWindowed(control, skinData, windowSkin, canvas);
   overlay_ = new TWScrollbar(this, TWScrollbar::kControl);
   overlay_->Attach(this, handle_, control);
   if (!control->Visible()) overlay_->HideOverlay();
