@@ -97,9 +97,13 @@ void SendMouse(DWORD flags, LONG x = 0, LONG y = 0, DWORD data = 0) {
 }
 }  // namespace
 
-void MoveTo(POINT p) {
+void SendMoveTo(POINT p) {
   int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
   SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (p.x * 65536 + w - 1) / w, (p.y * 65536 + h - 1) / h);
+}
+
+void MoveTo(POINT p) {
+  SendMoveTo(p);
   bool there = WaitFor([&] {
     POINT now{};
     GetCursorPos(&now);

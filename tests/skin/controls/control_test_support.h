@@ -43,6 +43,8 @@ void Pump();
 
 // Real input: the cursor to a screen point, left button down/up, a key.
 void MoveTo(POINT screen);
+// Only sends the move (for use inside a modal loop that must see the messages itself).
+void SendMoveTo(POINT screen);
 void LeftDown();
 void LeftUp();
 void Key(WORD vk, bool down);

@@ -6,8 +6,7 @@
 
 #include <windows.h>
 
-#include <atomic>
-#include <thread>
+#include <functional>
 
 #include "control_test_support.h"
 #include "framework/memo.h"
@@ -24,6 +23,7 @@ TColor ScrollCell(int cell) { return CellColour(3, cell - 1); }
 const TColor kVertTrack = CellColour(4, 0);
 const TColor kVertThumb = CellColour(6, 0);
 const TColor kVertGrip = ScrollCell(20);
+const TColor kVertThumbPressed = CellColour(6, 1);
 
 std::function<void()>& DragCheck() {
   static std::function<void()> check;
@@ -152,52 +152,40 @@ TEST_F(SkinScrollbarsTest, ThumbFollowsWheelKeysAndDragPastTheEnd) {
   EXPECT_TRUE(WaitFor([&] { return GetScrollPos(memo->Handle(), SB_VERT) > afterWheel + 3; }));
   EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo, overlay));
 
-  // Drag the thumb far below the bar. The system's scrolling loop runs inside the
-  // press, so a second thread gives the moves and the release.
+  // Drag the thumb below the end of the bar. The system's scrolling loop runs inside
+  // the press; a timer that fires inside that loop moves the cursor, looks at the
+  // overlay and releases the button.
   SCROLLBARINFO info = Bar(memo->Handle(), OBJID_VSCROLL);
-  int length = info.rcScrollBar.bottom - info.rcScrollBar.top;
-  int thumbLength = info.xyThumbBottom - info.xyThumbTop;
-  POINT thumb = ScreenPoint(overlay->Handle(), arrow_ / 2, (info.xyThumbTop + info.xyThumbBottom) / 2);
-  MoveTo(thumb);
-  std::atomic<bool> inLoop{false};
-  HWND host = memo->Handle();
-  std::atomic<bool> released{false};
-  std::atomic<bool> drawnAtEnd{false};
-  TWScrollbar* ov = overlay;
-  HWND formWindow = form_->Handle();
-  int arrow = arrow_;
-  std::thread mover([&] {
-    for (int i = 0; i < 300 && !inLoop; ++i) Sleep(10);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    move.mi.dx = (thumb.x * 65536 + sw - 1) / sw;
-    move.mi.dy = ((info.rcScrollBar.bottom + 30) * 65536 + sh - 1) / sh;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &move, sizeof(move));
-    // While the button is held (the checks run on the GUI thread, inside the loop).
-    for (int i = 0; i < 300 && !drawnAtEnd; ++i) Sleep(10);
-    LeftUp();
-    released = true;
-  });
-  // A timer fires inside the system's loop: the overlay then draws the thumb at the
-  // end of the bar, however far past the end the cursor is.
+  const int length = info.rcScrollBar.bottom - info.rcScrollBar.top;
+  const int thumbLength = info.xyThumbBottom - info.xyThumbTop;
+  MoveTo(ScreenPoint(overlay->Handle(), arrow_ / 2, (info.xyThumbTop + info.xyThumbBottom) / 2));
+  const HWND host = memo->Handle();
+  const POINT below = ScreenPoint(overlay->Handle(), arrow_ / 2, length + 30);
+  int step = 0, ticks = 0;
+  bool drawnAtEnd = false;
   DragCheck() = [&] {
-    if (GetCapture() == host) inLoop = true;
-    if (drawnAtEnd || !inLoop) return;
     auto at = [&](int y) {
-      ov->Update();
-      POINT p{arrow / 2, y};
-      MapWindowPoints(ov->Handle(), formWindow, &p, 1);
-      return Capture(formWindow).At(p.x, p.y);
+      overlay->Update();
+      POINT p{arrow_ / 2, y};
+      MapWindowPoints(overlay->Handle(), form_->Handle(), &p, 1);
+      return Capture(form_->Handle()).At(p.x, p.y);
     };
-    drawnAtEnd = at(length - arrow - 2) == Rgb(kVertThumb) &&
-                 at(length - arrow - thumbLength - 2) != Rgb(kVertThumb);
+    if (step == 0 && GetCapture() == host) {
+      SendMoveTo(below);
+      step = 1;
+    } else if (step == 1) {
+      // The pressed thumb (cell 2) ends one arrow before the end, the track above it.
+      drawnAtEnd = at(length - arrow_ - 2) == Rgb(kVertThumbPressed) &&
+                   at(length - arrow_ - thumbLength - 2) == Rgb(kVertTrack);
+      if (drawnAtEnd || ++ticks > 100) {
+        LeftUp();
+        step = 2;
+      }
+    }
   };
   UINT_PTR timer = SetTimer(nullptr, 0, 20, &CheckTimer);
   LeftDown();
-  EXPECT_TRUE(WaitFor([&] { return released.load() && GetCapture() == nullptr; }, 8000));
-  mover.join();
+  EXPECT_TRUE(WaitFor([&] { return step == 2 && GetCapture() == nullptr; }, 8000));
   KillTimer(nullptr, timer);
   DragCheck() = nullptr;
   EXPECT_TRUE(drawnAtEnd);
