@@ -35,18 +35,14 @@ void TSkinControl::AttachWindowed(TWinControl* control, TSkinData* skinData,
 }
 
 void TSkinControl::TakeMessageMethod(TControl* control) {
-  if (!control || methodOwner_) return;
-  methodOwner_ = control;
-  oldMethod_ = control->WindowProc;
-  control->WindowProc = [this](TMessage& m) { Dispatch(m); };
+  if (!control || usesMethod_) return;
+  usesMethod_ = subclass_.Attach(*control, [this](TMessage& m) {
+    Dispatch(m);
+    return true;
+  });
 }
 
-void TSkinControl::RestoreMessageMethod() {
-  if (!methodOwner_) return;
-  methodOwner_->WindowProc = std::move(oldMethod_);
-  oldMethod_ = nullptr;
-  methodOwner_ = nullptr;
-}
+void TSkinControl::RestoreMessageMethod() { subclass_.Detach(); }
 
 void TSkinControl::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bool manageColour,
                             TBitmap* canvas) {
@@ -103,10 +99,8 @@ void TSkinControl::Dispatch(TMessage& m) noexcept {
 }
 
 void TSkinControl::CallDefault(TMessage& m) {
-  if (oldMethod_) {
-    // A copy: the control may be given its method back while the message runs.
-    TWndMethod method = oldMethod_;
-    method(m);
+  if (usesMethod_) {
+    subclass_.CallPrevious(m);
   } else if (handle_) {
     m.Result = DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
   }

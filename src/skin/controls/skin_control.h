@@ -13,6 +13,7 @@
 
 #include "framework/component.h"
 #include "framework/control.h"
+#include "framework/message_method.h"
 #include "framework/messages.h"
 
 class TBitmap;
@@ -106,7 +107,6 @@ class TSkinControl : public TComponent {
   bool unicode_ = true;
   TSkinData* skinData_ = nullptr;
   HWND handle_ = nullptr;
-  TWndMethod oldMethod_;
   TControl* control_ = nullptr;
   RECT windowRect_{};
   TControl* graphicControl_ = nullptr;
@@ -117,5 +117,7 @@ class TSkinControl : public TComponent {
   TSkinControlList* windowSkin_ = nullptr;
 
  private:
-  TControl* methodOwner_ = nullptr;  // the control whose message method is replaced
+  // The replacement of the wrapped control's message method (framework controls).
+  TControlSubclass subclass_;
+  bool usesMethod_ = false;
 };
