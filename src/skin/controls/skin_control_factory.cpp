@@ -1,0 +1,49 @@
+// Making and attaching control wrappers by class name (see skin_control_factory.h).
+#include "skin/controls/skin_control_factory.h"
+
+#include <functional>
+#include <map>
+
+#include "framework/win_control.h"
+#include "skin/controls/skin_bit_button.h"
+#include "skin/controls/skin_check_box.h"
+#include "skin/controls/skin_scrollbar.h"
+
+TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner) {
+  static const std::map<std::string, std::function<TSkinControl*(TComponent*)>> makers{
+      {"TSkinButton", [](TComponent* o) -> TSkinControl* { return new TSkinButton(o); }},
+      {"TSkinBitButton", [](TComponent* o) -> TSkinControl* { return new TSkinBitButton(o); }},
+      {"TSkinMenuButton", [](TComponent* o) -> TSkinControl* { return new TSkinMenuButton(o); }},
+      {"TSkinSpeedButton", [](TComponent* o) -> TSkinControl* { return new TSkinSpeedButton(o); }},
+      {"TSkinCheckBox", [](TComponent* o) -> TSkinControl* { return new TSkinCheckBox(o); }},
+      {"TSkinRadioButton", [](TComponent* o) -> TSkinControl* { return new TSkinRadioButton(o); }},
+      {"TSkinScrollbar", [](TComponent* o) -> TSkinControl* { return new TSkinScrollbar(o); }},
+      {"TSkinListView", [](TComponent* o) -> TSkinControl* { return new TSkinListView(o); }},
+      {"TSkinScControl", [](TComponent* o) -> TSkinControl* { return new TSkinScControl(o); }},
+      {"TSkinSizer", [](TComponent* o) -> TSkinControl* { return new TSkinSizer(o); }},
+  };
+  auto found = makers.find(wrapperClass);
+  return found == makers.end() ? nullptr : found->second(owner);
+}
+
+TSkinControl* SkinFrameworkControl(const std::string& wrapperClass, TControl* control,
+                                   TSkinControlList* windowSkin, TSkinData* skinData,
+                                   bool manageColour, bool single) {
+  if (!control) return nullptr;
+  if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+    try {
+      windowed->HandleNeeded();
+    } catch (...) {
+      return nullptr;  // a control whose window cannot be made gets no wrapper
+    }
+  }
+  TSkinControl* wrapper = NewSkinControl(wrapperClass, control);
+  if (!wrapper) return nullptr;
+  if (auto* scroll = dynamic_cast<TSkinScrollbar*>(wrapper)) {
+    if (single) scroll->Kind = 1;
+    scroll->InitScrollbar(control, skinData, windowSkin);
+  } else {
+    wrapper->InitSkin(windowSkin, skinData, manageColour);
+  }
+  return wrapper;
+}
