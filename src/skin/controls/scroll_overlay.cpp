@@ -83,9 +83,10 @@ void TWScrollbar::Place() {
   showing_ = true;
   HWND previous = GetWindow(host_, GW_HWNDPREV);
   if (previous == overlay) previous = GetWindow(overlay, GW_HWNDPREV);
+  // One move that also sets the Z order, shows the overlay and repaints it.
   SetWindowPos(overlay, previous ? previous : HWND_TOP, inParent.x, inParent.y,
                bar.right - bar.left, bar.bottom - bar.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  MoveWindow(overlay, inParent.x, inParent.y, bar.right - bar.left, bar.bottom - bar.top, TRUE);
+  InvalidateRect(overlay, nullptr, FALSE);
 }
 
 int TWScrollbar::PartAt(POINT p) const {

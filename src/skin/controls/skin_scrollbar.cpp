@@ -45,8 +45,7 @@ void TSkinScrollbar::InitScrollbar(TControl* control, TSkinData* skinData,
   TakeMessageMethod(control);
   attached_ = true;
   state_ = kStateAttached;
-  if (border_) SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
-                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  if (border_) RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 void TSkinScrollbar::PlaceOverlays() {
