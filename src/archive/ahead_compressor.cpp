@@ -3,6 +3,8 @@
 
 #include <zlib.h>
 
+#include <system_error>
+
 #include "archive/deflate_stream.h"
 #include "framework/stream.h"
 
@@ -30,13 +32,23 @@ Packed CompressFile(const std::string& file, int zlibLevel) {
   return p;
 }
 
-AheadCompressor::AheadCompressor(std::vector<std::string> files, int zlibLevel, int threads, size_t window)
+std::thread StartThread(std::function<void()> work) { return std::thread(std::move(work)); }
+
+AheadCompressor::AheadCompressor(std::vector<std::string> files, int zlibLevel, int threads, size_t window,
+                                 const ThreadStarter& start)
     : files_(std::move(files)),
       level_(zlibLevel),
       window_(window < 1 ? 1 : window),
       results_(files_.size()),
       done_(files_.size(), false) {
-  for (int i = 0; i < threads; ++i) helpers_.emplace_back([this] { Work(); });
+  helpers_.reserve(static_cast<size_t>(threads > 0 ? threads : 0));
+  for (int i = 0; i < threads; ++i) {
+    try {
+      helpers_.push_back(start([this] { Work(); }));
+    } catch (const std::system_error&) {
+      break;  // fewer helpers than asked for; none at all: TakeNext does the work
+    }
+  }
 }
 
 AheadCompressor::~AheadCompressor() {
@@ -68,6 +80,7 @@ void AheadCompressor::Work() {
 }
 
 Packed AheadCompressor::TakeNext() {
+  if (helpers_.empty()) return taken_ < files_.size() ? CompressFile(files_[taken_++], level_) : Packed{};
   std::unique_lock<std::mutex> lock(mutex_);
   const size_t index = taken_;
   if (index >= files_.size()) return Packed{};

@@ -4,6 +4,7 @@
 #pragma once
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -20,17 +21,24 @@ struct Packed {
   std::vector<int64_t> bufferPoints;  // input consumed at each full 64 KiB output buffer
 };
 
+// Starts one helper thread; throws std::system_error when the system has none to give.
+using ThreadStarter = std::function<std::thread(std::function<void()>)>;
+std::thread StartThread(std::function<void()> work);
+
 class AheadCompressor {
  public:
   // files are compressed at zlibLevel in their order, by threads helpers, at most
-  // window files ahead of the last one taken.
-  AheadCompressor(std::vector<std::string> files, int zlibLevel, int threads, size_t window);
+  // window files ahead of the last one taken. Helpers that cannot be started are done
+  // without: with none at all, TakeNext compresses each file itself.
+  AheadCompressor(std::vector<std::string> files, int zlibLevel, int threads, size_t window,
+                  const ThreadStarter& start = StartThread);
   AheadCompressor(const AheadCompressor&) = delete;
   AheadCompressor& operator=(const AheadCompressor&) = delete;
   ~AheadCompressor();  // lets running jobs end, then joins the helpers
 
   // Waits for the next file's result (files are taken in their order).
   Packed TakeNext();
+  size_t HelperCount() const { return helpers_.size(); }
 
  private:
   void Work();

@@ -6,6 +6,7 @@
 #include "launcher/association_command.h"
 #include "launcher/command_line.h"
 #include "launcher/special_folders.h"
+#include "launcher/system_message.h"
 #include "launcher/text_utils.h"
 
 namespace {
@@ -47,7 +48,7 @@ bool WaitForProcess(HANDLE process, DWORD timeoutMs) {
 }  // namespace
 
 uint32_t RunCommandLine(TLauncherState& state, const std::string& commandLine, DWORD timeoutMs,
-                        int priority) {
+                        int priority, const std::string& subject) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -65,8 +66,9 @@ uint32_t RunCommandLine(TLauncherState& state, const std::string& commandLine, D
   PROCESS_INFORMATION info{};
   if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE,
                       priorityClass | CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &info))
-    return 0;
+    throw ELaunchError("Cannot start " + subject + ": " + SystemMessage(GetLastError(), subject));
   Win32Handle process(info.hProcess), thread(info.hThread);
+  if (state.OnProgramStarted) state.OnProgramStarted(info.hProcess, info.dwProcessId);
   if (!WaitForProcess(process.Get(), timeoutMs)) TerminateProcess(process.Get(), 255);
   DWORD exitCode = 0;
   GetExitCodeProcess(process.Get(), &exitCode);
@@ -78,7 +80,7 @@ uint32_t LaunchAndWait(TLauncherState& state, const std::string& path, DWORD tim
   state.StartDir = IncludeTrailingBackslash(state.StartDir);
   if (path.empty()) return 255;
   return RunCommandLine(state, QuoteProgramPath(path) + JoinArguments(state.PassThroughArgs),
-                        timeoutMs, priority);
+                        timeoutMs, priority, path);
 }
 
 std::string ReadClassesRootDefault(const std::string& subKey) {
@@ -99,12 +101,14 @@ std::string ReadClassesRootDefault(const std::string& subKey) {
   return Narrow(value);
 }
 
-void OpenWithAssociation(TLauncherState& state, const std::string& path) {
+uint32_t OpenWithAssociation(TLauncherState& state, const std::string& path) {
   std::string extension = ExtractFileExt(path);
   std::string typeName = extension.empty() ? std::string() : ReadClassesRootDefault(extension);
   std::string registered =
       typeName.empty() ? std::string() : ReadClassesRootDefault(typeName + "\\shell\\open\\command");
+  if (registered.empty())
+    throw ELaunchError("Cannot open " + path + ": " + SystemMessage(ERROR_NO_ASSOCIATION, path));
   std::string command =
       BuildAssociationCommand(registered, path, WindowsFolder(), ProgramFilesFolder());
-  RunCommandLine(state, command + JoinArguments(state.PassThroughArgs), INFINITE, 1);
+  return RunCommandLine(state, command + JoinArguments(state.PassThroughArgs), INFINITE, 1, path);
 }

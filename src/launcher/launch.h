@@ -20,17 +20,20 @@ constexpr char kWorkDirVariable[] = "QUILLMERE_WORKDIR";
 // Starts Path (quoted) with the pass-through arguments (each quoted) in the current
 // folder, with priority 0 high, 2 idle, else normal, and waits up to timeoutMs
 // (INFINITE for no limit); a program still running then is ended with exit code 255.
-// Returns the exit code; 0 when the program could not be started, 255 for an empty
-// path. Appends "\" to state.StartDir when it lacks one.
+// Returns the exit code, 255 for an empty path. A program that cannot be started
+// throws ELaunchError with the platform's reason. Appends "\" to state.StartDir when
+// it lacks one.
 uint32_t LaunchAndWait(TLauncherState& state, const std::string& path, DWORD timeoutMs,
                        int priority);
 // Opens the file with the "open" command registered for its extension in the classes
-// root, with the pass-through arguments appended, and waits for it. Throws
-// ELaunchError when a registry value met on the way is not text.
-void OpenWithAssociation(TLauncherState& state, const std::string& path);
-// Runs a complete command line as LaunchAndWait does.
+// root, with the pass-through arguments appended, waits for it and returns its exit
+// code. Throws ELaunchError when the file type has no "open" command, when a registry
+// value met on the way is not text, or when the command cannot be started.
+uint32_t OpenWithAssociation(TLauncherState& state, const std::string& path);
+// Runs a complete command line as LaunchAndWait does; what cannot be started throws
+// ELaunchError naming subject.
 uint32_t RunCommandLine(TLauncherState& state, const std::string& commandLine, DWORD timeoutMs,
-                        int priority);
+                        int priority, const std::string& subject);
 // The default value of a key below the classes root; empty when the key or value is
 // missing. Throws ELaunchError for a value that is not text.
 std::string ReadClassesRootDefault(const std::string& subKey);

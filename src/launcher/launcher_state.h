@@ -1,6 +1,7 @@
 // The launcher state shared by start-up, the worker and the run sequence; the main
 // window TformMain carries these fields.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,4 +16,6 @@ struct TLauncherState {
   bool UseTempWorkDir = true;     // false once the per-user folder is the work folder
   std::string SkinTempName;       // five random characters
   std::string ExePath;            // the launcher's own executable
+  // Told the process handle and number of the program once it has started.
+  std::function<void(void* process, unsigned long id)> OnProgramStarted;
 };

@@ -1,7 +1,8 @@
 // Entry point of quillmere.exe: the GUI application with its main window, whose
-// creation runs the launcher's start-up; the run sequence ends the application. No
+// creation runs the launcher's start-up; the run sequence ends the application, and the
+// process ends with the window's exit status (the program's, or the launcher's own). No
 // exception leaves WinMain: a failure is shown (on standard error when no message box
-// can be shown) and the program ends with status 1.
+// can be shown) and the program ends with status 1, as when the window cannot be shown.
 #include <windows.h>
 
 #include <exception>
@@ -35,9 +36,10 @@ int RunLauncher(HINSTANCE instance) {
   application.MainFormOnTaskBar = true;
   application.Title = "Quillmere";
   application.Icon = LoadIconW(instance, L"MAINICON");
-  application.CreateForm<TformMain>();
+  TformMain* form = application.CreateForm<TformMain>();
   application.Run();
-  return application.ExitCode();
+  if (application.ExitCode() != 0) return application.ExitCode();
+  return static_cast<int>(form->ExitStatus);
 }
 }  // namespace
 

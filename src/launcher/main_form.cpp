@@ -4,24 +4,30 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <system_error>
+
 #include "framework/application.h"
 #include "framework/image.h"
 #include "framework/label.h"
+#include "framework/path_text.h"
 #include "framework/panel.h"
 #include "framework/stream.h"
 #include "framework/wide.h"
 #include "launcher/adjust_font.h"
 #include "launcher/command_line.h"
 #include "launcher/descriptor.h"
+#include "launcher/failure_text.h"
 #include "launcher/marquee_progress_bar.h"
 #include "launcher/random_name.h"
 #include "launcher/special_folders.h"
+#include "launcher/storage.h"
 #include "launcher/text_utils.h"
 #include "launcher/work_folder.h"
 
 namespace {
 const char kStatusText[] = "Starting, please wait...";
 const TColor kWhite = RgbColour(255, 255, 255);
+const TColor kDarkRed = RgbColour(160, 0, 0);
 
 std::vector<std::string> OwnArguments() {
   std::vector<std::string> args;
@@ -90,6 +96,14 @@ TformMain::TformMain(TComponent* owner) : TForm(owner) {
   MarqueeProgressBar1->SetParent(panelProgress);
   MarqueeProgressBar1->SetBounds(64, 132, 212, 17);
 
+  textFailure = new TFailureText(this);
+  textFailure->Name = "textFailure";
+  textFailure->SetVisible(false);
+  textFailure->SetParent(panelProgress);
+  textFailure->SetBounds(16, 100, 307, 110);
+  textFailure->SetColor(kWhite);
+  textFailure->Font().SetColor(kDarkRed);
+
   panelSeparator = new TPanel(this);
   panelSeparator->Name = "panelSeparator";
   panelSeparator->SetParent(this);
@@ -110,9 +124,9 @@ TformMain::TformMain(TComponent* owner) : TForm(owner) {
   SkinData1->Loaded();
 
   // The payload component keeps files already in place when the per-user folder is
-  // the work folder.
-  myStorage.OnReplaceFile = [this](const std::string&, bool& replace) {
-    replace = UseTempWorkDir;
+  // the work folder, and never rewrites a main entry that was there before.
+  myStorage.OnReplaceFile = [this](const std::string& file, bool& replace) {
+    replace = UseTempWorkDir && !SameTextAscii(CollapseBackslashes(file), keptMainFile_);
   };
   sequenceDone_ = Win32Handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   closing_ = Win32Handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
@@ -121,6 +135,7 @@ TformMain::TformMain(TComponent* owner) : TForm(owner) {
 TformMain::~TformMain() {
   if (closing_) SetEvent(closing_.Get());
   if (worker_.joinable()) worker_.join();
+  if (!sequenceStarted_) DiscardWorkFolder();  // closed before the hand-over
   DestroyHandle();
 }
 
@@ -128,11 +143,38 @@ void TformMain::FormCreate() {
   try {
     StartUp();
   } catch (const std::exception& e) {
+    DiscardWorkFolder();
     if (TApplication* app = Application())
       app->ShowException(e.what());
     else
       MessageBoxW(nullptr, Widen(e.what()).c_str(), L"Quillmere", MB_OK | MB_ICONERROR);
+    try {
+      ShowFailure(e.what(), kExitNotStarted);
+    } catch (const std::exception&) {
+      ExitStatus = kExitNotStarted;  // no window to show it in; the error was shown
+    }
   }
+}
+
+void TformMain::ShowFailure(const std::string& text, uint32_t status) {
+  ExitStatus = status;
+  MarqueeProgressBar1->SetActive(false);
+  MarqueeProgressBar1->Hide();
+  lblStatus->Hide();
+  textFailure->SetCaption(text);
+  textFailure->Show();
+  panelProgress->Show();
+  if (TApplication* app = Application()) app->ShowMainForm = true;
+  if (HandleAllocated()) Show();
+}
+
+void TformMain::DiscardWorkFolder() {
+  if (!workFolderMade_ || !UseTempWorkDir) return;
+  workFolderMade_ = false;
+  // Leave the folder first in case it is the current one.
+  SetCurrentDirectoryW(Widen(fsys::TempFolder()).c_str());
+  DeleteWorkFolder(WorkDir);
+  runRecord_.Remove();
 }
 
 void TformMain::StartUp() {
@@ -151,11 +193,20 @@ void TformMain::StartUp() {
   MarqueeProgressBar1->SetActive(true);
   SkinTempName = RandomName(5);
   WorkDir = CreateWorkFolder();
+  workFolderMade_ = true;
+  runRecord_.Record().WorkDir = WorkDir;
+  runRecord_.Record().Launcher = CurrentProcessMark();
+  runRecord_.Write(UserFolder(ExePath));
   TakeSkinFromPayload();
 
   panelProgress->Show();
   HWND window = Handle();
-  worker_ = std::thread([this, window] { WorkerMain(window); });
+  try {
+    worker_ = std::thread([this, window] { WorkerMain(window); });
+  } catch (const std::system_error&) {
+    // No second thread: the descriptor is read here, and the hand-over is posted.
+    if (ReadDescriptorOrReport(window)) PostMessageW(window, kRunSequence, 0, 0);
+  }
 }
 
 void TformMain::TakeSkinFromPayload() {
@@ -163,7 +214,11 @@ void TformMain::TakeSkinFromPayload() {
   // can change it, and later opens skip the check.
   payloadLock_ = FileHandle::Open(ExePath, FileMode::Read);
   myStorage.VerifyArchiveCRC = true;
-  if (!myStorage.OpenArchive(ExePath)) return;
+  try {
+    if (!myStorage.OpenArchive(ExePath)) return;
+  } catch (const std::exception& e) {
+    throw std::runtime_error("Cannot open the payload of " + ExePath + ": " + e.what());
+  }
   if (payloadLock_.IsOpen()) myStorage.VerifyArchiveCRC = false;
   if (myStorage.FindFile("skin.skn") < 0) {
     myStorage.CloseArchive();
@@ -192,15 +247,24 @@ void TformMain::TakeSkinFromPayload() {
 
 void TformMain::WorkerMain(HWND window) {
   // No exception leaves the thread: a failure ends the worker before the hand-over,
-  // and the window stays open until the user closes it.
-  try {
-    ReadDescriptor();
-  } catch (...) {
-    return;
-  }
+  // and the window shows it until the user closes it.
+  if (!ReadDescriptorOrReport(window)) return;
   if (!PostMessageW(window, kRunSequence, 0, 0)) return;
   HANDLE events[2] = {sequenceDone_.Get(), closing_.Get()};
   WaitForMultipleObjects(2, events, FALSE, INFINITE);
+}
+
+bool TformMain::ReadDescriptorOrReport(HWND window) {
+  try {
+    ReadDescriptor();
+    return true;
+  } catch (const std::exception& e) {
+    descriptorFailure_ = "Cannot read the descriptor app.data of " + ExePath + ": " + e.what();
+  } catch (...) {
+    descriptorFailure_ = "Cannot read the descriptor app.data of " + ExePath;
+  }
+  PostMessageW(window, kDescriptorFailed, 0, 0);
+  return false;
 }
 
 void TformMain::ReadDescriptor() {
@@ -222,6 +286,8 @@ void TformMain::ReadDescriptor() {
   if (KeepInUserFolder) {
     // The empty temporary folder made at start-up is not needed any more.
     fsys::RemoveFolder(ExcludeTrailingBackslash(WorkDir));
+    workFolderMade_ = false;
+    runRecord_.Remove();
     WorkDir = UserFolder(ExePath);
     UseTempWorkDir = false;
   }
@@ -230,6 +296,13 @@ void TformMain::ReadDescriptor() {
 bool TformMain::HandleMessage(TMessage& m) {
   if (m.Msg == kRunSequence) {
     RunSequence();
+    m.Result = 0;
+    return true;
+  }
+  if (m.Msg == kDescriptorFailed) {
+    if (worker_.joinable()) worker_.join();  // it ends right after posting
+    DiscardWorkFolder();
+    ShowFailure(descriptorFailure_, kExitNotStarted);
     m.Result = 0;
     return true;
   }

@@ -1,7 +1,8 @@
 // TformMain: the launcher's main window. It carries the launcher state, lays out the
 // side picture and the progress panel, runs start-up when the application creates it,
 // reads the descriptor on a worker thread and runs the unpack-run-clean-up sequence
-// when the worker hands it over.
+// when the worker hands it over. What fails before the program starts is shown in the
+// window, which stays until closed; ExitStatus is what the launcher ends with.
 #pragma once
 #include <functional>
 #include <string>
@@ -11,13 +12,16 @@
 #include "framework/file_system.h"
 #include "framework/form.h"
 #include "framework/gdi.h"
+#include "launcher/exit_status.h"
 #include "launcher/launcher_state.h"
+#include "launcher/run_records.h"
 #include "skin/data/skin_data.h"
 
 class TPanel;
 class TImage;
 class TLabel;
 class TMarqueeProgressBar;
+class TFailureText;
 
 class TformMain : public TForm, public TLauncherState {
  public:
@@ -32,6 +36,7 @@ class TformMain : public TForm, public TLauncherState {
   TLabel* lblStatus = nullptr;
   TMarqueeProgressBar* MarqueeProgressBar1 = nullptr;
   TPanel* panelSeparator = nullptr;
+  TFailureText* textFailure = nullptr;  // hidden until something fails
 
   // The payload (the own executable) and the storage archive.
   TZLBArc2 myStorage;
@@ -40,8 +45,17 @@ class TformMain : public TForm, public TLauncherState {
   // The skin, inactive until the payload brings one; owned by the form.
   TSkinData* SkinData1 = nullptr;
 
-  // The hand-over message the worker posts to run the sequence.
+  // The hand-over message the worker posts to run the sequence, and the one it posts
+  // when reading the descriptor failed.
   static constexpr UINT kRunSequence = WM_APP + 1;
+  static constexpr UINT kDescriptorFailed = WM_APP + 2;
+
+  // What the launcher ends with: the program's exit status once it ran, else one of
+  // the launcher's own (exit_status.h).
+  uint32_t ExitStatus = kExitNotStarted;
+  // Shows what failed in place of the progress bar, shows the window again when it
+  // was hidden, and makes status the exit status.
+  void ShowFailure(const std::string& text, uint32_t status);
 
  protected:
   void FormCreate() override;
@@ -51,13 +65,29 @@ class TformMain : public TForm, public TLauncherState {
   void StartUp();
   void TakeSkinFromPayload();
   void WorkerMain(HWND window);
+  // Reads the descriptor; on failure posts kDescriptorFailed and returns false.
+  bool ReadDescriptorOrReport(HWND window);
   void ReadDescriptor();
   void RunSequence();
   void RunSequenceSteps();
+  // Unpacks the payload into the start folder and restores the storage archive; what
+  // fails throws, after the files this step created are removed again.
+  void UnpackAndRestore();
   void HideMainWindow();
   void CleanUpAndEnd(const std::string& mainFile);
+  // Removes the temporary work folder of a run that never started its program.
+  void DiscardWorkFolder();
 
   std::thread worker_;
+  std::string descriptorFailure_;  // written by the worker before kDescriptorFailed
+  bool sequenceStarted_ = false;
+  bool workFolderMade_ = false;  // a temporary work folder of this run exists
+  // The main entry's file when it was in the start folder before, equal to the entry:
+  // it is run and never replaced or deleted.
+  std::string keptMainFile_;
+  // The record of this run's temporary work folder, by which a later start saves it
+  // when this launcher does not end normally.
+  TRunRecordFile runRecord_;
   Win32Handle sequenceDone_;  // set when the run sequence has returned
   Win32Handle closing_;       // set when the form goes before the hand-over
   // Held from the first (checked) open of the payload to the end: it denies writing,

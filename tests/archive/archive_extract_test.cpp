@@ -219,6 +219,29 @@ TEST_F(ArchiveExtract, UnsafeNamesAndPathsAreRefused) {
   EXPECT_EQ(testarc::ReadText(out + "\\evil1.txt"), "1");
 }
 
+TEST_F(ArchiveExtract, DeviceNamesAreRefusedAsNamesAndFolders) {
+  Open({{"CON", "", "1", smStored},
+        {"aux.txt", "", "2", smStored},
+        {"Com7.log", "", "3", smStored},
+        {"lpt1 .x.y", "", "4", smStored},
+        {"nul", "docs\\", "5", smStored},
+        {"ok.txt", "prn\\", "6", smStored},
+        {"LPT\xC2\xB9", "", "7", smStored},
+        {"CONOUT$", "", "8", smStored},
+        {"console.txt", "com10\\", "9", smStored},
+        {"lpt0", "", "10", smStored}});
+  arc_.ExtractWithPath = true;
+  std::string out = dir_ + "out";
+  arc_.ExtractAll(out);
+  ASSERT_EQ(log_.size(), 8u);
+  EXPECT_EQ(log_[1], "Refused to extract aux.txt: its stored path or name leads outside the destination folder");
+  EXPECT_EQ(testarc::ReadText(out + "\\com10\\console.txt"), "9");
+  EXPECT_EQ(testarc::ReadText(out + "\\lpt0"), "10");
+  EXPECT_THROW(arc_.ExtractFile(out, "Com7.log"), EZLBError);
+  for (const char* plain : {"CONSOLE", "AUXILIARY.txt", "COM", "LPT10", "NUL_", "xCON", ""})
+    EXPECT_FALSE(zlbnames::IsDeviceName(plain)) << plain;
+}
+
 TEST_F(ArchiveExtract, EncryptedEntriesNeedPasswordAndHandler) {
   Open({{"c.bin", "", kBig, smCompressedEncrypted}, {"s.bin", "", "plain words", smStoredEncrypted}});
   TMemoryStream sink;

@@ -47,7 +47,15 @@ TEST(LaunchAndWait, EmptyPathMissingProgramAndTimeLimit) {
   ScratchFolder root("launch");
   TLauncherState state = StateFor(root.Path(), root.Path(), {});
   EXPECT_EQ(LaunchAndWait(state, "", INFINITE, 1), 255u);
-  EXPECT_EQ(LaunchAndWait(state, root / "missing.exe", INFINITE, 1), 0u);
+  // A program that cannot start is an error with the platform's reason and the path.
+  try {
+    LaunchAndWait(state, root / "missing.exe", INFINITE, 1);
+    ADD_FAILURE() << "no error";
+  } catch (const ELaunchError& e) {
+    EXPECT_NE(std::string(e.what()).find(root / "missing.exe"), std::string::npos) << e.what();
+  }
+  WriteFile(root / "not a program.exe", "text");
+  EXPECT_THROW(LaunchAndWait(state, root / "not a program.exe", INFINITE, 1), ELaunchError);
   SetEnvironmentVariableW(L"QM_RECORD_FILE", Widen(root / "record.txt").c_str());
   SetEnvironmentVariableW(L"QM_RECORD_SLEEP", L"20000");
   DWORD start = GetTickCount();
@@ -73,11 +81,11 @@ TEST(OpenWithAssociation, RunsTheRegisteredCommandWithTheDocumentAndArguments) {
   EXPECT_EQ(Values(r, "arg"), (std::vector<std::string>{document, "x y"}));
 }
 
-TEST(OpenWithAssociation, ValueThatIsNotTextFailsAndUnknownTypeRunsNothing) {
+TEST(OpenWithAssociation, ValueThatIsNotTextAndUnknownTypeFail) {
   ScratchFolder root("assoc");
   TestFileType type(".qmbadtype", "QuillmereTest.BadType", DWORD{5});
   TLauncherState state = StateFor(root.Path(), root.Path(), {});
   EXPECT_THROW(OpenWithAssociation(state, root / "x.qmbadtype"), ELaunchError);
-  EXPECT_NO_THROW(OpenWithAssociation(state, root / "x.qmnosuchtype"));
+  EXPECT_THROW(OpenWithAssociation(state, root / "x.qmnosuchtype"), ELaunchError);
   EXPECT_EQ(ReadClassesRootDefault(".qmnosuchtype"), "");
 }

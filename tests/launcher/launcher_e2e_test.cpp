@@ -12,52 +12,14 @@
 #include "launcher/special_folders.h"
 #include "launcher/text_utils.h"
 #include "launcher/user_folder.h"
+#include "packed_launcher.h"
+#include "process_windows.h"
 #include "registry_helpers.h"
 #include "test_support.h"
 
 using namespace qmtest;
 
 namespace {
-// One packed launcher in a scratch folder, started from a start folder with blanks.
-class PackedLauncher : public ::testing::Test {
- protected:
-  void SetUp() override {
-    start_ = root_ / "start folder with blanks";
-    fsys::CreateFolders(start_);
-    record_ = root_ / "record.txt";
-    foldersBefore_ = NumberedTempFolders();
-  }
-  void TearDown() override {
-    if (!launcher_.empty()) RemoveTree(ExcludeTrailingBackslash(UserFolder(launcher_)));
-  }
-
-  // Packs a copy of the recorder named mainName.
-  void PackRecorder(const std::string& mainName, const std::vector<std::string>& extras = {},
-                    bool userFolder = false, const std::string& skin = "") {
-    CopyTo(RecorderExe(), root_ / mainName);
-    launcher_ = root_ / "packed app.exe";
-    ASSERT_TRUE(Pack(launcher_, root_ / mainName, extras, userFolder, skin));
-  }
-
-  // Runs the launcher from the start folder; the recorder writes its record.
-  RunResult Launch(const std::vector<std::string>& args,
-                   std::map<std::string, std::string> env = {}) {
-    fsys::RemoveFile(record_);
-    env["QM_RECORD_FILE"] = record_;
-    RunResult r = qmtest::Run(launcher_, args, start_, env);
-    EXPECT_TRUE(r.finished) << "the launcher did not end by itself";
-    EXPECT_EQ(r.exitCode, 0u);
-    return r;
-  }
-
-  std::string StoragePathOf() const { return UserFolder(launcher_) + "storage.data"; }
-  void ExpectNoWorkFolderLeft() const { EXPECT_EQ(NumberedTempFolders(), foldersBefore_); }
-
-  ScratchFolder root_{"e2e"};
-  std::string start_, record_, launcher_;
-  std::vector<std::string> foldersBefore_;
-};
-
 bool IsNumberedTempFolder(const std::string& path) {
   std::string temp = ExcludeTrailingBackslash(fsys::TempFolder());
   if (path.compare(0, temp.size() + 1, temp + "\\") != 0) return false;
@@ -194,11 +156,18 @@ TEST_F(PackedLauncher, MixedCaseExeKeepsItsNameAndStartsDirectly) {
   EXPECT_FALSE(Exists(start_ + "\\Rec.Exe"));
 }
 
-TEST_F(PackedLauncher, MainEntryThatMatchesNothingStillCleansUpAndEnds) {
+TEST_F(PackedLauncher, MainEntryThatMatchesNothingIsReportedAndStillCleansUpAndEnds) {
   CopyTo(RecorderExe(), root_ / "rec.exe");
   launcher_ = root_ / "packed app.exe";
   BuildLauncher(launcher_, {root_ / "rec.exe"}, "p\r\n1\r\n2024-01-01\r\nmissing.exe\r\nFalse\r\n");
-  Launch({});
+  StartedProgram run(launcher_, {}, start_, RunEnvironment({}));
+  HWND box = WaitForWindow(run.Id(), L"#32770");
+  ASSERT_TRUE(box);
+  EXPECT_NE(MessageBoxText(box).find("missing.exe"), std::string::npos) << MessageBoxText(box);
+  EXPECT_TRUE(PressKeyAndWaitGone(box, VK_RETURN));
+  RunResult r = run.Wait();
+  EXPECT_TRUE(r.finished);
+  EXPECT_EQ(r.exitCode, 252u);
   EXPECT_FALSE(Exists(record_));  // nothing ran
   EXPECT_TRUE(Exists(StoragePathOf()));
   ExpectNoWorkFolderLeft();
@@ -210,7 +179,12 @@ TEST_F(PackedLauncher, ErrorAfterTheWindowIsHiddenStillCleansUpAndEnds) {
   WriteFile(root_ / "broken.qmbaddoc", "document");
   launcher_ = root_ / "packed app.exe";
   ASSERT_TRUE(Pack(launcher_, root_ / "broken.qmbaddoc"));
-  Launch({});
+  StartedProgram run(launcher_, {}, start_, RunEnvironment({}));
+  HWND box = WaitForWindow(run.Id(), L"#32770");
+  ASSERT_TRUE(box);
+  EXPECT_NE(MessageBoxText(box).find("Invalid data type"), std::string::npos) << MessageBoxText(box);
+  EXPECT_TRUE(PressKeyAndWaitGone(box, VK_RETURN));
+  EXPECT_EQ(run.Wait().exitCode, 252u);
   EXPECT_TRUE(Exists(StoragePathOf()));
   EXPECT_TRUE(fsys::ListFolder(start_).size() == 1u);  // only app.data remains
   ExpectNoWorkFolderLeft();

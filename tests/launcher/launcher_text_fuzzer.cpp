@@ -1,5 +1,6 @@
 // Fuzz target for the launcher's readers of outside text: the descriptor app.data, the
-// Boolean of its line 5, command-line arguments and a registered "open" command.
+// Boolean of its line 5, command-line arguments, a registered "open" command and the
+// run records of the per-user folder.
 // Run longer with: build/native/bin/launcher_text_fuzzer -max_total_time=600 CORPUS_DIR
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include "launcher/association_command.h"
 #include "launcher/command_line.h"
 #include "launcher/descriptor.h"
+#include "launcher/run_record.h"
 #include "framework/path_text.h"
 #include "launcher/text_utils.h"
 
@@ -17,6 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
     ParseDescriptor(text);
   } catch (const EDescriptorError&) {
+  }
+  TRunRecord record;
+  if (ParseRunRecord(text, record)) {
+    // What reads back is written again the same.
+    TRunRecord again;
+    if (!ParseRunRecord(FormatRunRecord(record), again) || again.Files.size() != record.Files.size()) __builtin_trap();
   }
   bool value = false;
   TryStrToBool(text, value);

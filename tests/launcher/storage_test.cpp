@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <deque>
+#include <map>
 
 #include "archive/zlb_archive.h"
 #include "framework/file_system.h"
 #include "framework/wide.h"
 #include "launcher/storage.h"
+#include "launcher/storage_merge.h"
 #include "launcher/work_folder.h"
 #include "test_support.h"
 
@@ -23,18 +25,6 @@ class BrokenListing : public TZLBArc2 {
   }
 };
 
-std::vector<std::string> Entries(const std::string& archivePath) {
-  TZLBArc2 arc;
-  arc.OpenArchive(archivePath);
-  std::vector<std::string> names;
-  for (int i = 0; i < arc.FileCount(); ++i) {
-    TZLBEntry e;
-    arc.GetFileEntry(i, e);
-    names.push_back(e.StoredPath + e.Name);
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 }  // namespace
 
 TEST(WorkFolder, SkipsNumbersThatAreTakenAndGoesRound) {
@@ -61,7 +51,7 @@ TEST(Storage, SavesRelativePathsAndRestoresOverExistingFiles) {
   TZLBArc2 arc;
   EXPECT_EQ(SaveStorage(arc, storage, work), TSaveResult::Saved);
   EXPECT_FALSE(arc.IsOpen());
-  EXPECT_EQ(Entries(storage), (std::vector<std::string>{"sub\\deeper\\low.txt", "top.txt"}));
+  EXPECT_EQ(ArchiveNames(storage), (std::vector<std::string>{"sub\\deeper\\low.txt", "top.txt"}));
   DeleteWorkFolder(work);
   EXPECT_FALSE(Exists(work));
 
@@ -114,5 +104,59 @@ TEST(Storage, UnreadableFileMakesTheSaveIncomplete) {
   TSaveResult result = SaveStorage(arc, root / "storage.data", work);
   CloseHandle(locked);
   EXPECT_EQ(result, TSaveResult::Incomplete);
-  EXPECT_EQ(Entries(root / "storage.data"), (std::vector<std::string>{"readable.txt"}));
+  EXPECT_EQ(ArchiveNames(root / "storage.data"), (std::vector<std::string>{"readable.txt"}));
+}
+
+namespace {
+std::string SavedContent(const std::string& storage, const std::string& name) {
+  ScratchFolder out("content");
+  TZLBArc2 arc;
+  arc.OpenArchive(storage);
+  if (arc.FindFile(name) < 0) return "(absent)";
+  arc.ExtractFile(out.Path(), name);
+  return ReadFile(out / name);
+}
+
+void SaveFiles(const std::string& storage, const std::map<std::string, std::string>& files) {
+  ScratchFolder stage("stage");
+  for (const auto& f : files) WriteFile(stage / f.first, f.second);
+  TZLBArc2 arc;
+  ASSERT_EQ(SaveStorage(arc, storage, stage.Path() + "\\"), TSaveResult::Saved);
+}
+}  // namespace
+
+TEST(Storage, MergedSaveKeepsWhatAnotherRunSavedMeanwhile) {
+  ScratchFolder root("merge");
+  std::string storage = root / "storage.data";
+  SaveFiles(storage, {{"keep.txt", "k"}, {"touched.txt", "t0"}, {"deleted.txt", "d0"},
+                      {"mydeleted.txt", "m0"}, {"otherchanged.txt", "o0"}, {"otherdeleted.txt", "x"},
+                      {"bothdeleted.txt", "b"}});
+  std::string work = root / "work\\";
+  fsys::CreateFolders(work);
+  TZLBArc2 restore;
+  RestoreStorage(restore, storage, work);
+  std::vector<TRestoredFile> restored = ListRestored(restore, work);
+  EXPECT_EQ(restored.size(), 7u);
+  restore.CloseArchive();
+
+  // Another run saves while this one runs.
+  SaveFiles(storage, {{"keep.txt", "k"}, {"touched.txt", "t-other"}, {"deleted.txt", "d-other"},
+                      {"mydeleted.txt", "m0"}, {"otherchanged.txt", "o1"}, {"new-other.txt", "n"}});
+  // This run's own changes.
+  WriteFile(work + "touched.txt", "t-mine");
+  fsys::RemoveFile(work + "deleted.txt");
+  fsys::RemoveFile(work + "mydeleted.txt");
+  fsys::RemoveFile(work + "bothdeleted.txt");
+  WriteFile(work + "mine.txt", "mine");
+  // Written again with the same content: not a change.
+  WriteFile(work + "keep.txt", "k");
+
+  MergeStoredChanges(storage, work, restored);
+  TZLBArc2 save;
+  ASSERT_EQ(SaveStorage(save, storage, work), TSaveResult::Saved);
+  const std::map<std::string, std::string> expected = {
+      {"keep.txt", "k"},           {"touched.txt", "t-mine"},        {"deleted.txt", "d-other"},
+      {"mydeleted.txt", "(absent)"}, {"otherchanged.txt", "o1"},     {"otherdeleted.txt", "(absent)"},
+      {"bothdeleted.txt", "(absent)"}, {"new-other.txt", "n"},       {"mine.txt", "mine"}};
+  for (const auto& e : expected) EXPECT_EQ(SavedContent(storage, e.first), e.second) << e.first;
 }

@@ -1,6 +1,8 @@
 // Helpers of the launcher's Windows tests (see test_support.h).
 #include "test_support.h"
 
+#include "process_windows.h"
+
 #include <shellapi.h>
 
 #include <algorithm>
@@ -70,27 +72,34 @@ void CopyTo(const std::string& from, const std::string& to) {
 RunResult Run(const std::string& program, const std::vector<std::string>& args,
               const std::string& folder, const std::map<std::string, std::string>& env,
               DWORD limitMs) {
-  for (const auto& v : env) SetEnvironmentVariableW(Widen(v.first).c_str(), Widen(v.second).c_str());
-  std::wstring line = Widen(QuoteProgramPath(program) + JoinArguments(args));
-  line.push_back(L'\0');
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info{};
-  RunResult result;
-  BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                folder.empty() ? nullptr : Widen(folder).c_str(), &startup, &info);
-  for (const auto& v : env) SetEnvironmentVariableW(Widen(v.first).c_str(), nullptr);
-  if (!started) return result;
-  if (WaitForSingleObject(info.hProcess, limitMs) == WAIT_OBJECT_0) {
-    result.finished = true;
-  } else {
-    TerminateProcess(info.hProcess, 99);
-    WaitForSingleObject(info.hProcess, 5000);
+  StartedProgram started(program, args, folder, env);
+  RunResult result = started.Wait(limitMs);
+  if (started.Started() && !result.finished) {
+    started.Kill();
+    result.exitCode = started.Wait(0).exitCode;
   }
-  GetExitCodeProcess(info.hProcess, &result.exitCode);
-  CloseHandle(info.hThread);
-  CloseHandle(info.hProcess);
   return result;
+}
+
+std::vector<std::string> ArchiveNames(const std::string& archivePath) {
+  std::vector<std::string> names;
+  if (!Exists(archivePath)) return names;
+  TZLBArc2 arc;
+  arc.OpenArchive(archivePath);
+  for (int i = 0; i < arc.FileCount(); ++i) {
+    TZLBEntry e;
+    arc.GetFileEntry(i, e);
+    names.push_back(e.StoredPath + e.Name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+double MillisecondsNow() {
+  LARGE_INTEGER counter, frequency;
+  QueryPerformanceCounter(&counter);
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 Record ReadRecord(const std::string& path) {
@@ -134,12 +143,16 @@ bool Pack(const std::string& output, const std::string& main, const std::vector<
 }
 
 void BuildLauncher(const std::string& output, const std::vector<std::string>& files,
-                   const std::string& descriptor) {
+                   const std::string& descriptor, const std::map<std::string, std::string>& renames) {
   ScratchFolder stage("stage");
   WriteFile(stage / "app.data", descriptor);
   std::string archive = stage / "payload.arc";
   {
     TZLBArc2 arc;
+    arc.OnFileAddUpdate = [&](std::string&, std::string& name) {
+      auto renamed = renames.find(name);
+      if (renamed != renames.end()) name = renamed->second;
+    };
     arc.CreateArchive(archive);
     std::deque<std::string> list(files.begin(), files.end());
     list.push_back(stage / "app.data");

@@ -47,6 +47,11 @@ RunResult Run(const std::string& program, const std::vector<std::string>& args,
               const std::string& folder, const std::map<std::string, std::string>& env = {},
               DWORD limitMs = 60000);
 
+// The stored path + name of every entry of an archive, sorted; none when it is missing.
+std::vector<std::string> ArchiveNames(const std::string& archivePath);
+// A monotonic clock in milliseconds, for the benchmarks.
+double MillisecondsNow();
+
 // The recorder's "key=value" lines: every value of a key, in order.
 using Record = std::multimap<std::string, std::string>;
 Record ReadRecord(const std::string& path);
@@ -57,10 +62,12 @@ std::string Value(const Record& record, const std::string& key);  // the first; 
 bool Pack(const std::string& output, const std::string& main,
           const std::vector<std::string>& extras = {}, bool userFolder = false,
           const std::string& skin = "");
-// Writes a launcher whose payload holds exactly these files (names as given) and an
-// app.data with this text; for descriptors quillpack would not write.
+// Writes a launcher whose payload holds exactly these files and an app.data with this
+// text, for payloads quillpack would not write: entry names are the files' names, or
+// what renames maps them to.
 void BuildLauncher(const std::string& output, const std::vector<std::string>& files,
-                   const std::string& descriptor);
+                   const std::string& descriptor,
+                   const std::map<std::string, std::string>& renames = {});
 // The numbered work folders now in the system's temporary folder.
 std::vector<std::string> NumberedTempFolders();
 }  // namespace qmtest

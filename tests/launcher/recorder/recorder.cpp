@@ -2,8 +2,11 @@
 // (its own path, arguments, current folder, work-folder variable and the files below
 // the work folder) to the file named by QM_RECORD_FILE, one "key=value" per line in
 // UTF-8. QM_RECORD_WRITE="relative\path=text" makes it write a file into the work
-// folder; QM_RECORD_COPYSELF="relative\path" copies itself there; QM_RECORD_SLEEP
-// (milliseconds) makes it wait before it ends; QM_RECORD_EXIT is its exit code.
+// folder; QM_RECORD_COPYSELF="relative\path" copies itself there; QM_RECORD_SHOW names a
+// file of the work folder whose content it records ("show=", before writing);
+// QM_RECORD_SLEEP (milliseconds) makes it wait before it ends; QM_RECORD_WAITFOR names a
+// file it waits for (at most a minute) after writing its record; QM_RECORD_CRASH makes it
+// end with an access violation; QM_RECORD_EXIT is its exit code.
 #include <windows.h>
 
 #include <string>
@@ -33,6 +36,8 @@ void ListFiles(const std::wstring& root, const std::wstring& relative, std::stri
   FindClose(h);
 }
 
+LONG WINAPI EndAtOnce(EXCEPTION_POINTERS*) { return EXCEPTION_EXECUTE_HANDLER; }
+
 void MakeParents(const std::wstring& path) {
   for (size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1))
     CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
@@ -48,6 +53,7 @@ int wmain(int argc, wchar_t** argv) {
   n = GetCurrentDirectoryW(32768, buffer);
   out += "cwd=" + Narrow(std::wstring(buffer, n)) + "\n";
   out += "workdir=" + Narrow(workDir) + "\n";
+  out += "pid=" + std::to_string(GetCurrentProcessId()) + "\n";
   out += "argc=" + std::to_string(argc) + "\n";
   for (int i = 1; i < argc; ++i) {
     out += "arg=" + Narrow(argv[i]) + "\n";
@@ -55,6 +61,18 @@ int wmain(int argc, wchar_t** argv) {
     out += "argfile=" + std::string(attributes != INVALID_FILE_ATTRIBUTES ? "1" : "0") + "\n";
   }
   if (!workDir.empty()) ListFiles(workDir, L"", out);
+  std::wstring show = Env(L"QM_RECORD_SHOW");
+  if (!workDir.empty() && !show.empty()) {
+    HANDLE f = CreateFileW((workDir + L"\\" + show).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    char text[4096];
+    DWORD got = 0;
+    if (f != INVALID_HANDLE_VALUE) {
+      if (!ReadFile(f, text, sizeof text, &got, nullptr)) got = 0;
+      CloseHandle(f);
+    }
+    out += "show=" + std::string(text, got) + "\n";
+  }
 
   std::wstring write = Env(L"QM_RECORD_WRITE");
   size_t eq = write.find(L'=');
@@ -84,6 +102,17 @@ int wmain(int argc, wchar_t** argv) {
   DWORD put = 0;
   WriteFile(f, out.data(), static_cast<DWORD>(out.size()), &put, nullptr);
   CloseHandle(f);
+  std::wstring waitFor = Env(L"QM_RECORD_WAITFOR");
+  for (int i = 0; !waitFor.empty() && i < 1200; ++i) {
+    if (GetFileAttributesW(waitFor.c_str()) != INVALID_FILE_ATTRIBUTES) break;
+    Sleep(50);
+  }
+  if (!Env(L"QM_RECORD_CRASH").empty()) {
+    // An access violation that nothing handles; the filter keeps a debugger away, so
+    // the process ends at once with the exception code.
+    SetUnhandledExceptionFilter(EndAtOnce);
+    RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
+  }
   std::wstring sleep = Env(L"QM_RECORD_SLEEP");
   if (!sleep.empty()) Sleep(static_cast<DWORD>(_wtoi(sleep.c_str())));
   std::wstring exitCode = Env(L"QM_RECORD_EXIT");

@@ -1,0 +1,108 @@
+// The run record's text format (see run_record.h).
+#include "launcher/run_record.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+const char kFirstLine[] = "Quillmere run record 1";
+
+// Reads an unsigned decimal or (with hex) hexadecimal number ending at a blank or the
+// end; moves at past it and one blank.
+bool ReadNumber(const std::string& text, size_t& at, uint64_t& value, bool hex = false) {
+  size_t end = text.find(' ', at);
+  if (end == std::string::npos) end = text.size();
+  if (end == at || end - at > 20) return false;
+  value = 0;
+  for (size_t i = at; i < end; ++i) {
+    char c = text[i];
+    int digit = c >= '0' && c <= '9' ? c - '0'
+                : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                              : -1;
+    if (digit < 0) return false;
+    uint64_t base = hex ? 16 : 10;
+    if (value > (UINT64_MAX - static_cast<uint64_t>(digit)) / base) return false;
+    value = value * base + static_cast<uint64_t>(digit);
+  }
+  at = end < text.size() ? end + 1 : end;
+  return true;
+}
+
+bool ReadProcess(const std::string& text, TProcessMark& mark) {
+  size_t at = 0;
+  uint64_t id = 0, start = 0;
+  if (!ReadNumber(text, at, id) || id > UINT32_MAX || !ReadNumber(text, at, start) || at != text.size())
+    return false;
+  mark.Id = static_cast<uint32_t>(id);
+  mark.Start = start;
+  return true;
+}
+
+bool ReadFileLine(const std::string& text, TRestoredFile& file) {
+  size_t at = 0;
+  uint64_t size = 0, crc = 0, time = 0;
+  if (!ReadNumber(text, at, size) || size > INT64_MAX || !ReadNumber(text, at, crc, true) ||
+      crc > UINT32_MAX || !ReadNumber(text, at, time) || time > INT64_MAX || at >= text.size())
+    return false;
+  file.Size = static_cast<int64_t>(size);
+  file.CRC = static_cast<uint32_t>(crc);
+  file.WriteTime = static_cast<int64_t>(time);
+  file.Path = text.substr(at);
+  return true;
+}
+
+std::string ProcessText(const TProcessMark& mark) {
+  return std::to_string(mark.Id) + " " + std::to_string(mark.Start);
+}
+}  // namespace
+
+std::string FormatRunRecord(const TRunRecord& record) {
+  std::string text = std::string(kFirstLine) + "\n";
+  text += "workdir=" + record.WorkDir + "\n";
+  text += "launcher=" + ProcessText(record.Launcher) + "\n";
+  text += "program=" + ProcessText(record.Program) + "\n";
+  text += std::string("restored=") + (record.Restored ? "1" : "0") + "\n";
+  for (const TRestoredFile& f : record.Files) {
+    char crc[16];
+    std::snprintf(crc, sizeof crc, "%08X", static_cast<unsigned>(f.CRC));
+    text += "file=" + std::to_string(f.Size) + " " + crc + " " + std::to_string(f.WriteTime) + " " + f.Path + "\n";
+  }
+  return text;
+}
+
+bool ParseRunRecord(const std::string& text, TRunRecord& record) {
+  record = TRunRecord{};
+  size_t at = 0;
+  bool first = true;
+  while (at < text.size()) {
+    size_t end = text.find('\n', at);
+    if (end == std::string::npos) return false;  // a record cut short
+    std::string line = text.substr(at, end - at);
+    at = end + 1;
+    if (first) {
+      if (line != kFirstLine) return false;
+      first = false;
+      continue;
+    }
+    size_t eq = line.find('=');
+    if (eq == std::string::npos) return false;
+    std::string key = line.substr(0, eq), value = line.substr(eq + 1);
+    if (key == "workdir") {
+      record.WorkDir = value;
+    } else if (key == "launcher") {
+      if (!ReadProcess(value, record.Launcher)) return false;
+    } else if (key == "program") {
+      if (!ReadProcess(value, record.Program)) return false;
+    } else if (key == "restored") {
+      if (value != "0" && value != "1") return false;
+      record.Restored = value == "1";
+    } else if (key == "file") {
+      TRestoredFile file;
+      if (!ReadFileLine(value, file)) return false;
+      record.Files.push_back(std::move(file));
+    } else {
+      return false;
+    }
+  }
+  return !first && !record.WorkDir.empty();
+}
