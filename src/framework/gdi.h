@@ -1,5 +1,6 @@
 // Owners for Win32 GDI and USER handles (Windows only). Each owner type is uncopyable,
 // movable and frees its handle exactly once; borrowed handles stay plain handles.
+//   UniqueHandle   the owner template (a handle type and how it is freed)
 //   GdiObject<T>   HBITMAP, HBRUSH, HPEN, HFONT, HRGN (DeleteObject)
 //   MemoryDC       CreateCompatibleDC / DeleteDC, movable, with the bitmap it holds
 //                  selected and the DC's own bitmap put back before deletion
@@ -12,32 +13,40 @@
 
 #include <utility>
 
-template <typename T>
-class GdiObject {
+// An owned handle freed by Traits::Free(handle).
+template <typename T, typename Traits>
+class UniqueHandle {
  public:
-  GdiObject() = default;
-  explicit GdiObject(T handle) : handle_(handle) {}
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
+  UniqueHandle() = default;
+  explicit UniqueHandle(T handle) : handle_(handle) {}
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
     if (this != &other) Reset(std::exchange(other.handle_, nullptr));
     return *this;
   }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  ~GdiObject() { Reset(); }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  ~UniqueHandle() { Reset(); }
 
   T Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
   void Reset(T handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
+    if (handle_) Traits::Free(handle_);
     handle_ = handle;
   }
-  // Gives the handle away (for instance to SetWindowRgn, which takes ownership).
+  // Gives the handle away (to SetWindowRgn or SetMenu, after which the window owns it).
   T Release() { return std::exchange(handle_, nullptr); }
 
  private:
   T handle_ = nullptr;
 };
+
+template <typename T>
+struct GdiObjectTraits {
+  static void Free(T handle) { DeleteObject(handle); }
+};
+template <typename T>
+using GdiObject = UniqueHandle<T, GdiObjectTraits<T>>;
 
 using OwnedBitmap = GdiObject<HBITMAP>;
 using OwnedBrush = GdiObject<HBRUSH>;
