@@ -2,12 +2,20 @@
 #include "preview_form.h"
 
 #include "framework/application.h"
+#include "framework/bit_btn.h"
+#include "framework/buttons.h"
+#include "framework/list_controls.h"
+#include "framework/memo.h"
+#include "framework/scroll_controls.h"
+#include "framework/speed_button.h"
 #include "framework/label.h"
 #include "framework/panel.h"
 #include "framework/progress_bar.h"
 #include "framework/user_handles.h"
 #include "framework/wide.h"
 #include "skin/forms/skin_manager.h"
+#include "skin/controls/skin_control_factory.h"
+#include "skin/data/skin_data.h"
 #include "skin/forms/skin_messages.h"
 
 namespace {
@@ -76,6 +84,94 @@ TPreviewForm::TPreviewForm(TComponent* owner, const PreviewOptions& options,
   progress->Name = "ProgressBar1";
   progress->SetParent(this);
   progress->SetBounds(16, 128, 240, 18);
+  AddControls();
+}
+
+namespace {
+template <class T>
+T* Put(TPreviewForm* form, const char* name, int x, int y, int w, int h, const char* caption = "") {
+  auto* c = new T(form);
+  c->Name = name;
+  c->SetBounds(x, y, w, h);
+  c->SetCaption(caption);
+  return c;
+}
+}  // namespace
+
+void TPreviewForm::AddControls() {
+  // Every state a control can show at rest, each with the wrapper that skins it.
+  auto add = [this](TControl* c, const char* wrapper) {
+    c->SetParent(this);
+    skinned_.push_back({c, wrapper});
+  };
+  add(Put<TButton>(this, "Button1", 280, 16, 100, 28, "Focused"), "TSkinButton");
+  auto* disabled = Put<TButton>(this, "Button2", 390, 16, 100, 28, "Disabled");
+  disabled->SetEnabled(false);
+  add(disabled, "TSkinButton");
+  auto* byDefault = Put<TButton>(this, "Button3", 500, 16, 120, 40, "Default||button");
+  byDefault->SetDefault(true);
+  add(byDefault, "TSkinButton");
+  auto* bit = Put<TBitBtn>(this, "BitBtn1", 280, 60, 120, 32, "Glyph");
+  bit->Glyph.Bitmap.SetSize(16, 16);
+  bit->Glyph.Bitmap.Fill(RgbColour(40, 120, 200));
+  bit->Glyph.Bitmap.SetPixel(0, 15, RgbColour(255, 0, 255));
+  add(bit, "TSkinBitButton");
+  auto* flat = Put<TSpeedButton>(this, "SpeedButton1", 410, 60, 48, 32, "Flat");
+  flat->Flat = true;
+  add(flat, "TSkinSpeedButton");
+  auto* down = Put<TSpeedButton>(this, "SpeedButton2", 464, 60, 48, 32, "Down");
+  down->GroupIndex = 1;
+  down->SetDown(true);
+  add(down, "TSkinSpeedButton");
+  const TCheckBoxState states[] = {cbUnchecked, cbChecked, cbGrayed, cbChecked};
+  const char* checkNames[] = {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4"};
+  const char* checkCaptions[] = {"Unchecked", "Checked", "Indeterminate", "Disabled"};
+  for (int i = 0; i < 4; ++i) {
+    auto* box = Put<TCheckBox>(this, checkNames[i], 280, 104 + i * 22, 150, 20, checkCaptions[i]);
+    box->AllowGrayed = true;
+    box->SetState(states[i]);
+    box->SetEnabled(i != 3);
+    add(box, "TSkinCheckBox");
+  }
+  const char* radioNames[] = {"RadioButton1", "RadioButton2", "RadioButton3"};
+  const char* radioCaptions[] = {"Checked", "Unchecked", "Disabled"};
+  for (int i = 0; i < 3; ++i) {
+    auto* radio = Put<TRadioButton>(this, radioNames[i], 450, 104 + i * 22, 150, 20, radioCaptions[i]);
+    radio->SetEnabled(i != 2);
+    add(radio, "TSkinRadioButton");
+    if (i == 0) radio->SetChecked(true);
+  }
+  auto* memo = Put<TMemo>(this, "Memo1", 16, 170, 240, 120);
+  memo->WordWrap = false;
+  memo->SetScrollBars(ssBoth);
+  std::string text;
+  for (int i = 1; i <= 40; ++i) text += "Line " + std::to_string(i) + " of a memo long enough to scroll\r\n";
+  memo->SetText(text);
+  add(memo, "TSkinScrollbar");
+  auto* list = Put<TListBox>(this, "ListBox1", 16, 300, 240, 120);
+  for (int i = 1; i <= 40; ++i) list->AddItem("List item " + std::to_string(i));
+  add(list, "TSkinScrollbar");
+  auto* view = Put<TListView>(this, "ListView1", 280, 200, 340, 220);
+  view->AddColumn("Name", 140);
+  view->AddColumn("Size", 80);
+  view->AddColumn("Kind", 100);
+  for (int i = 1; i <= 30; ++i)
+    view->AddItem({"File " + std::to_string(i), std::to_string(i * 17) + " KB", "Document"});
+  add(view, "TSkinListView");
+  auto* bar = Put<TScrollBar>(this, "ScrollBar1", 280, 430, 340, 17);
+  bar->SetParams(30, 0, 100, 20);
+  add(bar, "TSkinScControl");
+}
+
+void TPreviewForm::AttachWrappers() {
+  TSkinData* data = nullptr;
+  for (int i = 0; i < ComponentCount() && !data; ++i) data = dynamic_cast<TSkinData*>(Components(i));
+  if (!data) return;
+  for (const auto& [control, wrapper] : skinned_)
+    SkinFrameworkControl(wrapper, control, &wrappers_, data, false);
+  // The first button shows the focused face while the preview is the active window.
+  if (!skinned_.empty() && GetActiveWindow() == Handle() && !options_.inactive)
+    if (auto* first = dynamic_cast<TWinControl*>(skinned_.front().first)) SetFocus(first->Handle());
 }
 
 void TPreviewForm::CreateParams(TCreateParams& params) {
@@ -126,7 +222,11 @@ bool TPreviewForm::HandleMessage(TMessage& m) {
         const bool settled = (options_.state != 1 || IsZoomed(target)) &&
                              (options_.state != 2 || IsIconic(target)) &&
                              (!options_.inactive || GetActiveWindow() != target);
-        if (skin && skin->State() == wsRunning && IsWindowVisible(target) && settled) {
+        if (skin && skin->State() == wsRunning && !wrapped_) {
+          // The controls take their wrappers; the report follows at the next tick.
+          wrapped_ = true;
+          AttachWrappers();
+        } else if (skin && skin->State() == wsRunning && IsWindowVisible(target) && settled) {
           KillTimer(Handle(), kPollTimer);
           Report(target);
         }

@@ -7,8 +7,11 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/form.h"
+#include "skin/controls/skin_control_list.h"
 
 struct PreviewOptions {
   std::string skinFile;
@@ -42,11 +45,17 @@ class TPreviewForm : public TForm {
  private:
   void Report(HWND window);
   void OpenMessageBox();
+  // The controls of every kind the wrappers skin, in each state shown at rest.
+  void AddControls();
+  void AttachWrappers();
 
   PreviewOptions options_;
   std::function<void(const std::string&)> report_;
   bool reported_ = false;
   bool shown_ = false;
+  bool wrapped_ = false;
+  std::vector<std::pair<TControl*, const char*>> skinned_;  // control, wrapper class
+  TSkinControlList wrappers_;
 };
 
 // The JSON line about a skinned window (screen coordinates, right and bottom exclusive).

@@ -7,6 +7,7 @@
 #include "framework/gdi.h"
 #include "framework/win_control.h"
 #include "preview_form.h"
+#include "skin/controls/skin_control.h"
 #include "skin/forms/skin_manager.h"
 #include "tool_files.h"
 
@@ -22,18 +23,38 @@ RECT Offset(RECT r, const RECT& window) {
   return r;
 }
 
+// The wrapper class of a control (a component it owns), as JSON.
+std::string WrapperJson(TControl* control) {
+  for (int i = 0; control && i < control->ComponentCount(); ++i)
+    if (auto* wrapper = dynamic_cast<TSkinControl*>(control->Components(i)))
+      return json::Quote(wrapper->ClassName());
+  return "null";
+}
+
 std::string ControlsJson(HWND window) {
   std::string out = "[";
   bool first = true;
+  auto entry = [&](const std::string& name, const std::string& cls, TControl* control, const RECT& r) {
+    if (!first) out += ", ";
+    first = false;
+    out += "{\"name\": " + json::Quote(name) + ", \"class\": " + json::Quote(cls) +
+           ", \"wrapper\": " + WrapperJson(control) + ", \"rect\": " + Rect(r) + "}";
+  };
   for (HWND child = GetTopWindow(window); child; child = GetWindow(child, GW_HWNDNEXT)) {
     RECT r{};
     GetWindowRect(child, &r);
     TWinControl* control = TWinControl::FromHandle(child);
-    const std::string name = control ? control->Name : "";
-    if (!first) out += ", ";
-    first = false;
-    out += "{\"name\": " + json::Quote(name) + ", \"class\": " + json::Quote(WindowClassName(child)) +
-           ", \"wrapper\": null, \"rect\": " + Rect(r) + "}";
+    entry(control ? control->Name : "", WindowClassName(child), control, r);
+  }
+  // Windowless controls (speed buttons) are painted by the window itself.
+  if (TWinControl* form = TWinControl::FromHandle(window)) {
+    for (int i = 0; i < form->ControlCount(); ++i) {
+      TControl* c = form->Controls(i);
+      if (dynamic_cast<TWinControl*>(c)) continue;
+      RECT r = c->BoundsRect();
+      MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+      entry(c->Name, c->ClassName(), c, r);
+    }
   }
   return out + "]";
 }
