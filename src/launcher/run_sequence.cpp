@@ -204,6 +204,9 @@ void TformMain::RunSequenceSteps() {
     HideMainWindow();
     ExitStatus = kExitLaunchFailed;
     if (TApplication* app = Application()) app->ShowException(e.what());
+  } catch (...) {
+    HideMainWindow();
+    ExitStatus = kExitLaunchFailed;
   }
   CleanUpAndEnd(mainFile);
 }
