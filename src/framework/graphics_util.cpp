@@ -12,3 +12,8 @@ void FillColour(HDC dc, const RECT& rect, TColor color) {
   OwnedBrush brush(CreateSolidBrush(ColorToRGB(color)));
   if (brush) FillRect(dc, &rect, brush.Get());
 }
+
+void FrameColour(HDC dc, const RECT& rect, TColor color) {
+  OwnedBrush brush(CreateSolidBrush(ColorToRGB(color)));
+  if (brush) FrameRect(dc, &rect, brush.Get());
+}

@@ -8,3 +8,5 @@
 COLORREF ColorToRGB(TColor color);
 // Fills the rectangle with a solid brush of the colour.
 void FillColour(HDC dc, const RECT& rect, TColor color);
+// Draws a one-pixel frame of the colour along the inside of the rectangle.
+void FrameColour(HDC dc, const RECT& rect, TColor color);

@@ -1,5 +1,6 @@
-// Multi-line text controls on the system "EDIT" class (superclassed).
+// Text controls on the system "EDIT" class (superclassed).
 //   TCustomEdit   base of the edit controls: border and read-only flag, the text
+//   TEdit         single-line edit; publishes TCustomEdit
 //   TCustomMemo   multi-line edit with window scroll bars (ScrollBars) and word wrap
 //   TMemo         publishes TCustomMemo
 #pragma once
@@ -25,6 +26,12 @@ class TCustomEdit : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+};
+
+class TEdit : public TCustomEdit {
+ public:
+  explicit TEdit(TComponent* owner) : TCustomEdit(owner) {}
+  const char* ClassName() const override { return "TEdit"; }
 };
 
 class TCustomMemo : public TCustomEdit {

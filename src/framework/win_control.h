@@ -58,6 +58,8 @@ class TWinControl : public TControl {
 
   // Paints the client area as WM_PAINT would, into any device context.
   void PaintTo(HDC dc);
+  // Paints the visible windowless children into dc (client coordinates).
+  void PaintControls(HDC dc);
 
  protected:
   virtual void CreateParams(TCreateParams& params);
@@ -74,7 +76,6 @@ class TWinControl : public TControl {
   // Client-area painters; the device context is clipped to the area to paint.
   virtual void PaintBackground(HDC dc);
   virtual void PaintWindow(HDC dc) { (void)dc; }
-  void PaintControls(HDC dc);
 
   bool HandleMessage(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;

@@ -11,6 +11,7 @@
 #include "framework/application.h"
 #include "framework/wide.h"
 #include "launcher/main_form.h"
+#include "skin/forms/control_assignment.h"
 #include "skin/forms/skin_manager.h"
 
 namespace {
@@ -20,10 +21,14 @@ void ShowFatalError(const std::string& text) {
 }
 
 // The skin manager for the run: the window's skin data component creates it and it
-// skins the window; it goes after the application's forms.
+// skins the window and hands its controls (the marquee bar) to control wrappers; it
+// goes after the application's forms.
 class SkinManagerScope {
  public:
-  SkinManagerScope() { InstallSkinManager(); }
+  SkinManagerScope() {
+    InstallSkinManager();
+    InstallControlAssignment();
+  }
   SkinManagerScope(const SkinManagerScope&) = delete;
   SkinManagerScope& operator=(const SkinManagerScope&) = delete;
   ~SkinManagerScope() { DestroySkinManager(); }

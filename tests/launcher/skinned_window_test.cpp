@@ -1,15 +1,19 @@
 // The launcher's main window with the default skin: the skin manager takes the window
 // when it is shown, paints the skin's frame around the unchanged 502 x 363 client area
-// and shapes it; the picture is kept as launcher_window.bmp beside the program.
+// and shapes it; the marquee bar is given to the progress-bar wrapper and its block
+// moves; the picture is kept as launcher_window.bmp beside the program.
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <vector>
 
 #include "../skin/forms/gui_support.h"
 #include "framework/file_system.h"
 #include "framework/panel.h"
 #include "framework/wide.h"
 #include "launcher/main_form.h"
+#include "launcher/marquee_progress_bar.h"
+#include "skin/forms/control_assignment.h"
 
 namespace {
 
@@ -17,6 +21,7 @@ TEST(LauncherSkin, MainWindowTakesTheSkin) {
   const std::string skinFile = testskin::BesideProgram("classic.skn");
   if (!fsys::FileExists(skinFile)) GTEST_SKIP() << "classic.skn is not built beside the test";
   InstallSkinManager();
+  InstallControlAssignment();
   {
     TformMain form(nullptr);
     form.SetIcon(LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));  // the application's icon
@@ -46,6 +51,22 @@ TEST(LauncherSkin, MainWindowTakesTheSkin) {
       title = gui::WindowPixel(window, (w.right - w.left) / 2 + 60, facts.frame.top / 2);
       return BlueOf(title) > RedOf(title) + 30;
     })) << std::hex << title;
+    // The marquee bar is wrapped (it answers the query-skinned message) and moves.
+    HWND bar = form.MarqueeProgressBar1->Handle();
+    EXPECT_EQ(SendMessageW(bar, 13603, 0, 0), 1);
+    int barEntries = 0;
+    for (const auto& entry : skin->Controls()) barEntries += entry->ControlWindow() == bar;
+    EXPECT_EQ(barEntries, 1);
+    form.MarqueeProgressBar1->SetActive(true);
+    auto middleRow = [&] {
+      const RECT r = gui::WindowRect(bar);
+      std::vector<COLORREF> row;
+      WindowDC screen(nullptr);
+      for (int x = r.left; x < r.right; ++x) row.push_back(GetPixel(screen.Get(), x, (r.top + r.bottom) / 2));
+      return row;
+    };
+    const std::vector<COLORREF> before = middleRow();
+    EXPECT_TRUE(gui::WaitFor([&] { return middleRow() != before; }));
     // Only the system-menu buttons of a single, non-resizable window: close and icon.
     for (size_t i = 0; i < skin->Buttons().Count(); ++i) {
       const TWinSysButton& b = skin->Buttons().At(i);
@@ -69,6 +90,7 @@ TEST(LauncherSkin, MainWindowTakesTheSkin) {
   }
   DestroySkinManager();
   SetSkinManagerFactory(nullptr);
+  SetControlAssigner(nullptr);
 }
 
 }  // namespace

@@ -161,6 +161,17 @@ void TPreviewForm::AddControls() {
   auto* bar = Put<TScrollBar>(this, "ScrollBar1", 280, 430, 340, 17);
   bar->SetParams(30, 0, 100, 20);
   add(bar, "TSkinScControl");
+  // Progress bars at 0 (ProgressBar1 above), a quarter and full; an edit.
+  if (auto* empty = dynamic_cast<TControl*>(FindComponent("ProgressBar1"))) add(empty, "TSkinProgress");
+  auto* quarter = Put<TProgressBar>(this, "ProgressBar2", 16, 150, 240, 16);
+  quarter->SetPosition(25);
+  add(quarter, "TSkinProgress");
+  auto* full = Put<TProgressBar>(this, "ProgressBar3", 16, 428, 240, 16);
+  full->SetPosition(100);
+  add(full, "TSkinProgress");
+  auto* edit = Put<TEdit>(this, "Edit1", 16, 450, 240, 22);
+  edit->SetText("An edit");
+  add(edit, "TSkinEdit");
 }
 
 void TPreviewForm::AttachWrappers() {

@@ -48,6 +48,7 @@ std::unique_ptr<TSkinData> MakeSkin(const SkinOptions& o) {
     skin.Image("hth.bmp", Strip(7, 8, 8, 3));
   }
   skin.Text(o.extra);
+  for (const auto& image : o.images) skin.Image(image.first, image.second);
   auto data = std::make_unique<TSkinData>(nullptr);
   data->ShowMessage = [](const std::string&) {};
   data->SkinStream().Bytes() = skin.File();

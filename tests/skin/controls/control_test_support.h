@@ -7,8 +7,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "framework/bmp_format.h"
 #include "framework/colour.h"
 #include "framework/form.h"
 #include "skin/data/skin_data.h"
@@ -29,6 +31,7 @@ struct SkinOptions {
   int scrollThickness = 0; // Scrollbar image height; 0: the system arrow size
   bool scrollbars = true;
   std::string extra;       // more description text
+  std::vector<std::pair<std::string, PixelImage>> images;  // more images, by entry name
 };
 // A skin data component holding a small test skin (not registered with a manager).
 std::unique_ptr<TSkinData> MakeSkin(const SkinOptions& options = SkinOptions());
