@@ -58,8 +58,8 @@ TEST_F(SkinEditGroupTest, EditBorderIsSkinnedAndStaysWhileTyping) {
   edit->SetParent(form_.get());
   edit->SetBounds(20, 20, 120, 24);
   auto* plain = new TEdit(form_.get());
+  plain->BorderSingle = false;  // read when the window is made
   plain->SetParent(form_.get());
-  plain->BorderSingle = false;
   plain->SetBounds(20, 60, 120, 24);
   Wrap<TSkinEdit>(edit);
   Wrap<TSkinEdit>(plain);
@@ -92,7 +92,7 @@ TEST_F(SkinEditGroupTest, GroupBoxCaptionCoversItsFrameLine) {
   glyph->SetParent(box);
   glyph->SetBounds(60, 60, 30, 30);
   Wrap<TSkinGroupBox>(box);
-  EXPECT_SHOWS(box, 100, 117, kShadow);  // bottom line (height - 2)
+  EXPECT_SHOWS(box, 100, 118, kShadow);  // bottom line (height - 2)
   EXPECT_SHOWS(box, 1, 60, kShadow);     // left line
   EXPECT_SHOWS(box, 40, 40, kButtonFace);
   // The frame line's row, found at the right where no caption is.
