@@ -7,6 +7,9 @@
 #include "framework/win_control.h"
 #include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_check_box.h"
+#include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_progress.h"
 #include "skin/controls/skin_scrollbar.h"
 
 TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner) {
@@ -21,6 +24,9 @@ TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner)
       {"TSkinListView", [](TComponent* o) -> TSkinControl* { return new TSkinListView(o); }},
       {"TSkinScControl", [](TComponent* o) -> TSkinControl* { return new TSkinScControl(o); }},
       {"TSkinSizer", [](TComponent* o) -> TSkinControl* { return new TSkinSizer(o); }},
+      {"TSkinProgress", [](TComponent* o) -> TSkinControl* { return new TSkinProgress(o); }},
+      {"TSkinEdit", [](TComponent* o) -> TSkinControl* { return new TSkinEdit(o); }},
+      {"TSkinGroupBox", [](TComponent* o) -> TSkinControl* { return new TSkinGroupBox(o); }},
   };
   auto found = makers.find(wrapperClass);
   return found == makers.end() ? nullptr : found->second(owner);

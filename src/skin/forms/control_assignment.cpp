@@ -8,57 +8,50 @@
 #include "framework/memo.h"
 #include "framework/progress_bar.h"
 #include "skin/controls/skin_control.h"
-#include "skin/controls/skin_edit.h"
-#include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_control_factory.h"
+#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_messages.h"
-#include "skin/controls/skin_progress.h"
 #include "skin/data/skin_data.h"
 #include "skin/forms/win_skin_form.h"
 
 namespace {
 
-// A wrapper that tells its list entry when its owner control frees it.
-template <class Wrapper>
-class TTrackedWrapper : public Wrapper {
- public:
-  TTrackedWrapper(TComponent* owner, std::shared_ptr<bool> alive)
-      : Wrapper(owner), alive_(std::move(alive)) {}
-  ~TTrackedWrapper() override { *alive_ = false; }
-
- private:
-  std::shared_ptr<bool> alive_;
-};
-
-// The window skin's entry for a wrapper owned by a framework control.
+// The window skin's entry for a wrapper owned by a framework control. The wrapper is
+// the only member of the entry's own list and leaves it when its control frees it.
 class TWrapperEntry : public ISkinnedControl {
  public:
-  TWrapperEntry(TSkinControl* wrapper, std::shared_ptr<bool> alive)
-      : wrapper_(wrapper), alive_(std::move(alive)), window_(wrapper->Handle()) {}
-  HWND ControlWindow() const override { return window_; }
-  bool Dead() const override {
-    return !*alive_ || wrapper_->State() == TSkinControl::kStateDead;
+  // Makes and attaches the wrapper; null when the control gets none.
+  static std::unique_ptr<TWrapperEntry> Make(const char* wrapperClass, TWinControl& control,
+                                             TSkinData& skinData) {
+    std::unique_ptr<TWrapperEntry> entry(new TWrapperEntry());
+    entry->wrapper_ = SkinFrameworkControl(wrapperClass, &control, &entry->list_, &skinData, false);
+    if (!entry->wrapper_) return nullptr;
+    entry->window_ = entry->wrapper_->Handle();
+    return entry;
   }
+  HWND ControlWindow() const override { return window_; }
+  bool Dead() const override { return !Alive() || wrapper_->State() == TSkinControl::kStateDead; }
   void Restore() override {
-    if (!*alive_) return;
+    if (!Alive()) return;
     wrapper_->Unskin();
     wrapper_->Free();  // puts the control's message method back
   }
   void Reapply() override {
-    if (*alive_) wrapper_->SkinChanged();
+    if (Alive()) wrapper_->SkinChanged();
   }
 
  private:
-  TSkinControl* wrapper_;
-  std::shared_ptr<bool> alive_;
-  HWND window_;
+  TWrapperEntry() = default;
+  bool Alive() const { return list_.Contains(wrapper_); }
+
+  TSkinControlList list_;
+  TSkinControl* wrapper_ = nullptr;
+  HWND window_ = nullptr;
 };
 
-template <class Wrapper>
-void Wrap(TWinControl& control, TSkinData& skinData, TSkinnedControlList& list) {
-  auto alive = std::make_shared<bool>(true);
-  auto* wrapper = new TTrackedWrapper<Wrapper>(&control, alive);
-  wrapper->InitSkin(nullptr, &skinData, false);
-  list.push_back(std::make_unique<TWrapperEntry>(wrapper, std::move(alive)));
+void Wrap(const char* wrapperClass, TWinControl& control, TSkinData& skinData,
+          TSkinnedControlList& list) {
+  if (auto entry = TWrapperEntry::Make(wrapperClass, control, skinData)) list.push_back(std::move(entry));
 }
 
 bool AlreadySkinned(TWinControl& control) {
@@ -71,13 +64,13 @@ void AssignOne(TComponent& component, TSkinData& skinData, TSkinnedControlList& 
   const TSkinControlTypes kinds = skinData.SkinControls;
   if (dynamic_cast<TProgressBar*>(control)) {
     if (HasControl(kinds, xcProgress) && skinData.Objects.Progress)
-      Wrap<TSkinProgress>(*control, skinData, list);
+      Wrap("TSkinProgress", *control, skinData, list);
   } else if (dynamic_cast<TCustomEdit*>(control)) {
     // Memos are left to the scroll-bar wrappers for now.
     if (HasControl(kinds, xcEdit) && !dynamic_cast<TCustomMemo*>(control))
-      Wrap<TSkinEdit>(*control, skinData, list);
+      Wrap("TSkinEdit", *control, skinData, list);
   } else if (dynamic_cast<TCustomGroupBox*>(control)) {
-    if (HasControl(kinds, xcGroupBox)) Wrap<TSkinGroupBox>(*control, skinData, list);
+    if (HasControl(kinds, xcGroupBox)) Wrap("TSkinGroupBox", *control, skinData, list);
   }
 }
 
