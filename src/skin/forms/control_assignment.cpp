@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "framework/form.h"
 #include "framework/group_box.h"
 #include "framework/memo.h"
 #include "framework/progress_bar.h"
