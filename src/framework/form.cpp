@@ -14,6 +14,10 @@ TForm::~TForm() {
   // While the form part still exists: an MDI child goes through its MDI client, and
   // the menu bar stays the form's.
   DestroyHandleFromDestructor();
+  if (mainMenu_) {
+    mainMenu_->OnChange = nullptr;
+    mainMenu_->OnDestroy = nullptr;
+  }
 }
 
 void TForm::DefineProperties(TPropList& list) const {
@@ -76,7 +80,7 @@ SIZE TForm::NonClientSize() const {
   DWORD ex = HandleAllocated() ? static_cast<DWORD>(GetWindowLongW(WindowHandle(), GWL_EXSTYLE))
                                : WindowExStyle();
   RECT r{0, 0, 0, 0};
-  AdjustWindowRectEx(&r, style, menu_ && FormStyle != fsMDIChild, ex);
+  AdjustWindowRectEx(&r, style, Menu() && FormStyle != fsMDIChild, ex);
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
@@ -115,12 +119,80 @@ void TForm::ApplyIcons() {
   smallIcon_ = std::move(small);  // the old small icon goes once the window has the new
 }
 
-void TForm::SetMenu(OwnedMenu menu) {
+HMENU TForm::Menu() const {
+  if (menu_) return menu_.Get();
+  return mainMenu_ ? mainMenu_->Handle() : nullptr;
+}
+
+void TForm::ShowMenu(HMENU menu) {
   if (HandleAllocated() && FormStyle != fsMDIChild) {
-    ::SetMenu(WindowHandle(), menu.Get());
+    ::SetMenu(WindowHandle(), menu);
     DrawMenuBar(WindowHandle());
   }
+}
+
+void TForm::SetMenu(OwnedMenu menu) {
+  ShowMenu(menu.Get() ? menu.Get() : (mainMenu_ ? mainMenu_->Handle() : nullptr));
   menu_ = std::move(menu);  // the old menu is off the window before it goes
+}
+
+void TForm::SetMainMenu(TMainMenu* menu) {
+  if (mainMenu_) {
+    mainMenu_->OnChange = nullptr;
+    mainMenu_->OnDestroy = nullptr;
+  }
+  mainMenu_ = menu;
+  if (menu) {
+    menu->OnDestroy = [this](TMenu&) { SetMainMenu(nullptr); };
+    menu->OnChange = [this](TMenu&) {
+      if (!HandleAllocated()) return;
+      Perform(CM_MENUCHANGED, 0, 0);
+    };
+  }
+  if (!menu_) ShowMenu(menu ? menu->Handle() : nullptr);
+}
+
+bool TForm::HandleMenuMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_COMMAND:
+      // A menu item's command (not a control's notification, not an accelerator's).
+      if (HIWORD(m.WParam) == 0 && m.LParam == 0) {
+        TMenuItem* item = mainMenu_ ? mainMenu_->FindItem(LOWORD(m.WParam)) : nullptr;
+        if (!item && PopupMenu) item = PopupMenu->FindItem(LOWORD(m.WParam));
+        if (item) {
+          item->Click();
+          m.Result = 0;
+          return true;
+        }
+      }
+      return false;
+    case WM_CONTEXTMENU: {
+      if (!PopupMenu || reinterpret_cast<HWND>(m.WParam) != WindowHandle()) return false;
+      POINT at{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+      if (m.LParam == -1) {  // from the keyboard: at the client area's corner
+        at = POINT{0, 0};
+        ClientToScreen(WindowHandle(), &at);
+      } else {
+        // Only clicks in the client area.
+        POINT client = at;
+        ScreenToClient(WindowHandle(), &client);
+        RECT r{};
+        GetClientRect(WindowHandle(), &r);
+        if (!PtInRect(&r, client)) return false;
+      }
+      PopupMenu->Popup(at.x, at.y, WindowHandle());
+      m.Result = 0;
+      return true;
+    }
+    case CM_MENUCHANGED:
+      if (HandleAllocated() && FormStyle != fsMDIChild && GetMenu(WindowHandle())) {
+        DrawMenuBar(WindowHandle());
+      }
+      m.Result = 0;
+      return true;
+    default:
+      return false;
+  }
 }
 
 void TForm::CreateParams(TCreateParams& params) {
@@ -128,7 +200,7 @@ void TForm::CreateParams(TCreateParams& params) {
   params.Style = WindowStyle();
   params.ExStyle = WindowExStyle();
   params.WndParent = nullptr;
-  params.Menu = FormStyle == fsMDIChild ? nullptr : menu_.Get();
+  params.Menu = FormStyle == fsMDIChild ? nullptr : Menu();
   TApplication* app = Application();
   params.Icon = app ? app->Icon : nullptr;
   if (FormStyle == fsMDIChild) {
@@ -147,7 +219,7 @@ void TForm::HandleCreated() {
 
 void TForm::DestroyWnd() {
   // The window would destroy its menu with it: the form owns the menu.
-  if (menu_ && FormStyle != fsMDIChild) ::SetMenu(WindowHandle(), nullptr);
+  if (GetMenu(WindowHandle()) && FormStyle != fsMDIChild) ::SetMenu(WindowHandle(), nullptr);
   HWND frameClient = FormStyle == fsMDIChild ? GetParent(WindowHandle()) : nullptr;
   mdiClient_ = nullptr;
   if (frameClient)
@@ -181,6 +253,7 @@ void TForm::VisibleChanged() {
 }
 
 bool TForm::HandleMessage(TMessage& m) {
+  if (HandleMenuMessage(m)) return true;
   switch (m.Msg) {
     case WM_CLOSE: {
       TApplication* app = Application();

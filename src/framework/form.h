@@ -10,6 +10,7 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/menus.h"
 #include "framework/user_handles.h"
 #include "framework/win_control.h"
 
@@ -40,9 +41,17 @@ class TForm : public TWinControl {
   HICON Icon() const { return icon_; }
   void SetIcon(HICON icon);
 
-  // The menu bar, owned by the form (null: none). The window keeps its size.
-  HMENU Menu() const { return menu_.Get(); }
+  // The menu bar's handle (null: none): a handle owned by the form (SetMenu) or the
+  // main menu's. The window keeps its size when either is set.
+  HMENU Menu() const;
   void SetMenu(OwnedMenu menu);
+  // The main menu component (borrowed; null: none). Its items' commands reach their
+  // Click; a change to it sends CM_MENUCHANGED through the form's message method.
+  TMainMenu* MainMenu() const { return mainMenu_; }
+  void SetMainMenu(TMainMenu* menu);
+  // The context menu of the client area (borrowed; null: none), opened by a right click
+  // or the menu key.
+  TPopupMenu* PopupMenu = nullptr;
 
   bool AutoScroll() const { return autoScroll_; }
   void SetAutoScroll(bool value);
@@ -79,6 +88,8 @@ class TForm : public TWinControl {
   // The non-client size (frame, caption, menu bar) for the window style.
   SIZE NonClientSize() const;
   void ApplyIcons();
+  void ShowMenu(HMENU menu);
+  bool HandleMenuMessage(TMessage& message);
   // MDI (form_mdi.cpp).
   HWND FrameClientForChild() const;
   void CreateMdiClient();
@@ -90,6 +101,7 @@ class TForm : public TWinControl {
   HICON icon_ = nullptr;
   OwnedIcon smallIcon_;
   OwnedMenu menu_;
+  TMainMenu* mainMenu_ = nullptr;
   bool autoScroll_ = false;
   POINT scrollPos_{0, 0};
   bool updatingScroll_ = false;

@@ -37,3 +37,8 @@ constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
 constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
+// A form's key with Alt (wParam: the character, lParam: the key data); Result 1 when
+// handled.
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 0x06;
+// A form's main menu changed (items added, removed or changed).
+constexpr UINT CM_MENUCHANGED = CM_BASE + 0x34;

@@ -13,6 +13,7 @@
 #include "framework/progress_bar.h"
 #include "framework/user_handles.h"
 #include "framework/wide.h"
+#include "preview_menus.h"
 #include "skin/forms/skin_manager.h"
 #include "skin/controls/skin_control_factory.h"
 #include "skin/data/skin_data.h"
@@ -23,8 +24,6 @@ constexpr UINT kOpenBox = WM_APP + 41;
 constexpr UINT_PTR kExitTimer = 0x9E71;
 constexpr UINT_PTR kPollTimer = 0x9E72;
 constexpr UINT kPollMs = 30;
-constexpr UINT kCommandClose = 101;
-constexpr UINT kCommandAbout = 102;
 
 struct BoxSearch {
   HWND owner;
@@ -56,17 +55,7 @@ TPreviewForm::TPreviewForm(TComponent* owner, const PreviewOptions& options,
   BorderStyle = options.border;
   SetIcon(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION)));
   if (options.mdi) FormStyle = fsMDIForm;
-  if (!options.noMenu) {
-    // A main menu: File (Close) and Help (About).
-    HMENU bar = CreateMenu();
-    HMENU file = CreatePopupMenu();
-    AppendMenuW(file, MF_STRING, kCommandClose, L"&Close\tAlt+F4");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-    HMENU help = CreatePopupMenu();
-    AppendMenuW(help, MF_STRING, kCommandAbout, L"&About the preview");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Help");
-    SetMenu(OwnedMenu(bar));
-  }
+  if (!options.noMenu) AddPreviewMenus(*this, options.rightToLeft);
   SetBounds(options.at.x, options.at.y, 100, 100);
   SetClientSize(options.client.cx, options.client.cy);
   if (options.mdi) return;  // the MDI client fills the form; the children are forms
@@ -196,19 +185,6 @@ bool TPreviewForm::HandleMessage(TMessage& m) {
       OpenMessageBox();
       m.Result = 0;
       return true;
-    case WM_COMMAND:
-      if (LOWORD(m.WParam) == kCommandClose && m.LParam == 0) {
-        PostMessageW(Handle(), WM_CLOSE, 0, 0);
-        m.Result = 0;
-        return true;
-      }
-      if (LOWORD(m.WParam) == kCommandAbout && m.LParam == 0) {
-        MessageBoxW(Handle(), L"quillskin preview: a window skinned by the skin engine.",
-                    Widen(options_.caption).c_str(), MB_OK);
-        m.Result = 0;
-        return true;
-      }
-      break;
     case WM_SHOWWINDOW:
       if (m.WParam && !shown_) {
         shown_ = true;

@@ -9,6 +9,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/forms/platform_version.h"
 #include "skin/forms/skin_messages.h"
+#include "skin/forms/win_skin_pop_menu.h"
 
 namespace {
 TSkinManage* g_instance = nullptr;  // the one manager of the process (GUI thread only)
@@ -17,7 +18,10 @@ constexpr int kRunStateDestroying = 4;
 
 TSkinManage* TSkinManage::Instance() { return g_instance; }
 
-TSkinManage::TSkinManage() { g_instance = this; }
+TSkinManage::TSkinManage() {
+  g_instance = this;
+  InstallPopupMenuSkins(*this);
+}
 
 TSkinManage::~TSkinManage() {
   runState_ = kRunStateDestroying;

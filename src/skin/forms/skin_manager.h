@@ -2,8 +2,8 @@
 // WH_CBT thread hook shows it new, activated and destroyed windows; it decides which
 // top-level windows get a window skin (TWinSkinForm), owns them, and carries out the
 // skin data components' requests (skin all, unskin all, skin changed) on a one-shot
-// timer with a single pending slot. Pop-up menu skins come with the menus step through
-// the pop-up skinner seam.
+// timer with a single pending slot. Pop-up menu windows get their skins through the
+// pop-up skinner seam (TWinSkinPopMenu by default).
 //
 // InstallSkinManager() makes TSkinData create this manager from then on.
 #pragma once
@@ -22,7 +22,7 @@ class TForm;
 class TWinControl;
 
 // Offered every new pop-up menu window ("#32768") that the manager allows to be skinned:
-// (window, chosen skin data, menu kind, menu-bar tracking). Empty until menus are skinned.
+// (window, chosen skin data, menu kind, menu-bar tracking).
 using TPopupSkinner = std::function<void(HWND popup, TSkinData& skin, int menuKind, bool menuBar)>;
 
 enum TManagerAction : unsigned { maSkinAll = 1, maUnskinAll = 2, maSkinChanged = 3 };

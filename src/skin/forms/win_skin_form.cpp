@@ -12,6 +12,7 @@
 #include "skin/forms/platform_version.h"
 #include "skin/forms/skin_manager.h"
 #include "skin/forms/skin_messages.h"
+#include "skin/forms/win_skin_menu.h"
 
 namespace {
 constexpr UINT kFrameChangedFlags =
@@ -94,6 +95,7 @@ bool TWinSkinForm::Attach(TSkinData& skin) {
     return false;
   }
   attached_ = true;
+  menus_ = std::make_unique<TWinSkinMenu>(*this, manager_, window_, form_);
 
   skinFrame_ = HasControl(skin.SkinControls, xcMainMenu) &&
                !(facts_.windowKind == wkMdiChild && HasOption(skin.Options, xoMDIChildBorder));
@@ -123,6 +125,7 @@ bool TWinSkinForm::AttachForm(TSkinData& skin, TForm& form) {
   if (!Attach(skin)) return false;
   if (skinFrame_) {
     formHandler_.Attach(form, [this](TMessage& m) {
+      if (HandleFormMenuMessage(m)) return true;
       LRESULT result = 0;
       if (!HandleSkinnedQuery(m.Msg, m.WParam, m.LParam, result, [&] {
             formHandler_.CallPrevious(m);
@@ -179,6 +182,10 @@ void TWinSkinForm::SkinInit() {
   RECT w{};
   GetWindowRect(window_, &w);
   systemNcSize_ = SIZE{(w.right - w.left) - savedClient_.right, (w.bottom - w.top) - savedClient_.bottom};
+  // The skin draws the menu bar in its band from now on.
+  if (menus_ && skinFrame_ && facts_.menuBarHeight > 0 && facts_.windowKind != wkMdiChild) {
+    menus_->Build(*skin_);
+  }
   if (const TControlAssigner& assign = ControlAssigner()) assign(*this, controls_);
   if (state_ == wsCreated && skinFrame_) {
     const DWORD style = static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE));

@@ -27,6 +27,7 @@
 class TForm;
 class TSkinData;
 class TSkinManage;
+class TWinSkinMenu;
 
 enum TWinSkinState {
   wsCreated = 0, wsRunning = 1, wsReapplying = 3, wsDestroying = 4, wsResizing = 5, wsDead = 6,
@@ -74,6 +75,11 @@ class TWinSkinForm : public TNCHost {
   const TCaptionButtons& Buttons() const { return buttons_; }
   bool HasRegion() const { return regionValid_; }
   TSkinnedControlList& Controls() { return controls_; }
+
+  // The window's menus (menu bar, owner-drawn items); null before attach.
+  TWinSkinMenu* Menus() const { return menus_.get(); }
+  // Set while a menu of the bar is open (the hover timer rests).
+  void SetMenuTracking(bool on) { menuTracking_ = on; }
 
   // Paints the skinned frame into dc (a window DC; the window's own when null).
   void PaintFrame(HDC dc = nullptr);
@@ -161,4 +167,7 @@ class TWinSkinForm : public TNCHost {
   UINT doubleClickTime_ = 0;
   bool menuTracking_ = false;
   std::vector<TSkinMenuItem>* openMenuItems_ = nullptr;  // the system menu while it is open
+  std::unique_ptr<TWinSkinMenu> menus_;
+  // The menu messages of the framework form's message method (win_skin_menu_form.cpp).
+  bool HandleFormMenuMessage(TMessage& message);
 };

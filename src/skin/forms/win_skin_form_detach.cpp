@@ -4,6 +4,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/forms/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
+#include "skin/forms/win_skin_menu.h"
 
 namespace {
 constexpr UINT kFrameChangedFlags =
@@ -35,6 +36,8 @@ void TWinSkinForm::Reapply() {
 
 void TWinSkinForm::Detach() {
   StopHoverTimer();
+  // A bare window gets its menu back to destroy it with itself; a form owns its menu.
+  if (menus_ && !form_) menus_->GiveBack();
   formHandler_.Detach();
   subclass_.Detach();
   mdiClientSubclass_.Detach();
@@ -70,6 +73,7 @@ void TWinSkinForm::DetachAndRestore() {
   }
   PutCaptionBitsBack();
   mdiClientSubclass_.Detach();
+  if (menus_ && !destroying) menus_->GiveBack();
   if (!destroying && (facts_.windowKind == wkMdiChild || !child_)) {
     RECT w{};
     GetWindowRect(window_, &w);

@@ -5,6 +5,7 @@
 #include "skin/forms/skin_manager.h"
 #include "skin/forms/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
+#include "skin/forms/win_skin_menu.h"
 
 namespace {
 // The signed screen point of a mouse message (multiple monitors give negative values).
@@ -66,6 +67,7 @@ bool TWinSkinForm::OnNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
   const POINT screen = PointOf(lParam);
   const POINT p = ToWindow(screen);
   TWinSysButton* button = buttons_.HitTest(p);
+  if (!button && menus_ && menus_->HandleNcMouse(msg, p, result)) return true;
   switch (msg) {
     case WM_NCMOUSEMOVE:
       if (!facts_.active) {
@@ -235,6 +237,11 @@ void TWinSkinForm::Restore() {
 
 bool TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const UINT command = static_cast<UINT>(wParam & 0xFFF0);
+  if (command == SC_KEYMENU && !menuTracking_ && lParam != ' ' && menus_ &&
+      menus_->HandleKeyMenu(static_cast<wchar_t>(lParam))) {
+    result = 0;
+    return true;
+  }
   if (command == SC_KEYMENU && !menuTracking_ && lParam == ' ') {
     POINT corner{0, 0};
     ClientToScreen(window_, &corner);

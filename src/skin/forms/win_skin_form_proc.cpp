@@ -6,6 +6,7 @@
 #include "skin/forms/skin_manager.h"
 #include "skin/forms/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
+#include "skin/forms/win_skin_menu.h"
 
 // The system's menu-bar painter into a given rectangle (user32; not in the SDK headers).
 extern "C" DWORD WINAPI DrawMenuBarTemp(HWND window, HDC dc, LPRECT rect, HMENU menu, HFONT font);
@@ -56,10 +57,14 @@ void TWinSkinForm::PaintFrame(HDC given) {
     };
     titleText_ = PaintSkinFrame(dc, in);
     hot_ = nullptr;
-    // Until the menu bar is skinned, the system draws the window's menu bar in its band
-    // (in window coordinates, so its own tracking finds the items where they show).
-    HMENU menu = facts_.menuBarHeight > 0 && facts_.windowKind != wkMdiChild ? GetMenu(window_) : nullptr;
-    if (menu && facts_.showState != ssMinimised) {
+    if (menus_ && menus_->HasBar() && facts_.menuBarHeight > 0) {
+      const TFrameWidths& f = facts_.frame;
+      menus_->Paint(dc, RECT{f.left, f.top, facts_.width - f.right, f.top + facts_.menuBarHeight},
+                    facts_.active, facts_.rightToLeft);
+    } else if (HMENU menu = facts_.menuBarHeight > 0 && facts_.windowKind != wkMdiChild ? GetMenu(window_) : nullptr;
+               menu && facts_.showState != ssMinimised) {
+      // A menu the skin has not taken (yet): the system draws it in the band (in window
+      // coordinates, so its own tracking finds the items where they show).
       const TFrameWidths& f = facts_.frame;
       RECT band{f.left, f.top, facts_.width - f.right, f.top + facts_.menuBarHeight};
       DrawMenuBarTemp(window_, dc, &band, menu, nullptr);
@@ -102,6 +107,11 @@ bool TWinSkinForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
       return true;
     case WM_INITMENUPOPUP:
       manager_.SetMenuKind(reinterpret_cast<HMENU>(wParam) == systemMenu_ ? 2 : 1);
+      if (menus_) menus_->HandleMenuMessage(msg, wParam, lParam, result);
+      return false;
+    case WM_MENUSELECT:
+    case WM_EXITMENULOOP:
+      if (menus_) menus_->HandleMenuMessage(msg, wParam, lParam, result);
       return false;
     case WM_CTLCOLORBTN:
       result = Previous(msg, wParam, lParam);
@@ -135,6 +145,7 @@ bool TWinSkinForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
       if (wParam == 0 && OnMenuItem(msg, lParam, result)) return true;
+      if (menus_ && menus_->HandleMenuMessage(msg, wParam, lParam, result)) return true;
       break;
     case WM_TIMER:
       if (wParam == reinterpret_cast<UINT_PTR>(this)) {

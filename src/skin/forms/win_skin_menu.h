@@ -1,0 +1,93 @@
+// TWinSkinMenu: the menus of one skinned window (Windows only). It takes the window's
+// menu bar off the window and draws it in the non-client band from the skin (with or
+// without the skin's menu-bar object, right-to-left too), keeps one TMenuBtn per
+// top-level item, opens their sub-menus with TrackPopupMenu and moves between them with
+// the mouse and the left and right keys (a WH_MSGFILTER hook while a menu is open),
+// opens a menu by its accelerator, and draws the items of every menu the window opens
+// (menu bar, context menus) owner-drawn from the skin's MenuItem object.
+//
+// Tracking: idle -> open (hook installed) -> switching (the open menu is ended and the
+// next button opens) -> open again or idle. One menu is tracked at a time.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "framework/bitmap.h"
+#include "skin/forms/menu_btn.h"
+#include "skin/forms/owner_drawn_menus.h"
+
+class TForm;
+class TMenu;
+class TSkinData;
+class TSkinManage;
+class TWinSkinForm;
+struct TWindowFacts;
+
+class TWinSkinMenu {
+ public:
+  TWinSkinMenu(TWinSkinForm& windowSkin, TSkinManage& manager, HWND window, TForm* form);
+  TWinSkinMenu(const TWinSkinMenu&) = delete;
+  TWinSkinMenu& operator=(const TWinSkinMenu&) = delete;
+  ~TWinSkinMenu();
+
+  // Makes the buttons from the window's menu and takes the menu off the window. False
+  // when the window has no menu.
+  bool Build(TSkinData& skin);
+  // Gives the window its menu back (detach).
+  void GiveBack();
+  bool HasBar() const { return menu_ != nullptr; }
+  HMENU MenuHandle() const { return menu_; }
+
+  // Paints the bar into a window DC at bar (window coordinates).
+  void Paint(HDC windowDc, const RECT& bar, bool active, bool rightToLeft);
+  // The first button at a window point whose caption is not empty, or null.
+  TMenuBtn* HitTest(POINT window) const;
+  // The first enabled, visible button with the key as its accelerator, or null.
+  TMenuBtn* FindAccelerator(wchar_t key) const;
+  // Opens the button's sub-menu (and the ones the user moves to) until the menus close.
+  void Open(TMenuBtn& button, bool byKeyboard = false);
+  const std::vector<std::unique_ptr<TMenuBtn>>& Buttons() const { return buttons_; }
+  // The button whose menu is open (-1: none; process-wide).
+  static int OpenIndex();
+
+  // Non-client mouse messages on the bar (window point); false when not on a button.
+  bool HandleNcMouse(UINT msg, POINT window, LRESULT& result);
+  // A menu key (SC_KEYMENU with a character): opens the button it is the accelerator of.
+  bool HandleKeyMenu(wchar_t key);
+  // Alt and a character on a framework form: the button's menu opens; true when handled.
+  bool HandleDialogChar(wchar_t key);
+  // Menu messages of the window (measure, draw, pop-up init, selection, menu loop).
+  bool HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  const TSkinData* Skin() const { return skin_; }
+  RECT BarRect() const { return bar_; }
+  const TBitmap& Background() const { return background_; }
+  bool RightToLeft() const { return rightToLeft_; }
+
+ private:
+  friend struct TMenuTracking;
+  void ClearButtons();
+  void TrackOnce(TMenuBtn& button, bool byKeyboard);
+  // A button's top-left + (1, 1), and its menu's corner (left or right, bottom), on screen.
+  POINT ScreenPointOf(const TMenuBtn& button) const;
+  POINT ScreenPointOfBottom(const TMenuBtn& button) const;
+
+  TWinSkinForm& windowSkin_;
+  TSkinManage& manager_;
+  HWND window_;
+  TForm* form_;
+  TSkinData* skin_ = nullptr;
+  HMENU menu_ = nullptr;
+  std::vector<std::unique_ptr<TMenuBtn>> buttons_;
+  RECT bar_{};
+  TBitmap background_;
+  bool rightToLeft_ = false;
+  bool painting_ = false;
+  TOwnerDrawnMenus ownerDrawn_;
+  // The item last selected in an open menu (from WM_MENUSELECT).
+  HMENU selectedMenu_ = nullptr;
+  HMENU selectedSubMenu_ = nullptr;
+  bool selectedHasSub = false;  // the selected item opens a sub-menu
+};

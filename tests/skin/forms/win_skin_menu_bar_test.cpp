@@ -1,0 +1,243 @@
+// Skinned menus under Wine with real input: a framework form's menu bar taken off the
+// window and drawn in its band, a click opening a skinned drop-down with owner-drawn
+// items and tidied separators, moving along the bar with keys and the mouse (wrapping,
+// an empty caption skipped), Alt ending the tracking, an accelerator opening its menu,
+// OnClick once per choice, a skinned context menu, and detach giving the menu back.
+// The menu loops are modal: a driver thread makes the input and watches while the test
+// thread pumps messages.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "framework/form.h"
+#include "framework/menus.h"
+#include "gui_support.h"
+#include "skin/data/image_utils.h"
+#include "skin/forms/skin_messages.h"
+#include "skin/forms/win_skin_menu.h"
+
+namespace {
+
+using gui::WaitFor;
+
+// A bounded poll for the driver thread (it has no messages to pump).
+bool Poll(const std::function<bool()>& done, int limitMs = 4000) {
+  for (int waited = 0; waited < limitMs; waited += 10) {
+    if (done()) return true;
+    Sleep(10);
+  }
+  return done();
+}
+
+void Key(WORD key) {
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_KEYBOARD;
+  in[0].ki.wVk = in[1].ki.wVk = key;
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, in, sizeof in[0]);
+}
+
+BOOL CALLBACK FindPopup(HWND w, LPARAM l) {
+  wchar_t name[16] = {};
+  GetClassNameW(w, name, 16);
+  if (std::wstring(name) == L"#32768" && IsWindowVisible(w)) {
+    *reinterpret_cast<HWND*>(l) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The visible pop-up menu window, or null.
+HWND OpenPopup() {
+  HWND found = nullptr;
+  EnumWindows(&FindPopup, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+POINT Centre(HWND window, const RECT& r) {
+  const RECT w = gui::WindowRect(window);
+  return POINT{w.left + (r.left + r.right) / 2, w.top + (r.top + r.bottom) / 2};
+}
+
+struct MenuForm {
+  TForm form{nullptr};
+  TMainMenu* menu = new TMainMenu(&form);
+  TPopupMenu* popup = new TPopupMenu(&form);
+  TMenuItem* file = nullptr;
+  std::atomic<int> copies{0};
+  std::atomic<int> refreshes{0};
+
+  MenuForm() {
+    file = menu->Items().Add("&File");
+    file->Add("-");
+    file->Add("&Open");
+    file->Add("-");
+    file->Add("-");
+    file->Add("-");
+    file->Add("&Save");
+    file->Add("-");
+    TMenuItem* edit = menu->Items().Add("&Edit");
+    edit->Add("&Copy", scCtrl | 'C', [this](TMenuItem&) { ++copies; });
+    edit->Add("&Paste")->SetEnabled(false);
+    menu->Items().Add("");  // an empty caption: never hit
+    menu->Items().Add("&Help")->Add("&About");
+    popup->Items().Add("&Refresh", VK_F5, [this](TMenuItem&) { ++refreshes; });
+    form.SetMainMenu(menu);
+    form.PopupMenu = popup;
+    form.SetBounds(80, 80, 100, 100);
+    form.SetClientSize(320, 200);
+  }
+};
+
+}  // namespace
+
+TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
+  gui::SkinnedSession session;
+  MenuForm f;
+  HWND window = f.form.Handle();
+  HMENU bar = f.form.Menu();
+  ASSERT_TRUE(bar);
+  f.form.Show();
+  TWinSkinForm* skin = session.WaitSkinned(window);
+  ASSERT_TRUE(skin);
+  TWinSkinMenu* menus = skin->Menus();
+  ASSERT_TRUE(menus && menus->HasBar());
+  // The bar is off the window, the client size stays.
+  EXPECT_EQ(GetMenu(window), nullptr);
+  EXPECT_EQ(gui::ClientSize(window).cx, 320);
+  EXPECT_EQ(gui::ClientSize(window).cy, 200);
+  ASSERT_EQ(menus->Buttons().size(), 4u);
+
+  // The band is filled with the bar colour; the buttons lie in it, the empty one is
+  // never hit.
+  const TColor barColour = ResolveColour(session.Data().Colours.Menubar);
+  const int bandY = formskin::kTopHeight + 2;
+  ASSERT_TRUE(WaitFor([&] { return gui::WindowPixel(window, formskin::kLeftWidth + 2, bandY) == barColour; }));
+  const TMenuBtn& fileButton = *menus->Buttons()[0];
+  EXPECT_GE(fileButton.Rect.top, formskin::kTopHeight);
+  EXPECT_GT(fileButton.Rect.right, fileButton.Rect.left);
+  const TMenuBtn& empty = *menus->Buttons()[2];
+  EXPECT_EQ(menus->HitTest(POINT{empty.Rect.left, empty.Rect.top + 2}),
+            menus->HitTest(POINT{empty.Rect.left - 1, empty.Rect.top + 2}));
+  EXPECT_NE(menus->HitTest(POINT{empty.Rect.left, empty.Rect.top + 2}), &empty);
+
+  // Hover: a frame in ButtonHilight around the button.
+  const TColor hilight = ResolveColour(session.Data().Colours.ButtonHilight);
+  gui::MoveMouse(Centre(window, fileButton.Rect));
+  EXPECT_TRUE(WaitFor([&] { return gui::WindowPixel(window, fileButton.Rect.left, fileButton.Rect.top + 3) == hilight; }));
+
+  std::atomic<bool> done{false};
+  std::string failure;
+  auto check = [&failure](bool ok, const char* what) {
+    if (!ok && failure.empty()) failure = what;
+    return ok;
+  };
+  std::thread driver([&] {
+    const RECT w = gui::WindowRect(window);
+    // A click opens the drop-down, skinned, its items drawn by the skin and the
+    // separators tidied (one between Open and Save, none at the ends).
+    gui::Click(Centre(window, fileButton.Rect));
+    HWND popup = nullptr;
+    if (check(Poll([&] { return (popup = OpenPopup()) != nullptr; }), "drop-down opened") &&
+        check(TWinSkinMenu::OpenIndex() == 0, "File is open")) {
+      check(SendMessageW(popup, skinmsg::kQuerySkinned, 0, 0) == 1, "drop-down skinned");
+      check(GetMenuItemCount(f.file->Handle()) == 3, "separators tidied");
+      RECT p{};
+      GetWindowRect(popup, &p);
+      const TColor menuColour = formskin::kMenu;
+      check(Poll([&] {
+              HDC dc = GetWindowDC(popup);
+              bool seen = false;
+              for (int y = 4; y < p.bottom - p.top - 4 && !seen; y += 2)
+                seen = GetPixel(dc, (p.right - p.left) - 8, y) == static_cast<COLORREF>(menuColour);
+              ReleaseDC(popup, dc);
+              return seen;
+            }),
+            "items drawn in the skin's menu colour");
+    }
+    // Right on a plain item: the next menu; the empty caption is skipped; right on the
+    // last menu wraps to the first; left goes back.
+    Key(VK_RIGHT);
+    check(Poll([] { return TWinSkinMenu::OpenIndex() == 1; }), "right opens Edit");
+    Key(VK_RIGHT);
+    check(Poll([] { return TWinSkinMenu::OpenIndex() == 3; }), "right skips the empty button");
+    Key(VK_RIGHT);
+    check(Poll([] { return TWinSkinMenu::OpenIndex() == 0; }), "right on the last wraps");
+    Key(VK_LEFT);
+    check(Poll([] { return TWinSkinMenu::OpenIndex() == 3; }), "left from the first wraps");
+    // The mouse moves to another button: its menu opens.
+    gui::MoveMouse(POINT{w.left + (menus->Buttons()[1]->Rect.left + menus->Buttons()[1]->Rect.right) / 2,
+                         w.top + menus->Buttons()[1]->Rect.top + 4});
+    check(Poll([] { return TWinSkinMenu::OpenIndex() == 1; }), "mouse moves to Edit");
+    // Alt ends the tracking.
+    Key(VK_MENU);
+    check(Poll([] { return TWinSkinMenu::OpenIndex() == -1 && !OpenPopup(); }), "Alt ends tracking");
+    gui::MoveMouse(POINT{w.left + 200, w.top + 150});
+    // Alt+E opens Edit; Enter chooses its first item: Copy's OnClick runs once.
+    gui::KeyChord(VK_MENU, 'E');
+    check(Poll([] { return TWinSkinMenu::OpenIndex() == 1 && OpenPopup(); }), "accelerator opens Edit");
+    Key(VK_RETURN);
+    check(Poll([&] { return TWinSkinMenu::OpenIndex() == -1 && f.copies == 1; }), "Copy chosen once");
+    // A right click in the client area opens the context menu, skinned.
+    gui::Click(POINT{w.left + 200, w.top + 150}, true);
+    if (check(Poll([&] { return (popup = OpenPopup()) != nullptr; }), "context menu opened")) {
+      check(SendMessageW(popup, skinmsg::kQuerySkinned, 0, 0) == 1, "context menu skinned");
+      Key(VK_DOWN);
+      Key(VK_RETURN);
+      check(Poll([&] { return f.refreshes == 1 && !OpenPopup(); }), "Refresh chosen once");
+    }
+    done = true;
+  });
+  WaitFor([&] { return done.load(); }, 30000);
+  if (!done) {
+    EndMenu();
+    WaitFor([&] { return done.load(); }, 30000);
+  }
+  driver.join();
+  EXPECT_EQ(failure, "");
+  EXPECT_EQ(f.copies, 1);
+  gui::PumpFor(50);
+  EXPECT_EQ(f.copies, 1);
+
+  // Detach: the window gets its menu again with the same client size.
+  skin->DetachAndRestore();
+  EXPECT_EQ(GetMenu(window), bar);
+  EXPECT_EQ(gui::ClientSize(window).cx, 320);
+  EXPECT_EQ(gui::ClientSize(window).cy, 200);
+}
+
+TEST(FrameworkMenus, SeparatorsTidyAcceleratorsShortcutsAndRadioGroups) {
+  TPopupMenu menu(nullptr);
+  TMenuItem& root = menu.Items();
+  root.Add("-");
+  TMenuItem* a = root.Add("&Alpha");
+  root.Add("-");
+  root.Add("-");
+  TMenuItem* b = root.Add("B&eta", scCtrl | 'B');
+  root.Add("-");
+  root.TidySeparators();
+  EXPECT_EQ(GetMenuItemCount(menu.Handle()), 3);
+  EXPECT_EQ(AcceleratorOf(L"B&eta"), L'E');
+  EXPECT_EQ(AcceleratorOf(L"A&&B"), 0);
+  EXPECT_TRUE(IsAccel(L'e', L"B&eta"));
+  EXPECT_EQ(ShortCutToText(scCtrl | 'B'), L"Ctrl+B");
+  EXPECT_EQ(ShortCutToText(scShift | VK_F5), L"Shift+F5");
+  wchar_t text[64] = {};
+  GetMenuStringW(menu.Handle(), b->Command(), text, 64, MF_BYCOMMAND);
+  EXPECT_EQ(std::wstring(text), L"B&eta\tCtrl+B");
+  a->SetRadioItem(true);
+  b->SetRadioItem(true);
+  a->SetChecked(true);
+  b->SetChecked(true);
+  EXPECT_FALSE(a->Checked());
+  EXPECT_EQ(GetMenuState(menu.Handle(), b->Command(), MF_BYCOMMAND) & MF_CHECKED, MF_CHECKED);
+  EXPECT_EQ(FindMenuItem(b->Command()), b);
+  const UINT command = b->Command();
+  b->Free();
+  EXPECT_EQ(FindMenuItem(command), nullptr);
+  EXPECT_EQ(GetMenuItemCount(menu.Handle()), 2);
+}
