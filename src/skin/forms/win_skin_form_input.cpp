@@ -237,7 +237,7 @@ void TWinSkinForm::Restore() {
 
 bool TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const UINT command = static_cast<UINT>(wParam & 0xFFF0);
-  if (command == SC_KEYMENU && !menuTracking_ && lParam != ' ' && menus_ &&
+  if (command == SC_KEYMENU && !menuTracking_ && lParam != ' ' && lParam != '-' && menus_ &&
       menus_->HandleKeyMenu(static_cast<wchar_t>(lParam))) {
     result = 0;
     return true;

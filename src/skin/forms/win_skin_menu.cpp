@@ -183,7 +183,20 @@ bool TWinSkinMenu::HandleNcMouse(UINT msg, POINT p, LRESULT& result) {
 }
 
 bool TWinSkinMenu::HandleKeyMenu(wchar_t key) {
-  TMenuBtn* button = key ? FindAccelerator(key) : nullptr;
+  if (!menu_) return false;
+  if (!key) {
+    // Alt or F10 alone: the first menu opens, unless this is the release of the Alt
+    // that just closed a menu.
+    if (AltJustEndedTracking()) return true;
+    for (auto& button : buttons_) {
+      if (button->Visible && button->Enabled && !button->Caption.empty()) {
+        Open(*button, true);
+        return true;
+      }
+    }
+    return false;
+  }
+  TMenuBtn* button = FindAccelerator(key);
   if (!button) return false;
   Open(*button, true);
   return true;

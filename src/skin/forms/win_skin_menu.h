@@ -51,6 +51,8 @@ class TWinSkinMenu {
   const std::vector<std::unique_ptr<TMenuBtn>>& Buttons() const { return buttons_; }
   // The button whose menu is open (-1: none; process-wide).
   static int OpenIndex();
+  // True (once) when Alt closed the bar's menu a moment ago.
+  static bool AltJustEndedTracking();
 
   // Non-client mouse messages on the bar (window point); false when not on a button.
   bool HandleNcMouse(UINT msg, POINT window, LRESULT& result);

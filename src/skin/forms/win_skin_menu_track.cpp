@@ -17,6 +17,7 @@ struct TMenuTracking {
   int target = -1;              // the button to open next (a switch), -1: none
   bool byKeyboard = false;      // the next menu selects its first item
   POINT lastMouse{-1, -1};
+  DWORD altEndedAt = 0;         // when Alt last ended a tracking (0: not lately)
   TWindowsHook hook;
 
   bool OnFilter(int code, LPARAM lParam);
@@ -31,6 +32,15 @@ TMenuTracking& Tracking() {
 }  // namespace
 
 int TWinSkinMenu::OpenIndex() { return Tracking().openIndex; }
+
+bool TWinSkinMenu::AltJustEndedTracking() {
+  // The Alt release that follows the press which closed a menu must not start the
+  // system's menu mode.
+  TMenuTracking& t = Tracking();
+  const bool recent = t.altEndedAt && GetTickCount() - t.altEndedAt < 1000;
+  t.altEndedAt = 0;
+  return recent;
+}
 
 void TMenuTracking::SwitchTo(int index, bool keyboard) {
   if (index == openIndex || index < 0) return;
@@ -81,12 +91,15 @@ bool TMenuTracking::OnFilter(int code, LPARAM lParam) {
     case WM_SYSKEYDOWN:
       if (msg->wParam == VK_MENU) {
         target = -1;
+        altEndedAt = GetTickCount() | 1;
         EndMenu();
         return true;
       }
       return false;
     case WM_MOUSEMOVE: {
-      const POINT screen = msg->pt;
+      // The cursor as it is now: a move queued before a switch carries an old point.
+      POINT screen = msg->pt;
+      GetCursorPos(&screen);
       if (screen.x == lastMouse.x && screen.y == lastMouse.y) return false;
       lastMouse = screen;
       RECT w{};

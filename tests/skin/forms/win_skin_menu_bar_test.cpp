@@ -93,6 +93,18 @@ struct MenuForm {
   }
 };
 
+// A right-to-left form.
+class TRtlForm : public TForm {
+ public:
+  TRtlForm() : TForm(nullptr) {}
+
+ protected:
+  void CreateParams(TCreateParams& params) override {
+    TForm::CreateParams(params);
+    params.ExStyle |= WS_EX_LEFTSCROLLBAR | WS_EX_RIGHT | WS_EX_RTLREADING;
+  }
+};
+
 }  // namespace
 
 TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
@@ -121,8 +133,7 @@ TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
   EXPECT_GE(fileButton.Rect.top, formskin::kTopHeight);
   EXPECT_GT(fileButton.Rect.right, fileButton.Rect.left);
   const TMenuBtn& empty = *menus->Buttons()[2];
-  EXPECT_EQ(menus->HitTest(POINT{empty.Rect.left, empty.Rect.top + 2}),
-            menus->HitTest(POINT{empty.Rect.left - 1, empty.Rect.top + 2}));
+  EXPECT_EQ(empty.Rect.right, empty.Rect.left);
   EXPECT_NE(menus->HitTest(POINT{empty.Rect.left, empty.Rect.top + 2}), &empty);
 
   // Hover: a frame in ButtonHilight around the button.
@@ -133,7 +144,10 @@ TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
   std::atomic<bool> done{false};
   std::string failure;
   auto check = [&failure](bool ok, const char* what) {
-    if (!ok && failure.empty()) failure = what;
+    if (!ok && failure.empty()) {
+      failure = what;
+      failure += " (open " + std::to_string(TWinSkinMenu::OpenIndex()) + (OpenPopup() ? ", a pop-up shows)" : ")");
+    }
     return ok;
   };
   std::thread driver([&] {
@@ -168,10 +182,12 @@ TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
     Key(VK_RIGHT);
     check(Poll([] { return TWinSkinMenu::OpenIndex() == 0; }), "right on the last wraps");
     Key(VK_LEFT);
-    check(Poll([] { return TWinSkinMenu::OpenIndex() == 3; }), "left from the first wraps");
+    check(Poll([] { return TWinSkinMenu::OpenIndex() == 3 && OpenPopup(); }), "left from the first wraps");
     // The mouse moves to another button: its menu opens.
-    gui::MoveMouse(POINT{w.left + (menus->Buttons()[1]->Rect.left + menus->Buttons()[1]->Rect.right) / 2,
-                         w.top + menus->Buttons()[1]->Rect.top + 4});
+    // (Two moves, as a hand makes many: a single synthetic move may be merged away.)
+    const POINT edit = Centre(window, menus->Buttons()[1]->Rect);
+    gui::MoveMouse(POINT{edit.x - 2, edit.y});
+    gui::MoveMouse(edit);
     check(Poll([] { return TWinSkinMenu::OpenIndex() == 1; }), "mouse moves to Edit");
     // Alt ends the tracking.
     Key(VK_MENU);
@@ -240,4 +256,63 @@ TEST(FrameworkMenus, SeparatorsTidyAcceleratorsShortcutsAndRadioGroups) {
   b->Free();
   EXPECT_EQ(FindMenuItem(command), nullptr);
   EXPECT_EQ(GetMenuItemCount(menu.Handle()), 2);
+}
+
+TEST(WinSkinMenu, RightToLeftBarFromTheMenuBarPictureKeysSwappedPopupBordered) {
+  formskin::Options options;
+  options.withMenus = true;
+  gui::SkinnedSession session(options);
+  TRtlForm form;
+  auto* menu = new TMainMenu(&form);
+  menu->RightToLeft = true;
+  menu->Items().Add("&One")->Add("Item &a");
+  menu->Items().Add("&Two")->Add("Item &b");
+  form.SetMainMenu(menu);
+  form.SetBounds(80, 80, 100, 100);
+  form.SetClientSize(320, 160);
+  HWND window = form.Handle();
+  form.Show();
+  TWinSkinForm* skin = session.WaitSkinned(window);
+  ASSERT_TRUE(skin && skin->Menus() && skin->Menus()->HasBar());
+  TWinSkinMenu& menus = *skin->Menus();
+  // The band shows the active cell of the menu-bar picture; buttons run from the right.
+  const int bandY = formskin::kTopHeight + 2;
+  ASSERT_TRUE(WaitFor([&] { return gui::WindowPixel(window, formskin::kLeftWidth + 4, bandY) == formskin::kMenuBar1; }));
+  const RECT one = menus.Buttons()[0]->Rect, two = menus.Buttons()[1]->Rect;
+  EXPECT_GT(one.left, two.left);
+  const RECT w = gui::WindowRect(window);
+  EXPECT_GT(one.right, (w.right - w.left) / 2);
+
+  std::atomic<bool> done{false};
+  std::string failure;
+  std::thread driver([&] {
+    gui::Click(Centre(window, one));
+    HWND popup = nullptr;
+    if (!Poll([&] { return (popup = OpenPopup()) != nullptr && TWinSkinMenu::OpenIndex() == 0; })) {
+      failure = "menu One opened";
+    } else {
+      // The pop-up's border comes from MenuBackground.
+      if (!Poll([&] {
+            HDC dc = GetWindowDC(popup);
+            const COLORREF c = GetPixel(dc, 1, 6);
+            ReleaseDC(popup, dc);
+            return c == static_cast<COLORREF>(formskin::kMenuBack);
+          })) {
+        failure = "pop-up border from MenuBackground";
+      }
+      // Left moves on in a right-to-left bar.
+      Key(VK_LEFT);
+      if (failure.empty() && !Poll([] { return TWinSkinMenu::OpenIndex() == 1; })) failure = "left opens Two";
+      Key(VK_ESCAPE);
+      Poll([] { return TWinSkinMenu::OpenIndex() == -1 && !OpenPopup(); });
+    }
+    done = true;
+  });
+  WaitFor([&] { return done.load(); }, 20000);
+  if (!done) {
+    EndMenu();
+    WaitFor([&] { return done.load(); }, 20000);
+  }
+  driver.join();
+  EXPECT_EQ(failure, "");
 }
