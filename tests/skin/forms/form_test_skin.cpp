@@ -67,7 +67,8 @@ testskin::TestSkin Make(const Options& o) {
             "Right=right.bmp\nRightFrame=2\nRightTopHeight=8\nRightStretch=1\nRightTrans=0\n"
             "Top=top.bmp\nTopFrame=2\nTopTopHeight=6\nTopBotHeight=6\nTopStretch=0\nTopTrans=" + trans + "\n"
             "Bottom=bottom.bmp\nBottomFrame=2\nBottomStretch=1\nBottomTrans=0\n"
-            "TextShift=30\nTextRightClip=70\nTextAlignment=" + std::to_string(o.textAlignment) + "\n"
+            "TextShift=30\nTextRightClip=70\nTextAlignment=" + std::to_string(o.textAlignment) + "\n" +
+            (o.withMenus ? "menuBar=menubar.bmp\nTileLeftMenu=2\nTileRightMenu=2\n" : "") +
             "[Colours]\nButtonFace=" + Rgb(kFace) + "\nTitleTextActive=" + Rgb(kTextActive) +
             "\nTitleTextNoActive=" + Rgb(kTextInactive) + "\nMenu=" + Rgb(kMenu) + "\n");
   skin.Image("left.bmp", LeftImage(kLeft1, kLeft2, o.transparent));
@@ -85,6 +86,17 @@ testskin::TestSkin Make(const Options& o) {
     skin.Image("close.bmp", testskin::Cells(48, 16, 3, {kClose[0], kClose[1], kClose[2]}));
     skin.Image("max.bmp", testskin::Cells(48, 16, 3, {kMax[0], kMax[1], kMax[2]}));
     skin.Image("min.bmp", testskin::Cells(48, 16, 3, {kMin[0], kMin[1], kMin[2]}));
+  }
+  if (o.withMenus) {
+    PixelImage bar(20, 2 * 20);
+    for (int y = 0; y < 2 * 20; ++y)
+      for (int x = 0; x < 20; ++x) bar.At(x, y) = PixelOf(y < 20 ? kMenuBar1 : kMenuBar2);
+    skin.Image("menubar.bmp", bar);
+    skin.Text("[MenuBackground]\nImage=menubg.bmp\nLeftWidth=3\nRightWidth=3\nTopHeight=3\nBottomHeight=3\n");
+    PixelImage back(12, 12);
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 12; ++x) back.At(x, y) = PixelOf(kMenuBack);
+    skin.Image("menubg.bmp", back);
   }
   skin.Text(o.extra);
   return skin;

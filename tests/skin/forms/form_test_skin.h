@@ -7,6 +7,8 @@
 //   Bottom 5 high, 2 cells, never transparent
 //   Buttons: close (Action 0), maximise (1), minimise (2), 16 x 16 cells, Align 1 at
 //          Xcoord 20, 40, 60, Ycoord 4; an icon button (Action 3) at Align 0, (8, 4)
+//   With menus: a menu-bar picture (2 cells one above the other, active and inactive)
+//          and a MenuBackground of one colour
 #pragma once
 #include <memory>
 #include <string>
@@ -26,6 +28,8 @@ constexpr TColor kTopCap = RgbColour(0, 150, 250);
 constexpr TColor kBottom1 = RgbColour(200, 200, 0), kBottom2 = RgbColour(100, 100, 0);
 constexpr TColor kFace = RgbColour(210, 210, 200);
 constexpr TColor kMenu = RgbColour(230, 200, 240);
+constexpr TColor kMenuBar1 = RgbColour(40, 160, 160), kMenuBar2 = RgbColour(20, 80, 80);
+constexpr TColor kMenuBack = RgbColour(250, 120, 20);
 constexpr TColor kTextActive = RgbColour(255, 255, 255), kTextInactive = RgbColour(160, 160, 160);
 // Close, maximise, minimise: normal, pressed, hot.
 constexpr TColor kClose[3] = {RgbColour(240, 60, 60), RgbColour(120, 30, 30), RgbColour(255, 150, 150)};
@@ -39,6 +43,7 @@ struct Options {
   bool transparent = true;       // Left and Top keyed (Trans 1); else every piece Trans 0
   int textAlignment = 0;
   bool withButtons = true;
+  bool withMenus = false;
   std::string extra;  // more description text
 };
 
