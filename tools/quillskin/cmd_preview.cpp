@@ -40,6 +40,8 @@ const char kHelp[] =
     "  --capture FILE.bmp  once skinned and painted, write the window as the screen shows\n"
     "                      it (24-bit BMP of the window rectangle) and exit 0\n"
     "  --exit-after MS     close after MS milliseconds\n"
+    "  --open-menu N       once shown, open the N-th menu of the menu bar (with --capture:\n"
+    "                      the capture shows it open)\n"
     "\n"
     "Closing the window exits 0. A skin that does not load: its message on stderr, exit 1.\n"
     "Needs the Windows build (quillskin.exe).\n";
@@ -66,7 +68,7 @@ std::string DefaultSkin() {
 PreviewOptions ParseOptions(const std::vector<std::string>& args) {
   ToolArgs a = ParseToolArgs("preview", args,
                              {"--at", "--client", "--caption", "--border", "--state", "--message",
-                              "--capture", "--exit-after"},
+                              "--capture", "--exit-after", "--open-menu"},
                              {"--no-menu", "--rtl", "--inactive", "--mdi"}, {}, 0, 1);
   PreviewOptions o;
   o.skinFile = a.positional.empty() ? DefaultSkin() : a.positional[0];
@@ -107,6 +109,13 @@ PreviewOptions ParseOptions(const std::vector<std::string>& args) {
     const long ms = std::strtol(text.c_str(), &end, 10);
     if (end == text.c_str() || *end || ms < 0) bad("--exit-after");
     o.exitAfterMs = static_cast<int>(ms);
+  }
+  if (a.values.count("--open-menu")) {
+    char* end = nullptr;
+    const std::string& text = a.values["--open-menu"];
+    const long n = std::strtol(text.c_str(), &end, 10);
+    if (end == text.c_str() || *end || n < 1 || n > 100) bad("--open-menu");
+    o.openMenu = static_cast<int>(n);
   }
   o.noMenu = a.flags.count("--no-menu") > 0;
   o.rightToLeft = a.flags.count("--rtl") > 0;

@@ -18,9 +18,12 @@
 #include "skin/controls/skin_control_factory.h"
 #include "skin/data/skin_data.h"
 #include "skin/forms/skin_messages.h"
+#include "skin/forms/win_skin_menu.h"
 
 namespace {
 constexpr UINT kOpenBox = WM_APP + 41;
+constexpr UINT kOpenMenu = WM_APP + 42;
+constexpr UINT_PTR kMenuTimer = 0x9E73;
 constexpr UINT_PTR kExitTimer = 0x9E71;
 constexpr UINT_PTR kPollTimer = 0x9E72;
 constexpr UINT kPollMs = 30;
@@ -185,6 +188,10 @@ bool TPreviewForm::HandleMessage(TMessage& m) {
       OpenMessageBox();
       m.Result = 0;
       return true;
+    case kOpenMenu:
+      OpenMenu();
+      m.Result = 0;
+      return true;
     case WM_SHOWWINDOW:
       if (m.WParam && !shown_) {
         shown_ = true;
@@ -198,6 +205,11 @@ bool TPreviewForm::HandleMessage(TMessage& m) {
         KillTimer(Handle(), kExitTimer);
         if (HWND box = FindMessageBox(Handle())) PostMessageW(box, WM_CLOSE, 0, 0);
         PostMessageW(Handle(), WM_CLOSE, 0, 0);
+        m.Result = 0;
+        return true;
+      }
+      if (m.WParam == kMenuTimer) {
+        CaptureOpenMenu();
         m.Result = 0;
         return true;
       }
@@ -234,6 +246,10 @@ void TPreviewForm::Report(HWND window) {
                RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   GdiFlush();
   report_(PreviewJson(window));
+  if (options_.openMenu > 0 && options_.message.empty()) {
+    PostMessageW(Handle(), kOpenMenu, 0, 0);
+    return;  // captured while the menu is open
+  }
   if (!options_.capture.empty()) {
     if (!CaptureWindow(window, options_.capture)) Failed = true;
     if (HWND box = FindMessageBox(Handle())) PostMessageW(box, WM_CLOSE, 0, 0);
@@ -244,4 +260,29 @@ void TPreviewForm::Report(HWND window) {
 void TPreviewForm::OpenMessageBox() {
   // A system dialog, skinned as one; the poll timer reports it once it is skinned.
   MessageBoxW(Handle(), Widen(options_.message).c_str(), Widen(options_.caption).c_str(), MB_OK);
+}
+
+void TPreviewForm::OpenMenu() {
+  TSkinManage* manager = TSkinManage::Instance();
+  TWinSkinForm* skin = manager ? manager->FindWindowSkin(Handle()) : nullptr;
+  TWinSkinMenu* menus = skin ? skin->Menus() : nullptr;
+  const size_t index = static_cast<size_t>(options_.openMenu - 1);
+  if (!menus || index >= menus->Buttons().size()) {
+    // No such menu: the capture shows the window as it is.
+    if (!options_.capture.empty()) {
+      if (!CaptureWindow(Handle(), options_.capture)) Failed = true;
+      if (TApplication* app = Application()) app->Terminate();
+    }
+    return;
+  }
+  // The menu's own loop runs the timer that takes the capture.
+  if (!options_.capture.empty()) SetTimer(Handle(), kMenuTimer, 300, nullptr);
+  menus->Open(*menus->Buttons()[index]);
+}
+
+void TPreviewForm::CaptureOpenMenu() {
+  KillTimer(Handle(), kMenuTimer);
+  if (!CaptureWindow(Handle(), options_.capture)) Failed = true;
+  EndMenu();
+  if (TApplication* app = Application()) app->Terminate();
 }

@@ -27,6 +27,7 @@ struct PreviewOptions {
   std::string message;  // a message box to open once shown
   std::string capture;  // a BMP file to write once skinned and painted
   int exitAfterMs = -1;
+  int openMenu = 0;  // the menu-bar menu to open once shown (1 the first; 0 none)
 };
 
 class TPreviewForm : public TForm {
@@ -48,6 +49,8 @@ class TPreviewForm : public TForm {
   // The controls of every kind the wrappers skin, in each state shown at rest.
   void AddControls();
   void AttachWrappers();
+  void OpenMenu();
+  void CaptureOpenMenu();
 
   PreviewOptions options_;
   std::function<void(const std::string&)> report_;

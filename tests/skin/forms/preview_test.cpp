@@ -132,6 +132,20 @@ TEST(Preview, OptionsShapeTheWindow) {
     EXPECT_EQ(client[3] - client[1], 150);
   }
   {
+    SCOPED_TRACE("--open-menu: the capture shows the File menu open below the bar");
+    CapturedOutput io;
+    ASSERT_EQ(RunQuillskin({"preview", skin, "--client", "300x200", "--open-menu", "1", "--capture",
+                            capture}, io), 0) << io.err;
+    const int band = GetSystemMetrics(SM_CYMENU);
+    const TBitmap shot = ReadBmp(capture);
+    // The right part of the first item shows the skin's menu colour (the client area has
+    // the face colour).
+    bool seen = false;
+    for (int x = kLeftWidth + 30; x < kLeftWidth + 120 && !seen; ++x)
+      seen = shot.GetPixel(x, kTopHeight + band + 10) == kMenu;
+    EXPECT_TRUE(seen);
+  }
+  {
     SCOPED_TRACE("--border dialog: no icon button");
     CapturedOutput io;
     ASSERT_EQ(RunQuillskin({"preview", skin, "--border", "dialog", "--capture", capture}, io), 0) << io.err;
