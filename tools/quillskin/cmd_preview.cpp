@@ -39,7 +39,7 @@ const char kHelp[] =
     "                      and the capture then describe the message box)\n"
     "  --capture FILE.bmp  once skinned and painted, write the window as the screen shows\n"
     "                      it (24-bit BMP of the window rectangle) and exit 0\n"
-    "  --exit-after MS     close after MS milliseconds\n"
+    "  --exit-after MS     close after MS milliseconds (never before the JSON line)\n"
     "  --open-menu N       once shown, open the N-th menu of the menu bar (with --capture:\n"
     "                      the capture shows it open)\n"
     "\n"

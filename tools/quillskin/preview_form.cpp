@@ -203,8 +203,9 @@ bool TPreviewForm::HandleMessage(TMessage& m) {
     case WM_TIMER:
       if (m.WParam == kExitTimer) {
         KillTimer(Handle(), kExitTimer);
-        if (HWND box = FindMessageBox(Handle())) PostMessageW(box, WM_CLOSE, 0, 0);
-        PostMessageW(Handle(), WM_CLOSE, 0, 0);
+        // A slow start must not cost the caller its JSON line: wait for the report.
+        if (reported_) CloseAll();
+        else exitPending_ = true;
         m.Result = 0;
         return true;
       }
@@ -254,7 +255,14 @@ void TPreviewForm::Report(HWND window) {
     if (!CaptureWindow(window, options_.capture)) Failed = true;
     if (HWND box = FindMessageBox(Handle())) PostMessageW(box, WM_CLOSE, 0, 0);
     if (TApplication* app = Application()) app->Terminate();
+    return;
   }
+  if (exitPending_) CloseAll();
+}
+
+void TPreviewForm::CloseAll() {
+  if (HWND box = FindMessageBox(Handle())) PostMessageW(box, WM_CLOSE, 0, 0);
+  PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
 void TPreviewForm::OpenMessageBox() {

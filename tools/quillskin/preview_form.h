@@ -45,6 +45,7 @@ class TPreviewForm : public TForm {
 
  private:
   void Report(HWND window);
+  void CloseAll();
   void OpenMessageBox();
   // The controls of every kind the wrappers skin, in each state shown at rest.
   void AddControls();
@@ -55,6 +56,8 @@ class TPreviewForm : public TForm {
   PreviewOptions options_;
   std::function<void(const std::string&)> report_;
   bool reported_ = false;
+  // The exit time came before the report: close right after reporting.
+  bool exitPending_ = false;
   bool shown_ = false;
   bool wrapped_ = false;
   std::vector<std::pair<TControl*, const char*>> skinned_;  // control, wrapper class
