@@ -21,6 +21,13 @@ void TSkinButton::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bo
                       (skinData && HasOption(skinData->Options, xoTransparent));
 }
 
+void TSkinButton::InitSkinWindow(HWND window, TSkinData* skinData, TSkinControlList* windowSkin,
+                                 TBitmap* canvas) {
+  if (attached_) return;
+  TSkinControl::InitSkinWindow(window, skinData, windowSkin, canvas);
+  parentBackground_ = skinData && HasOption(skinData->Options, xoTransparent);
+}
+
 bool TSkinButton::HasFace() const {
   return skinData_ && skinData_->Objects.Buttons && !skinData_->Objects.Buttons->Image.Empty();
 }

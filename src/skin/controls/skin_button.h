@@ -14,6 +14,8 @@ class TSkinButton : public TSkinControl {
 
   void InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bool manageColour,
                 TBitmap* canvas = nullptr) override;
+  void InitSkinWindow(HWND window, TSkinData* skinData, TSkinControlList* windowSkin,
+                      TBitmap* canvas = nullptr) override;
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;

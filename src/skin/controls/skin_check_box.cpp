@@ -28,6 +28,14 @@ void TSkinCheckBox::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, 
                       (skinData && HasOption(skinData->Options, xoTransparent));
 }
 
+void TSkinCheckBox::InitSkinWindow(HWND window, TSkinData* skinData,
+                                   TSkinControlList* windowSkin, TBitmap* canvas) {
+  if (attached_) return;
+  TSkinControl::InitSkinWindow(window, skinData, windowSkin, canvas);
+  Kind = 0;  // the system draws the caption of a bare window
+  parentBackground_ = skinData && HasOption(skinData->Options, xoTransparent);
+}
+
 const TBitmap* TSkinCheckBox::Strip() const {
   if (!skinData_ || !skinData_->Objects.Buttons) return nullptr;
   const TDataSkinButton& b = *skinData_->Objects.Buttons;

@@ -42,7 +42,44 @@ void TSkinControl::TakeMessageMethod(TControl* control) {
   });
 }
 
-void TSkinControl::RestoreMessageMethod() { subclass_.Detach(); }
+bool TSkinControl::TakeWindowProcedure(HWND window) {
+  if (windowProcedure_.Attached()) return true;
+  return windowProcedure_.Attach(window, [this](UINT msg, WPARAM wParam, LPARAM lParam,
+                                                LRESULT& result) {
+    TMessage m{msg, wParam, lParam, 0};
+    Dispatch(m);
+    result = m.Result;
+    return true;
+  });
+}
+
+void TSkinControl::RestoreMessageMethod() {
+  subclass_.Detach();
+  windowProcedure_.Detach();
+}
+
+bool TSkinControl::AttachBare(HWND window, TSkinData* skinData, TSkinControlList* windowSkin,
+                              TBitmap* canvas) {
+  if (!IsWindow(window)) return false;
+  skinData_ = skinData;
+  canvas_ = canvas;
+  handle_ = window;
+  enabled_ = true;
+  Kind = 0;
+  unicode_ = IsWindowUnicode(window) != FALSE;
+  caption_ = ReadWindowText(window);
+  JoinWindowSkin(windowSkin);
+  return true;
+}
+
+void TSkinControl::InitSkinWindow(HWND window, TSkinData* skinData, TSkinControlList* windowSkin,
+                                  TBitmap* canvas) {
+  if (attached_ || !AttachBare(window, skinData, windowSkin, canvas)) return;
+  if (!TakeWindowProcedure(window)) return;
+  InvalidateRect(window, nullptr, TRUE);
+  attached_ = true;
+  state_ = kStateAttached;
+}
 
 void TSkinControl::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bool manageColour,
                             TBitmap* canvas) {
@@ -87,6 +124,8 @@ void TSkinControl::Dispatch(TMessage& m) noexcept {
     }
     if (!active_) {
       CallDefault(m);
+      // A switched-off wrapper still learns that its window is gone.
+      if (m.Msg == WM_NCDESTROY) MarkDead();
       return;
     }
     if (BeforeMessage(m)) {
@@ -101,6 +140,9 @@ void TSkinControl::Dispatch(TMessage& m) noexcept {
 void TSkinControl::CallDefault(TMessage& m) {
   if (usesMethod_) {
     subclass_.CallPrevious(m);
+  } else if (windowProcedure_.Attached()) {
+    // The window subclass itself hands WM_NCDESTROY on once the wrapper has seen it.
+    if (m.Msg != WM_NCDESTROY) m.Result = windowProcedure_.CallPrevious(m.Msg, m.WParam, m.LParam);
   } else if (handle_) {
     m.Result = DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
   }
@@ -110,9 +152,7 @@ bool TSkinControl::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_NCDESTROY:
       CallDefault(m);
-      active_ = false;
-      state_ = kStateDead;
-      Unskin();
+      MarkDead();
       return false;
     case kQuerySkinnedMessage:
       m.Result = 1;
@@ -120,6 +160,13 @@ bool TSkinControl::BeforeMessage(TMessage& m) {
     default:
       return true;
   }
+}
+
+void TSkinControl::MarkDead() {
+  if (state_ == kStateDead) return;
+  active_ = false;
+  state_ = kStateDead;
+  Unskin();
 }
 
 void TSkinControl::AfterMessage(TMessage& m) {

@@ -15,6 +15,7 @@
 #include "framework/control.h"
 #include "framework/message_method.h"
 #include "framework/messages.h"
+#include "framework/subclass.h"
 
 class TBitmap;
 class TSkinControlList;
@@ -38,6 +39,12 @@ class TSkinControl : public TComponent {
   // nothing). With manageColour the control takes the skin's face colour meanwhile.
   virtual void InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bool manageColour,
                         TBitmap* canvas = nullptr);
+  // Attaches to a bare window (no framework control) by replacing its window procedure
+  // with a thunk that routes to this wrapper (a second call does nothing). The
+  // procedure is put back when the wrapper is freed; a window destroyed first lets go
+  // by itself and leaves the wrapper dead (state 6).
+  virtual void InitSkinWindow(HWND window, TSkinData* skinData, TSkinControlList* windowSkin,
+                              TBitmap* canvas = nullptr);
   // Switches the visible effects off (the control's own colour comes back).
   virtual void Unskin();
   // First look at a message; true lets it go on to the control (then AfterMessage).
@@ -86,12 +93,23 @@ class TSkinControl : public TComponent {
   void EraseBackground(TMessage& message);
 
  protected:
+  // Lets go of the control before the derived parts are destroyed, so no message
+  // reaches a half-destroyed wrapper.
+  void BeforeDestruction() override { RestoreMessageMethod(); }
   // Routes one message of the wrapped control (see BeforeMessage, AfterMessage).
   void Dispatch(TMessage& message) noexcept;
+  // The control's window is gone: switched off, state 6, visible effects undone.
+  void MarkDead();
   // Puts the control's message method back; the wrapper no longer sees messages.
   void RestoreMessageMethod();
   // Replaces the control's message method by the wrapper's handler.
   void TakeMessageMethod(TControl* control);
+  // Replaces a bare window's procedure by a thunk to the wrapper's handler.
+  bool TakeWindowProcedure(HWND window);
+  // The first attach steps for a bare window: skin data, canvas, window skin, handle,
+  // unicode, enabled, kind 0 and the caption. False when the window does not exist.
+  bool AttachBare(HWND window, TSkinData* skinData, TSkinControlList* windowSkin,
+                  TBitmap* canvas);
   void JoinWindowSkin(TSkinControlList* windowSkin);
   // The first attach steps for a windowed framework control: skin data, canvas,
   // control, handle (made if needed), unicode; joins the window skin's list.
@@ -120,4 +138,6 @@ class TSkinControl : public TComponent {
   // The replacement of the wrapped control's message method (framework controls).
   TControlSubclass subclass_;
   bool usesMethod_ = false;
+  // The replaced window procedure of a bare window.
+  TWindowSubclass windowProcedure_;
 };

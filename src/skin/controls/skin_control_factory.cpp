@@ -10,6 +10,7 @@
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_progress.h"
+#include "skin/controls/skin_messages.h"
 #include "skin/controls/skin_scrollbar.h"
 
 TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner) {
@@ -50,6 +51,22 @@ TSkinControl* SkinFrameworkControl(const std::string& wrapperClass, TControl* co
     scroll->InitScrollbar(control, skinData, windowSkin);
   } else {
     wrapper->InitSkin(windowSkin, skinData, manageColour);
+  }
+  return wrapper;
+}
+
+TSkinControl* SkinBareWindow(const std::string& wrapperClass, HWND window,
+                             TSkinControlList* windowSkin, TSkinData* skinData,
+                             TComponent* owner) {
+  if (!IsWindow(window) || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
+    return nullptr;
+  if (SendMessageW(window, kQuerySkinnedMessage, 0, 0) == 1) return nullptr;
+  TSkinControl* wrapper = NewSkinControl(wrapperClass, owner);
+  if (!wrapper) return nullptr;
+  wrapper->InitSkinWindow(window, skinData, windowSkin);
+  if (!wrapper->Attached()) {
+    wrapper->Free();
+    return nullptr;
   }
   return wrapper;
 }
