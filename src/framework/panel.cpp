@@ -1,39 +1,39 @@
-// TPanel (see panel.h).
+// TCustomPanel (see panel.h).
 #include "framework/panel.h"
 
 #include "framework/gdi.h"
 #include "framework/graphics_util.h"
 #include "framework/wide.h"
 
-TPanel::TPanel(TComponent* owner) : TWinControl(owner) {}
+TCustomPanel::TCustomPanel(TComponent* owner) : TWinControl(owner) {}
 
-void TPanel::DefineProperties(TPropList& list) const {
+void TCustomPanel::DefineProperties(TPropList& list) const {
   TWinControl::DefineProperties(list);
-  list.Enumeration<TPanel>("BevelOuter", {"bvNone", "bvLowered", "bvRaised"},
-                           [](TPanel& p) -> int64_t { return p.BevelOuter; },
-                           [](TPanel& p, int64_t v) {
+  list.Enumeration<TCustomPanel>("BevelOuter", {"bvNone", "bvLowered", "bvRaised"},
+                           [](TCustomPanel& p) -> int64_t { return p.BevelOuter; },
+                           [](TCustomPanel& p, int64_t v) {
                              p.BevelOuter = static_cast<TPanelBevel>(v);
                              p.Invalidate();
                            });
-  list.Enumeration<TPanel>("BevelKind", {"bkNone", "bkTile"},
-                           [](TPanel& p) -> int64_t { return p.BevelKind; },
-                           [](TPanel& p, int64_t v) {
+  list.Enumeration<TCustomPanel>("BevelKind", {"bkNone", "bkTile"},
+                           [](TCustomPanel& p) -> int64_t { return p.BevelKind; },
+                           [](TCustomPanel& p, int64_t v) {
                              p.BevelKind = static_cast<TBevelKind>(v);
                              p.Invalidate();
                            });
-  list.Boolean<TPanel>("ParentBackground", [](TPanel& p) { return p.ParentBackground; },
-                       [](TPanel& p, bool v) { p.ParentBackground = v; });
-  list.Boolean<TPanel>("Transparent", [](TPanel& p) { return p.Transparent; },
-                       [](TPanel& p, bool v) { p.Transparent = v; });
+  list.Boolean<TCustomPanel>("ParentBackground", [](TCustomPanel& p) { return p.ParentBackground; },
+                       [](TCustomPanel& p, bool v) { p.ParentBackground = v; });
+  list.Boolean<TCustomPanel>("Transparent", [](TCustomPanel& p) { return p.Transparent; },
+                       [](TCustomPanel& p, bool v) { p.Transparent = v; });
 }
 
-void TPanel::CreateParams(TCreateParams& params) {
+void TCustomPanel::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.Style |= WS_CLIPCHILDREN;
   params.ClassStyle |= CS_HREDRAW | CS_VREDRAW;
 }
 
-void TPanel::PaintWindow(HDC dc) {
+void TCustomPanel::PaintWindow(HDC dc) {
   RECT r{0, 0, ClientWidth(), ClientHeight()};
   if (BevelKind == bkTile) {
     UINT edges = 0;

@@ -1,5 +1,7 @@
-// TPanel: a windowed container that fills itself with its colour, can draw bevels
+// Panels: windowed containers that fill themselves with their colour, can draw bevels
 // (outer bevel round the edge, or an etched edge on chosen sides) and a centred caption.
+//   TCustomPanel  the panel
+//   TPanel        publishes TCustomPanel
 #pragma once
 #include "framework/win_control.h"
 
@@ -7,10 +9,10 @@ enum TPanelBevel { bvNone, bvLowered, bvRaised };
 enum TBevelKind { bkNone, bkTile };
 enum TBevelEdge : unsigned { beLeft = 1, beTop = 2, beRight = 4, beBottom = 8 };
 
-class TPanel : public TWinControl {
+class TCustomPanel : public TWinControl {
  public:
-  explicit TPanel(TComponent* owner);
-  const char* ClassName() const override { return "TPanel"; }
+  explicit TCustomPanel(TComponent* owner);
+  const char* ClassName() const override { return "TCustomPanel"; }
   void DefineProperties(TPropList& list) const override;
 
   TPanelBevel BevelOuter = bvRaised;
@@ -23,4 +25,10 @@ class TPanel : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void PaintWindow(HDC dc) override;
+};
+
+class TPanel : public TCustomPanel {
+ public:
+  explicit TPanel(TComponent* owner) : TCustomPanel(owner) {}
+  const char* ClassName() const override { return "TPanel"; }
 };

@@ -68,6 +68,8 @@ class TSkinControl : public TComponent {
   bool Active() const { return active_; }
   bool Attached() const { return attached_; }
   uint8_t MouseState() const { return mouseState_; }
+  // The control takes the skin's face colour while the wrapper is attached.
+  bool ManageColour() const { return manageColour_; }
   int Kind = 0;  // drawing variant chosen by the creator
 
   // Called by a list that is freed before its wrappers.

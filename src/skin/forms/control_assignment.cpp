@@ -1,92 +1,183 @@
-// Control assignment (see control_assignment.h).
+// Control assignment: the walks over a form's controls, the steps before the class
+// tables, and making and listing wrappers (see control_assignment.h).
 #include "skin/forms/control_assignment.h"
 
-#include <memory>
 #include <utility>
 
 #include "framework/form.h"
-#include "framework/group_box.h"
-#include "framework/memo.h"
-#include "framework/progress_bar.h"
+#include "framework/panel.h"
+#include "framework/path_text.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_control_factory.h"
 #include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_messages.h"
+#include "skin/controls/skin_scrollbar.h"
 #include "skin/data/skin_data.h"
+#include "skin/forms/assigned_wrappers.h"
 #include "skin/forms/win_skin_form.h"
 
 namespace {
 
-// The window skin's entry for a wrapper owned by a framework control. The wrapper is
-// the only member of the entry's own list and leaves it when its control frees it.
-class TWrapperEntry : public ISkinnedControl {
- public:
-  // Makes and attaches the wrapper; null when the control gets none.
-  static std::unique_ptr<TWrapperEntry> Make(const char* wrapperClass, TWinControl& control,
-                                             TSkinData& skinData) {
-    std::unique_ptr<TWrapperEntry> entry(new TWrapperEntry());
-    entry->wrapper_ = SkinFrameworkControl(wrapperClass, &control, &entry->list_, &skinData, false);
-    if (!entry->wrapper_) return nullptr;
-    entry->window_ = entry->wrapper_->Handle();
-    return entry;
-  }
-  HWND ControlWindow() const override { return window_; }
-  bool Dead() const override { return !Alive() || wrapper_->State() == TSkinControl::kStateDead; }
-  void Restore() override {
-    if (!Alive()) return;
-    wrapper_->Unskin();
-    wrapper_->Free();  // puts the control's message method back
-  }
-  void Reapply() override {
-    if (Alive()) wrapper_->SkinChanged();
-  }
-
- private:
-  TWrapperEntry() = default;
-  bool Alive() const { return list_.Contains(wrapper_); }
-
-  TSkinControlList list_;
-  TSkinControl* wrapper_ = nullptr;
-  HWND window_ = nullptr;
-};
-
-void Wrap(const char* wrapperClass, TWinControl& control, TSkinData& skinData,
-          TSkinnedControlList& list) {
-  if (auto entry = TWrapperEntry::Make(wrapperClass, control, skinData)) list.push_back(std::move(entry));
+bool AnswersSkinned(HWND window) {
+  return window && SendMessageW(window, kQuerySkinnedMessage, 0, 0) == 1;
 }
 
-bool AlreadySkinned(TWinControl& control) {
-  return SendMessageW(control.Handle(), kQuerySkinnedMessage, 0, 0) == 1;
-}
-
-void AssignOne(TComponent& component, TSkinData& skinData, TSkinnedControlList& list) {
-  auto* control = dynamic_cast<TWinControl*>(&component);
-  if (!control || !control->HandleAllocated() || AlreadySkinned(*control)) return;
-  const TSkinControlTypes kinds = skinData.SkinControls;
-  if (dynamic_cast<TProgressBar*>(control)) {
-    if (HasControl(kinds, xcProgress) && skinData.Objects.Progress)
-      Wrap("TSkinProgress", *control, skinData, list);
-  } else if (dynamic_cast<TCustomEdit*>(control)) {
-    // Memos are left to the scroll-bar wrappers for now.
-    if (HasControl(kinds, xcEdit) && !dynamic_cast<TCustomMemo*>(control))
-      Wrap("TSkinEdit", *control, skinData, list);
-  } else if (dynamic_cast<TCustomGroupBox*>(control)) {
-    if (HasControl(kinds, xcGroupBox)) Wrap("TSkinGroupBox", *control, skinData, list);
-  }
+HWND WindowOf(TControl& control) {
+  auto* windowed = dynamic_cast<TWinControl*>(&control);
+  return windowed && windowed->HandleAllocated() ? windowed->Handle() : nullptr;
 }
 
 }  // namespace
 
-void AssignControls(TComponent& root, TSkinData& skinData, TSkinnedControlList& list) {
-  for (int i = 0; i < root.ComponentCount(); ++i) {
-    TComponent* component = root.Components(i);
-    AssignOne(*component, skinData, list);
-    AssignControls(*component, skinData, list);
+TControlAssignment::TControlAssignment(TSkinData& skinData, TSkinnedControlList& entries, HWND window)
+    : skinData_(skinData), entries_(entries), wrappers_(SharedWrapperList(entries, window)) {}
+
+bool TControlAssignment::Has(int member) const {
+  return HasControl(skinData_.SkinControls, static_cast<TSkinControlType>(member));
+}
+
+TSkinControl* TControlAssignment::WrapperOf(const TControl* control) const {
+  return wrappers_->FindByControl(control);
+}
+
+TSkinControl* TControlAssignment::WrapperOf(HWND window) const { return wrappers_->FindByHandle(window); }
+
+bool TControlAssignment::Wrapped(TControl& control) const {
+  return WrapperOf(&control) || AnswersSkinned(WindowOf(control));
+}
+
+void TControlAssignment::SkinFormControls(TForm& form) {
+  SweepDeadEntries(entries_);
+  for (int i = 0; i < form.ComponentCount(); ++i) {
+    if (auto* control = dynamic_cast<TControl*>(form.Components(i))) AssignControl(*control, &form);
+  }
+  // The controls placed on the form, in tab order.
+  for (int i = 0; i < form.ControlCount(); ++i) {
+    auto* control = dynamic_cast<TWinControl*>(form.Controls(i));
+    if (!control || !control->HandleAllocated() || control->Tag == skinData_.DisableTag ||
+        AnswersSkinned(control->Handle()))
+      continue;
+    AssignControl(*control, &form);
   }
 }
 
+void TControlAssignment::AssignControl(TControl& control, TWinControl* parent) {
+  auto* windowed = dynamic_cast<TWinControl*>(&control);
+  const std::string className = control.ClassName();
+  if (control.Tag == skinData_.DisableTag) {
+    // Radio and check groups hand the tag on to their buttons.
+    const std::string lower = LowerAscii(className);
+    if (windowed && windowed->ControlCount() > 0 &&
+        (lower.find("radiogroup") != std::string::npos || lower.find("checkgroup") != std::string::npos)) {
+      for (int i = 0; i < windowed->ControlCount(); ++i) windowed->Controls(i)->Tag = skinData_.DisableTag;
+    }
+    return;
+  }
+  if (!control.Parent() || Wrapped(control)) return;
+  const std::string upper = UpperAscii(className);
+  if (windowed) {
+    try {
+      windowed->HandleNeeded();
+    } catch (...) {
+      return;  // a control whose window cannot be made is skipped
+    }
+  }
+  if (skinData_.OnSkinControl) {
+    TSkinControl* made = nullptr;
+    skinData_.OnSkinControl(nullptr, &skinData_, parent, &control, upper, made);
+    if (made) {
+      Adopt(*made, control);
+      if (dynamic_cast<TCustomPanel*>(&control)) AssignChildren(control);
+      return;
+    }
+  }
+  if (ApplySkin3rd(control, upper)) return;
+  if (upper == "TDBCOMBOBOXEH" || upper == "TFRDESIGNERPAGE" || upper == "TFRPBOX") return;
+  ApplyBuiltInRows(control, upper);
+}
+
+void TControlAssignment::AssignChildren(TControl& control) {
+  auto* windowed = dynamic_cast<TWinControl*>(&control);
+  if (!windowed) return;
+  for (int i = 0; i < windowed->ControlCount(); ++i) AssignControl(*windowed->Controls(i), windowed);
+}
+
+TSkinControl* TControlAssignment::Wrap(const std::string& wrapperClass, TControl& control,
+                                       bool container, const TWrapOptions& options) {
+  if (Wrapped(control)) return nullptr;
+  if (auto* windowed = dynamic_cast<TWinControl*>(&control)) {
+    try {
+      windowed->HandleNeeded();
+    } catch (...) {
+      return nullptr;
+    }
+  }
+  TSkinControl* wrapper = NewSkinControl(wrapperClass, &control);
+  if (!wrapper) return nullptr;
+  wrapper->Kind = options.kind;
+  if (options.prepare) options.prepare(*wrapper);
+  if (auto* scroll = dynamic_cast<TSkinScrollbar*>(wrapper)) {
+    if (options.single) scroll->Kind = 1;
+    scroll->InitScrollbar(&control, &skinData_, wrappers_.get());
+  } else {
+    wrapper->InitSkin(wrappers_.get(), &skinData_, container);
+  }
+  if (!wrappers_->Contains(wrapper)) {
+    wrapper->Free();  // it did not attach
+    return nullptr;
+  }
+  entries_.push_back(std::make_unique<TAssignedWrapper>(wrappers_, wrapper));
+  return wrapper;
+}
+
+TSkinControl* TControlAssignment::WrapWindow(const std::string&, HWND) {
+  return nullptr;  // bare windows get no wrapper yet
+}
+
+void TControlAssignment::Adopt(TSkinControl& wrapper, TControl& control) {
+  if (!wrapper.Attached()) {
+    if (auto* scroll = dynamic_cast<TSkinScrollbar*>(&wrapper))
+      scroll->InitScrollbar(&control, &skinData_, wrappers_.get());
+    else
+      wrapper.InitSkin(wrappers_.get(), &skinData_, wrapper.ManageColour());
+  }
+  wrappers_->Add(&wrapper);
+  for (const auto& entry : entries_) {
+    auto* assigned = dynamic_cast<TAssignedWrapper*>(entry.get());
+    if (assigned && assigned->Wrapper() == &wrapper) return;
+  }
+  entries_.push_back(std::make_unique<TAssignedWrapper>(wrappers_, &wrapper));
+}
+
+void TControlAssignment::ReplaceScrollbar(HWND window) {
+  TSkinControl* old = WrapperOf(window);
+  TControl* control = old ? old->Control() : nullptr;
+  if (!control) return;
+  const bool listView = dynamic_cast<TSkinListView*>(old) != nullptr;
+  TWrapOptions options;
+  options.single = old->Kind == 1;
+  // The old wrapper's entry frees it, giving the control its message method back.
+  for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+    auto* assigned = dynamic_cast<TAssignedWrapper*>(it->get());
+    if (assigned && assigned->Wrapper() == old) {
+      entries_.erase(it);
+      break;
+    }
+  }
+  if (wrappers_->Contains(old)) old->Free();
+  Wrap(listView ? "TSkinListView" : "TSkinScrollbar", *control, false, options);
+}
+
 void InstallControlAssignment() {
-  SetControlAssigner([](TWinSkinForm& skin, TSkinnedControlList& list) {
-    if (skin.Form() && skin.SkinData()) AssignControls(*skin.Form(), *skin.SkinData(), list);
-  });
+  TControlAssignmentSeams seams;
+  seams.AssignAll = [](TWinSkinForm& skin, TSkinnedControlList& list) {
+    if (!skin.SkinData()) return;
+    TControlAssignment assignment(*skin.SkinData(), list, skin.Window());
+    if (skin.Form()) assignment.SkinFormControls(*skin.Form());
+  };
+  seams.ReplaceScrollbar = [](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
+    if (!skin.SkinData()) return;
+    TControlAssignment(*skin.SkinData(), list, skin.Window()).ReplaceScrollbar(child);
+  };
+  SetControlAssignment(std::move(seams));
 }

@@ -1,17 +1,90 @@
-// Control assignment (Windows only): hands the controls of a skinned form to control
-// wrappers through the window skin's assigner seam. So far, each when its kind is in the
-// skin data's SkinControls: progress bars (TSkinProgress, when the skin has a Progress
-// image; xcProgress), single-line edits (TSkinEdit; xcEdit) and group boxes
-// (TSkinGroupBox; xcGroupBox). A control that already answers the query-skinned message
-// is left alone, so a control reached twice is wrapped once.
+// TControlAssignment (Windows only): gives every control of a skinned window exactly
+// one control wrapper, chosen by the control's class, the skin data's SkinControls set
+// and its Skin3rd class map. A framework form's controls are framework components
+// (SkinFormControls, AssignControl); any other window's controls are child windows
+// chosen by window class and style (SkinChildWindows, AssignChildWindow). A control that
+// answers the query-skinned message, or that has a wrapper in the list, is never wrapped
+// again. Wrappers are made by class name through the wrapper factory, so a wrapper class
+// that is not built yet simply gives no wrapper.
+//
+// Files: control_assignment.cpp (walks, the steps before the tables, making wrappers),
+// control_rules.cpp (the framework-control table), skin3rd_rules.cpp (the Skin3rd
+// kinds).
 #pragma once
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
 #include "skin/forms/skinned_controls.h"
 
 class TComponent;
+class TControl;
+class TForm;
+class TSkinControl;
+class TSkinControlList;
 class TSkinData;
+class TWinControl;
 
-// Wraps the matching framework controls owned (directly or further down) by root,
-// appending one list entry per wrapper.
-void AssignControls(TComponent& root, TSkinData& skinData, TSkinnedControlList& list);
-// Makes AssignControls the assigner of every window skin made from now on.
+// Options of a wrapper being made: its kind, and a last touch before it attaches.
+struct TWrapOptions {
+  int kind = 0;
+  bool single = false;  // a scroll-bar wrapper without border
+  std::function<void(TSkinControl&)> prepare;
+
+  static TWrapOptions OfKind(int kind) {
+    TWrapOptions options;
+    options.kind = kind;
+    return options;
+  }
+};
+
+class TControlAssignment {
+ public:
+  // entries: the window skin's list (new entries are appended); window: the skinned
+  // window (scroll-bar wrappers post their replace request to it).
+  TControlAssignment(TSkinData& skinData, TSkinnedControlList& entries, HWND window);
+  TControlAssignment(const TControlAssignment&) = delete;
+  TControlAssignment& operator=(const TControlAssignment&) = delete;
+
+  // Dead entries are swept, then the form's components and its controls in tab order.
+  void SkinFormControls(TForm& form);
+  // The per-control decision for a framework control.
+  void AssignControl(TControl& control, TWinControl* parent);
+  // Message 13591: the control of window gets a new TSkinScrollbar (a TSkinListView
+  // when its old wrapper was one) in place of its old wrapper.
+  void ReplaceScrollbar(HWND window);
+
+  // The listed wrapper of a control or a window, or null.
+  TSkinControl* WrapperOf(const TControl* control) const;
+  TSkinControl* WrapperOf(HWND window) const;
+  TSkinControlList& Wrappers() const { return *wrappers_; }
+
+ private:
+  bool Wrapped(TControl& control) const;
+  // Makes, attaches and lists a wrapper for a framework control (owned by it); null
+  // when the class is unknown, the control is wrapped already or has no window.
+  TSkinControl* Wrap(const std::string& wrapperClass, TControl& control, bool container,
+                     const TWrapOptions& options = {});
+  // The same for a bare child window (the wrapper belongs to the window skin).
+  TSkinControl* WrapWindow(const std::string& wrapperClass, HWND window);
+  // Adopts a wrapper made elsewhere (OnSkinControl): initialises and lists it.
+  void Adopt(TSkinControl& wrapper, TControl& control);
+  void AssignChildren(TControl& control);
+  // The tables: true when a rule decided (the search ends).
+  bool ApplySkin3rd(TControl& control, const std::string& upperClass);
+  bool ApplyBuiltInRows(TControl& control, const std::string& upperClass);
+  void ApplyKind(TControl& control, const std::string& upperClass, const std::string& lineClass,
+                 const std::string& kind);
+  bool Has(int member) const;
+
+  TSkinData& skinData_;
+  TSkinnedControlList& entries_;
+  std::shared_ptr<TSkinControlList> wrappers_;
+};
+
+// Makes the control assignment the one every window skin made from now on uses: a
+// framework form's controls, any other window's child windows, size grips made later,
+// and scroll-bar wrapper replacement.
 void InstallControlAssignment();

@@ -6,6 +6,7 @@
 
 #include "framework/application.h"
 #include "framework/form.h"
+#include "framework/path_text.h"
 #include "skin/data/skin_data.h"
 #include "skin/forms/platform_version.h"
 #include "skin/forms/skin_messages.h"
@@ -214,6 +215,10 @@ bool TSkinManage::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
       const CREATESTRUCTW* cs = create ? create->lpcs : nullptr;
       if (!cs) break;
       const std::string className = WindowClassName(window);
+      // A size grip made inside a skinned window goes to its child-window assignment.
+      if ((cs->style & SBS_SIZEGRIP) && LowerAscii(className) == "scrollbar") {
+        if (TWinSkinForm* parent = FindWindowSkin(cs->hwndParent)) parent->AssignChildWindow(window);
+      }
       if (!(cs->style & WS_CHILD) && className == "#32768") OfferPopup(window);
       if (cs->dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
       break;

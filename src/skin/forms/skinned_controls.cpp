@@ -2,11 +2,15 @@
 #include "skin/forms/skinned_controls.h"
 
 namespace {
-TControlAssigner& Slot() {
-  static TControlAssigner assigner;
-  return assigner;
+TControlAssignmentSeams& Slot() {
+  static TControlAssignmentSeams seams;
+  return seams;
 }
 }  // namespace
 
-void SetControlAssigner(TControlAssigner assigner) { Slot() = std::move(assigner); }
-const TControlAssigner& ControlAssigner() { return Slot(); }
+void SetControlAssignment(TControlAssignmentSeams seams) { Slot() = std::move(seams); }
+const TControlAssignmentSeams& ControlAssignment() { return Slot(); }
+void SetControlAssigner(TControlAssigner assigner) {
+  Slot() = TControlAssignmentSeams{std::move(assigner), {}, {}};
+}
+const TControlAssigner& ControlAssigner() { return Slot().AssignAll; }

@@ -1,6 +1,6 @@
 // The seam between a window skin and the control wrappers it owns (Windows only). The
-// control-assignment step fills a window skin's list through the assigner function; until
-// that step exists the assigner is empty and windows get no wrappers.
+// control-assignment step fills a window skin's list through the functions installed
+// here; while none are installed windows get no wrappers.
 #pragma once
 #include <windows.h>
 
@@ -27,8 +27,23 @@ class ISkinnedControl {
 
 using TSkinnedControlList = std::vector<std::unique_ptr<ISkinnedControl>>;
 
-// Hands a window skin's controls to wrappers, appending them to the list.
+// Hands a window skin's controls to wrappers, appending them to the list (skin-init and
+// re-apply).
 using TControlAssigner = std::function<void(TWinSkinForm& skin, TSkinnedControlList& list)>;
-// The assigner every window skin uses from now on (an empty one: no wrappers).
+// Acts on one child window of a skinned window: offers it to the child-window
+// assignment (a size grip made later), or replaces its scroll-bar wrapper.
+using TChildWindowAction =
+    std::function<void(TWinSkinForm& skin, TSkinnedControlList& list, HWND child)>;
+
+struct TControlAssignmentSeams {
+  TControlAssigner AssignAll;
+  TChildWindowAction AssignChild;
+  TChildWindowAction ReplaceScrollbar;
+};
+
+// The functions every window skin uses from now on (empty ones: nothing happens).
+void SetControlAssignment(TControlAssignmentSeams seams);
+const TControlAssignmentSeams& ControlAssignment();
+// Sets AssignAll alone (the other functions become empty).
 void SetControlAssigner(TControlAssigner assigner);
 const TControlAssigner& ControlAssigner();

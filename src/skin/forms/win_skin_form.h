@@ -75,6 +75,9 @@ class TWinSkinForm : public TNCHost {
   const TCaptionButtons& Buttons() const { return buttons_; }
   bool HasRegion() const { return regionValid_; }
   TSkinnedControlList& Controls() { return controls_; }
+  // Offers a child window made after the skin started (a size grip) to the control
+  // assignment.
+  void AssignChildWindow(HWND child);
 
   // The window's menus (menu bar, owner-drawn items); null before attach.
   TWinSkinMenu* Menus() const { return menus_.get(); }

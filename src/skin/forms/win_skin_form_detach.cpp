@@ -18,11 +18,17 @@ void TWinSkinForm::FreeControls() {
   controls_.clear();
 }
 
+void TWinSkinForm::AssignChildWindow(HWND child) {
+  if (const TChildWindowAction& assign = ControlAssignment().AssignChild) assign(*this, controls_, child);
+}
+
 void TWinSkinForm::Reapply() {
   if (form_ && skin_) form_->SetColor(skin_->Colours.ButtonFace);
   for (auto& control : controls_) {
     if (control) control->Reapply();
   }
+  // Controls made since the skin started get their wrappers now.
+  if (const TControlAssigner& assign = ControlAssigner()) assign(*this, controls_);
   state_ = wsReapplying;
   if (skinFrame_) {
     ResizeKeepingClient(true);

@@ -132,6 +132,8 @@ bool TWinSkinForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
       result = 1;
       return true;
     case skinmsg::kReplaceScrollBar:
+      if (const TChildWindowAction& replace = ControlAssignment().ReplaceScrollbar)
+        replace(*this, controls_, reinterpret_cast<HWND>(wParam));
       result = 0;
       return true;
     case skinmsg::kIsSkinned:

@@ -1,0 +1,279 @@
+// The control assignment on forms of real framework controls under Wine: which wrapper
+// each row of the class table and each Skin3rd kind gives, the SkinControls member a row
+// needs, OnSkinControl, the DisableTag handed on by radio groups, a control reached twice
+// wrapped once, and a scroll-bar wrapper replaced after its control's window was made
+// again.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "../controls/control_test_support.h"
+#include "framework/buttons.h"
+#include "framework/group_box.h"
+#include "framework/list_controls.h"
+#include "framework/memo.h"
+#include "framework/panel.h"
+#include "framework/progress_bar.h"
+#include "framework/radio_group.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_control.h"
+#include "skin/controls/skin_control_list.h"
+#include "skin/controls/skin_messages.h"
+#include "skin/forms/control_assignment.h"
+
+using namespace controltest;
+
+namespace {
+
+// A framework control under another class name, as other libraries' controls are met.
+template <class Base>
+class Named : public Base {
+ public:
+  Named(TComponent* owner, const char* name) : Base(owner), name_(name) {}
+  const char* ClassName() const override { return name_; }
+
+ private:
+  const char* name_;
+};
+
+// A windowed control with the integer property "NumButtons" (the "TDCEDIT" rows; not a
+// TCustomEdit, whose row would come first).
+class TButtonsEdit : public TWinControl {
+ public:
+  TButtonsEdit(TComponent* owner, int buttons) : TWinControl(owner), buttons_(buttons) {}
+  const char* ClassName() const override { return "TDCEdit"; }
+  void DefineProperties(TPropList& list) const override {
+    TWinControl::DefineProperties(list);
+    list.Integer<TButtonsEdit>("NumButtons", [](TButtonsEdit& e) -> int64_t { return e.buttons_; });
+  }
+
+ private:
+  int buttons_;
+};
+
+class ControlAssignmentTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    skin_ = MakeSkin();
+    ASSERT_TRUE(skin_);
+    form_ = MakeForm(400, 300);
+  }
+  void TearDown() override {
+    entries_.clear();  // frees the wrappers before their controls
+    form_.reset();
+  }
+  template <class T, class... Args>
+  T* Put(TWinControl* parent, Args&&... args) {
+    auto* control = new T(form_.get(), std::forward<Args>(args)...);
+    control->SetParent(parent);
+    control->SetBounds(10 + 30 * (count_ % 10), 10 + 30 * (count_ / 10), 26, 26);
+    ++count_;
+    return control;
+  }
+  TControlAssignment& Assign() {
+    assignment_ = std::make_unique<TControlAssignment>(*skin_, entries_, form_->Handle());
+    assignment_->SkinFormControls(*form_);
+    return *assignment_;
+  }
+  // The class of the control's wrapper, "none" without one.
+  std::string WrapperClass(TControl* control) const {
+    TSkinControl* wrapper = assignment_->WrapperOf(control);
+    return wrapper ? wrapper->ClassName() : "none";
+  }
+  int EntriesFor(TWinControl* control) const {
+    int n = 0;
+    for (const auto& entry : entries_) n += entry->ControlWindow() == control->Handle();
+    return n;
+  }
+
+  std::unique_ptr<TSkinData> skin_;
+  std::unique_ptr<TForm> form_;
+  TSkinnedControlList entries_;
+  std::unique_ptr<TControlAssignment> assignment_;
+  int count_ = 0;
+};
+
+}  // namespace
+
+TEST_F(ControlAssignmentTest, TableRowsPickTheirWrappers) {
+  auto* check = Put<TCheckBox>(form_.get());
+  auto* radio = Put<TRadioButton>(form_.get());
+  auto* progress = Put<TProgressBar>(form_.get());
+  auto* memo = Put<TMemo>(form_.get());
+  auto* rich = Put<Named<TMemo>>(form_.get(), "TRichEdit");
+  auto* list = Put<TListBox>(form_.get());  // a window with WS_VSCROLL while it scrolls
+  for (int i = 0; i < 20; ++i) list->AddItem("item");
+  auto* button = Put<TButton>(form_.get());
+  auto* edit = Put<TEdit>(form_.get());
+  auto* group = Put<TGroupBox>(form_.get());
+  auto* inGroup = Put<TButton>(group);
+  auto* panel = Put<TPanel>(form_.get());
+  auto* inPanel = Put<TCheckBox>(panel);
+  auto* mvc = Put<Named<TPanel>>(form_.get(), "TMvcPanel");
+  auto* inMvc = Put<TEdit>(mvc);
+  auto* noRule = Put<Named<TEdit>>(form_.get(), "TDBComboBoxEh");
+  auto* dcEdit = Put<TButtonsEdit>(form_.get(), 2);  // neither 0 nor 1: no wrapper
+  auto* radioGroup = new TRadioGroup(form_.get());
+  radioGroup->SetParent(form_.get());
+  radioGroup->SetBounds(10, 150, 150, 90);
+  radioGroup->SetItems({"One", "Two"});
+  Assign();
+  EXPECT_EQ(WrapperClass(check), "TSkinCheckBox");
+  EXPECT_EQ(WrapperClass(radio), "TSkinRadioButton");
+  EXPECT_EQ(WrapperClass(progress), "TSkinProgress");
+  EXPECT_EQ(WrapperClass(memo), "TSkinScrollbar");
+  EXPECT_EQ(WrapperClass(rich), "TSkinScrollbar");
+  EXPECT_EQ(WrapperClass(list), "TSkinScrollbar");
+  EXPECT_EQ(WrapperClass(button), "TSkinButton");
+  EXPECT_EQ(WrapperClass(edit), "TSkinEdit");
+  EXPECT_EQ(WrapperClass(group), "TSkinGroupBox");
+  EXPECT_EQ(WrapperClass(inGroup), "TSkinButton");
+  EXPECT_EQ(WrapperClass(inPanel), "TSkinCheckBox");
+  EXPECT_EQ(WrapperClass(mvc), "none");  // its children are assigned instead
+  EXPECT_EQ(WrapperClass(inMvc), "TSkinEdit");
+  EXPECT_EQ(WrapperClass(noRule), "none");
+  EXPECT_EQ(WrapperClass(dcEdit), "none");
+  // A radio group is a group box: its buttons (owned by the group) are reached through it.
+  EXPECT_EQ(WrapperClass(radioGroup), "TSkinGroupBox");
+  EXPECT_EQ(WrapperClass(radioGroup->Button(0)), "TSkinRadioButton");
+  EXPECT_EQ(WrapperClass(radioGroup->Button(1)), "TSkinRadioButton");
+  // Every wrapped control answers the query-skinned message and has one entry.
+  for (TWinControl* c : {static_cast<TWinControl*>(check), static_cast<TWinControl*>(memo),
+                         static_cast<TWinControl*>(group), static_cast<TWinControl*>(inGroup)}) {
+    EXPECT_EQ(SendMessageW(c->Handle(), kQuerySkinnedMessage, 0, 0), 1) << c->ClassName();
+    EXPECT_EQ(EntriesFor(c), 1) << c->ClassName();
+  }
+}
+
+TEST_F(ControlAssignmentTest, ARowWhoseMemberIsClearLetsTheSearchGoOn) {
+  skin_->SkinControls = WithoutControl(WithoutControl(skin_->SkinControls, xcScrollbar), xcRadioButton);
+  auto* memo = Put<TMemo>(form_.get());      // the memo rows need xcScrollbar: an edit now
+  auto* radio = Put<TRadioButton>(form_.get());  // no later row
+  auto* check = Put<TCheckBox>(form_.get());
+  Assign();
+  EXPECT_EQ(WrapperClass(memo), "TSkinEdit");
+  EXPECT_EQ(WrapperClass(radio), "none");
+  EXPECT_EQ(WrapperClass(check), "TSkinCheckBox");
+  // A check box stays a check box although a later row (any button control) could match.
+  skin_->SkinControls = WithoutControl(skin_->SkinControls, xcCheckBox);
+  auto* check2 = Put<TCheckBox>(form_.get());
+  Assign();
+  EXPECT_EQ(WrapperClass(check2), "none");
+}
+
+TEST_F(ControlAssignmentTest, Skin3rdLinesRouteClassesAndNilBeatsABuiltInRule) {
+  skin_->Skin3rd = {"TEditX=button", "tedit=NIL", "TEdit=edit", "TButton=CheckBox",
+                    "TMvcPanel=container", "TPanel=groupbox", "TMemo=combobox"};
+  skin_->SkinControls = WithoutControl(skin_->SkinControls, xcCombo);
+  auto* edit = Put<TEdit>(form_.get());
+  auto* button = Put<TButton>(form_.get());
+  auto* mvc = Put<Named<TPanel>>(form_.get(), "TMvcPanel");
+  auto* inMvc = Put<TCheckBox>(mvc);
+  auto* panel = Put<TPanel>(form_.get());
+  auto* memo = Put<TMemo>(form_.get());
+  Assign();
+  EXPECT_EQ(WrapperClass(edit), "none");            // "nil" wins over the TCustomEdit row
+  EXPECT_EQ(WrapperClass(button), "TSkinCheckBox");  // the map's kind, not the TButton row
+  EXPECT_EQ(WrapperClass(inMvc), "TSkinCheckBox");
+  EXPECT_EQ(WrapperClass(mvc), "none");
+  EXPECT_EQ(WrapperClass(panel), "TSkinGroupBox");
+  EXPECT_EQ(WrapperClass(memo), "none");  // matched, but xcCombo is clear: no built-in row
+  // The "edit" kind wraps only an edit with a border.
+  skin_->Skin3rd = {"TEdit=edit"};
+  auto* bordered = Put<TEdit>(form_.get());
+  auto* bare = Put<TEdit>(form_.get());
+  bare->BorderSingle = false;
+  bare->RecreateWnd();
+  Assign();
+  EXPECT_EQ(WrapperClass(bordered), "TSkinEdit");
+  EXPECT_EQ(WrapperClass(bare), "none");
+}
+
+TEST_F(ControlAssignmentTest, OnSkinControlFillsTheSlotOrLetsTheRulesDecide) {
+  std::string seenClass;
+  skin_->OnSkinControl = [&](TComponent*, TSkinData* data, TComponent* parent, TComponent* control,
+                             const std::string& upperClass, TSkinControl*& slot) {
+    EXPECT_EQ(data, skin_.get());
+    EXPECT_EQ(parent, form_.get());
+    if (upperClass == "TEDIT") {
+      seenClass = upperClass;
+      slot = new TSkinButton(control);  // the handler's own choice
+    }
+  };
+  auto* edit = Put<TEdit>(form_.get());
+  auto* check = Put<TCheckBox>(form_.get());
+  Assign();
+  EXPECT_EQ(seenClass, "TEDIT");
+  EXPECT_EQ(WrapperClass(edit), "TSkinButton");
+  EXPECT_EQ(EntriesFor(edit), 1);
+  EXPECT_EQ(SendMessageW(edit->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(WrapperClass(check), "TSkinCheckBox");
+}
+
+TEST_F(ControlAssignmentTest, DisableTagKeepsTheSystemLookAndRadioGroupsHandItOn) {
+  auto* tagged = Put<TButton>(form_.get());
+  tagged->Tag = skin_->DisableTag;
+  auto* radioGroup = new TRadioGroup(form_.get());
+  radioGroup->SetParent(form_.get());
+  radioGroup->SetBounds(10, 150, 150, 90);
+  radioGroup->SetItems({"One", "Two"});
+  radioGroup->Tag = skin_->DisableTag;
+  auto* group = Put<TGroupBox>(form_.get());  // a plain group box does not hand it on
+  group->Tag = skin_->DisableTag;
+  auto* inGroup = Put<TButton>(group);
+  Assign();
+  EXPECT_EQ(WrapperClass(tagged), "none");
+  EXPECT_NE(SendMessageW(tagged->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(WrapperClass(radioGroup), "none");
+  EXPECT_EQ(radioGroup->Button(0)->Tag, skin_->DisableTag);
+  EXPECT_EQ(WrapperClass(radioGroup->Button(0)), "none");
+  EXPECT_EQ(WrapperClass(radioGroup->Button(1)), "none");
+  EXPECT_EQ(WrapperClass(group), "none");
+  EXPECT_EQ(WrapperClass(inGroup), "TSkinButton");  // reached as the form's component
+}
+
+TEST_F(ControlAssignmentTest, AControlIsWrappedOnceOnly) {
+  // Reached as a component of the form, in the form's tab order and through its group.
+  auto* group = Put<TGroupBox>(form_.get());
+  auto* button = Put<TButton>(group);
+  auto* edit = Put<TEdit>(form_.get());
+  Assign();
+  const size_t first = entries_.size();
+  EXPECT_EQ(EntriesFor(button), 1);
+  EXPECT_EQ(EntriesFor(edit), 1);
+  // A second run (a re-apply) adds nothing.
+  Assign();
+  EXPECT_EQ(entries_.size(), first);
+  // A control that a wrapper of another list already answers for is left alone.
+  auto* other = Put<TCheckBox>(form_.get());
+  TSkinControlList otherList;
+  auto* foreign = new TSkinButton(other);
+  foreign->InitSkin(&otherList, skin_.get(), false);
+  Assign();
+  EXPECT_EQ(WrapperClass(other), "none");
+  EXPECT_EQ(EntriesFor(other), 0);
+  // Freed controls leave dead entries that the next run sweeps.
+  edit->Free();
+  Assign();
+  EXPECT_EQ(entries_.size(), first - 1);
+}
+
+TEST_F(ControlAssignmentTest, AScrollBarWrapperIsReplacedAfterItsWindowIsMadeAgain) {
+  auto* memo = Put<TMemo>(form_.get());
+  TControlAssignment& assignment = Assign();
+  TSkinControl* before = assignment.WrapperOf(memo);
+  ASSERT_NE(before, nullptr);
+  const HWND oldWindow = memo->Handle();
+  memo->SetScrollBars(ssVertical);  // makes the window again
+  ASSERT_NE(memo->Handle(), oldWindow);
+  assignment.ReplaceScrollbar(oldWindow);
+  TSkinControl* after = assignment.WrapperOf(memo);
+  ASSERT_NE(after, nullptr);
+  EXPECT_STREQ(after->ClassName(), "TSkinScrollbar");
+  EXPECT_EQ(after->Handle(), memo->Handle());
+  EXPECT_EQ(SendMessageW(memo->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(EntriesFor(memo), 1);
+}
