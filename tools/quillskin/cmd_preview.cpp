@@ -10,6 +10,7 @@
 #include "framework/wide.h"
 #include "preview_form.h"
 #include "skin/data/skin_data.h"
+#include "skin/forms/control_assignment.h"
 #include "skin/forms/skin_manager.h"
 #include "tool_args.h"
 
@@ -131,6 +132,7 @@ int RunPreview(const std::vector<std::string>& args, ToolOutput& io) {
     return 1;
   }
   InstallSkinManager();
+  InstallControlAssignment();
   int status = 0;
   {
     TApplication app;
@@ -141,6 +143,8 @@ int RunPreview(const std::vector<std::string>& args, ToolOutput& io) {
     skin->Name = "PreviewSkin";
     std::string refused;
     skin->ShowMessage = [&refused](const std::string& text) { refused = text; };
+    skin->OnSkinControl = [form](TComponent*, TSkinData*, TComponent*, TComponent* control,
+                                 const std::string&, TSkinControl*& slot) { form->ChooseWrapper(control, slot); };
     skin->Loaded();
     skin->SetSkinFile(options.skinFile);
     if (skin->SkinEmpty()) {

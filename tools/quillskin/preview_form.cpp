@@ -166,12 +166,12 @@ void TPreviewForm::AddControls() {
   add(edit, "TSkinEdit");
 }
 
-void TPreviewForm::AttachWrappers() {
-  TSkinData* data = nullptr;
-  for (int i = 0; i < ComponentCount() && !data; ++i) data = dynamic_cast<TSkinData*>(Components(i));
-  if (!data) return;
-  for (const auto& [control, wrapper] : skinned_)
-    SkinFrameworkControl(wrapper, control, &wrappers_, data, false);
+void TPreviewForm::ChooseWrapper(TComponent* control, TSkinControl*& slot) const {
+  for (const auto& [shown, wrapper] : skinned_)
+    if (shown == control) slot = NewSkinControl(wrapper, control);
+}
+
+void TPreviewForm::FocusFirstControl() {
   // The first button shows the focused face while the preview is the active window.
   if (!skinned_.empty() && GetActiveWindow() == Handle() && !options_.inactive)
     if (auto* first = dynamic_cast<TWinControl*>(skinned_.front().first)) SetFocus(first->Handle());
@@ -223,9 +223,9 @@ bool TPreviewForm::HandleMessage(TMessage& m) {
                              (options_.state != 2 || IsIconic(target)) &&
                              (!options_.inactive || GetActiveWindow() != target);
         if (skin && skin->State() == wsRunning && !wrapped_) {
-          // The controls take their wrappers; the report follows at the next tick.
+          // The controls took their wrappers; the report follows at the next tick.
           wrapped_ = true;
-          AttachWrappers();
+          FocusFirstControl();
         } else if (skin && skin->State() == wsRunning && IsWindowVisible(target) && settled) {
           KillTimer(Handle(), kPollTimer);
           Report(target);

@@ -30,6 +30,8 @@ struct PreviewOptions {
   int openMenu = 0;  // the menu-bar menu to open once shown (1 the first; 0 none)
 };
 
+class TSkinControl;
+
 class TPreviewForm : public TForm {
  public:
   TPreviewForm(TComponent* owner, const PreviewOptions& options,
@@ -38,6 +40,9 @@ class TPreviewForm : public TForm {
 
   // Set when the run must end with status 1 (the capture could not be written).
   bool Failed = false;
+  // The skin data's OnSkinControl: each shown control gets the wrapper it showcases
+  // (the control assignment's rules decide for the others).
+  void ChooseWrapper(TComponent* control, TSkinControl*& slot) const;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -49,7 +54,8 @@ class TPreviewForm : public TForm {
   void OpenMessageBox();
   // The controls of every kind the wrappers skin, in each state shown at rest.
   void AddControls();
-  void AttachWrappers();
+  // The first control takes the focus (its focused face shows).
+  void FocusFirstControl();
   void OpenMenu();
   void CaptureOpenMenu();
 
@@ -61,7 +67,6 @@ class TPreviewForm : public TForm {
   bool shown_ = false;
   bool wrapped_ = false;
   std::vector<std::pair<TControl*, const char*>> skinned_;  // control, wrapper class
-  TSkinControlList wrappers_;
 };
 
 // The JSON line about a skinned window (screen coordinates, right and bottom exclusive).

@@ -8,6 +8,7 @@
 #include "framework/win_control.h"
 #include "preview_form.h"
 #include "skin/controls/skin_control.h"
+#include "skin/forms/assigned_wrappers.h"
 #include "skin/forms/skin_manager.h"
 #include "tool_files.h"
 
@@ -23,28 +24,37 @@ RECT Offset(RECT r, const RECT& window) {
   return r;
 }
 
-// The wrapper class of a control (a component it owns), as JSON.
-std::string WrapperJson(TControl* control) {
+// The wrapper class of a control (a component it owns), or of a bare child window of
+// a skinned window (from the window skin's list), as JSON.
+std::string WrapperJson(TControl* control, HWND child = nullptr, TWinSkinForm* skin = nullptr) {
   for (int i = 0; control && i < control->ComponentCount(); ++i)
     if (auto* wrapper = dynamic_cast<TSkinControl*>(control->Components(i)))
       return json::Quote(wrapper->ClassName());
+  for (size_t i = 0; !control && skin && i < skin->Controls().size(); ++i) {
+    auto* entry = dynamic_cast<TAssignedWrapper*>(skin->Controls()[i].get());
+    if (entry && entry->ControlWindow() == child && entry->Wrapper())
+      return json::Quote(entry->Wrapper()->ClassName());
+  }
   return "null";
 }
 
 std::string ControlsJson(HWND window) {
   std::string out = "[";
   bool first = true;
-  auto entry = [&](const std::string& name, const std::string& cls, TControl* control, const RECT& r) {
+  TSkinManage* manager = TSkinManage::Instance();
+  TWinSkinForm* skin = manager ? manager->FindWindowSkin(window) : nullptr;
+  auto entry = [&](const std::string& name, const std::string& cls, TControl* control, const RECT& r,
+                   HWND child) {
     if (!first) out += ", ";
     first = false;
     out += "{\"name\": " + json::Quote(name) + ", \"class\": " + json::Quote(cls) +
-           ", \"wrapper\": " + WrapperJson(control) + ", \"rect\": " + Rect(r) + "}";
+           ", \"wrapper\": " + WrapperJson(control, child, skin) + ", \"rect\": " + Rect(r) + "}";
   };
   for (HWND child = GetTopWindow(window); child; child = GetWindow(child, GW_HWNDNEXT)) {
     RECT r{};
     GetWindowRect(child, &r);
     TWinControl* control = TWinControl::FromHandle(child);
-    entry(control ? control->Name : "", WindowClassName(child), control, r);
+    entry(control ? control->Name : "", WindowClassName(child), control, r, child);
   }
   // Windowless controls (speed buttons) are painted by the window itself.
   if (TWinControl* form = TWinControl::FromHandle(window)) {
@@ -53,7 +63,7 @@ std::string ControlsJson(HWND window) {
       if (dynamic_cast<TWinControl*>(c)) continue;
       RECT r = c->BoundsRect();
       MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
-      entry(c->Name, c->ClassName(), c, r);
+      entry(c->Name, c->ClassName(), c, r, nullptr);
     }
   }
   return out + "]";

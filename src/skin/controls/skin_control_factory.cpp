@@ -6,6 +6,7 @@
 
 #include "framework/win_control.h"
 #include "skin/controls/skin_bit_button.h"
+#include "skin/controls/skin_box.h"
 #include "skin/controls/skin_check_box.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_group_box.h"
@@ -28,6 +29,8 @@ TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner)
       {"TSkinProgress", [](TComponent* o) -> TSkinControl* { return new TSkinProgress(o); }},
       {"TSkinEdit", [](TComponent* o) -> TSkinControl* { return new TSkinEdit(o); }},
       {"TSkinGroupBox", [](TComponent* o) -> TSkinControl* { return new TSkinGroupBox(o); }},
+      {"TSkinBox", [](TComponent* o) -> TSkinControl* { return new TSkinBox(o); }},
+      {"TSkinBoxH", [](TComponent* o) -> TSkinControl* { return new TSkinBoxH(o); }},
   };
   auto found = makers.find(wrapperClass);
   return found == makers.end() ? nullptr : found->second(owner);

@@ -130,10 +130,6 @@ TSkinControl* TControlAssignment::Wrap(const std::string& wrapperClass, TControl
   return wrapper;
 }
 
-TSkinControl* TControlAssignment::WrapWindow(const std::string&, HWND) {
-  return nullptr;  // bare windows get no wrapper yet
-}
-
 void TControlAssignment::Adopt(TSkinControl& wrapper, TControl& control) {
   if (!wrapper.Attached()) {
     if (auto* scroll = dynamic_cast<TSkinScrollbar*>(&wrapper))
@@ -173,7 +169,14 @@ void InstallControlAssignment() {
   seams.AssignAll = [](TWinSkinForm& skin, TSkinnedControlList& list) {
     if (!skin.SkinData()) return;
     TControlAssignment assignment(*skin.SkinData(), list, skin.Window());
-    if (skin.Form()) assignment.SkinFormControls(*skin.Form());
+    if (skin.Form())
+      assignment.SkinFormControls(*skin.Form());
+    else
+      assignment.SkinChildWindows(skin.Window());
+  };
+  seams.AssignChild = [](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
+    if (!skin.SkinData()) return;
+    TControlAssignment(*skin.SkinData(), list, skin.Window()).AssignChildWindow(child);
   };
   seams.ReplaceScrollbar = [](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
     if (!skin.SkinData()) return;

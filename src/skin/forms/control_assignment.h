@@ -9,7 +9,7 @@
 //
 // Files: control_assignment.cpp (walks, the steps before the tables, making wrappers),
 // control_rules.cpp (the framework-control table), skin3rd_rules.cpp (the Skin3rd
-// kinds).
+// kinds), child_window_rules.cpp (the child-window table).
 #pragma once
 #include <windows.h>
 
@@ -50,8 +50,12 @@ class TControlAssignment {
 
   // Dead entries are swept, then the form's components and its controls in tab order.
   void SkinFormControls(TForm& form);
+  // Every child window (WS_CHILD) of window, in z order.
+  void SkinChildWindows(HWND window);
   // The per-control decision for a framework control.
   void AssignControl(TControl& control, TWinControl* parent);
+  // The per-window decision for a child window.
+  void AssignChildWindow(HWND window);
   // Message 13591: the control of window gets a new TSkinScrollbar (a TSkinListView
   // when its old wrapper was one) in place of its old wrapper.
   void ReplaceScrollbar(HWND window);

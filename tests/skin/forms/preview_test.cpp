@@ -106,7 +106,8 @@ TEST(Preview, MessageBoxIsASkinnedSystemDialog) {
             0)
       << io.err;
   EXPECT_EQ(io.out.find("{\"skinned\": true"), 0u) << io.out;
-  EXPECT_NE(io.out.find("\"class\": \"Button\""), std::string::npos) << io.out;
+  // Its OK button is wrapped as a bare window by the control assignment.
+  EXPECT_NE(io.out.find("\"class\": \"Button\", \"wrapper\": \"TSkinButton\""), std::string::npos) << io.out;
   fsys::RemoveFile(skin);
 }
 
