@@ -77,6 +77,7 @@ TPreviewForm::TPreviewForm(TComponent* owner, const PreviewOptions& options,
   progress->SetParent(this);
   progress->SetBounds(16, 128, 240, 18);
   AddControls();
+  AddPanelsAndPlayer();
 }
 
 namespace {

@@ -54,6 +54,8 @@ class TPreviewForm : public TForm {
   void OpenMessageBox();
   // The controls of every kind the wrappers skin, in each state shown at rest.
   void AddControls();
+  // The media-player bar (preview_panels.cpp).
+  void AddPanelsAndPlayer();
   // The first control takes the focus (its focused face shows).
   void FocusFirstControl();
   void OpenMenu();

@@ -10,6 +10,7 @@
 #include "skin/controls/skin_check_box.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_media_player.h"
 #include "skin/controls/skin_progress.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/controls/skin_scrollbar.h"
@@ -31,6 +32,7 @@ TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner)
       {"TSkinGroupBox", [](TComponent* o) -> TSkinControl* { return new TSkinGroupBox(o); }},
       {"TSkinBox", [](TComponent* o) -> TSkinControl* { return new TSkinBox(o); }},
       {"TSkinBoxH", [](TComponent* o) -> TSkinControl* { return new TSkinBoxH(o); }},
+      {"TSkinMP", [](TComponent* o) -> TSkinControl* { return new TSkinMP(o); }},
   };
   auto found = makers.find(wrapperClass);
   return found == makers.end() ? nullptr : found->second(owner);

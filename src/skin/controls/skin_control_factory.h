@@ -15,7 +15,7 @@ class TSkinData;
 // A new wrapper of that class ("TSkinButton", "TSkinBitButton", "TSkinMenuButton",
 // "TSkinSpeedButton", "TSkinCheckBox", "TSkinRadioButton", "TSkinScrollbar",
 // "TSkinListView", "TSkinScControl", "TSkinSizer", "TSkinProgress", "TSkinEdit",
-// "TSkinGroupBox", "TSkinBox", "TSkinBoxH") owned by owner; null for another name.
+// "TSkinGroupBox", "TSkinBox", "TSkinBoxH", "TSkinMP") owned by owner; null for another name.
 TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner);
 
 // Makes the wrapper for control (owned by the control) and attaches it to windowSkin's

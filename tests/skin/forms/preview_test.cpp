@@ -78,6 +78,9 @@ TEST(Preview, ReportsAndCapturesTheSkinnedWindow) {
   EXPECT_EQ(client[1] - window[1], kTopHeight);
   EXPECT_EQ(ArrayAfter(io.out, "frame"), (std::vector<long>{kLeftWidth, kTopHeight, kRightWidth, kBottomHeight}));
   EXPECT_NE(io.out.find("\"region\": \"shaped\""), std::string::npos);
+  // The control assignment's panel row, and the media-player bar's wrapper.
+  EXPECT_NE(io.out.find("\"class\": \"TPanel\", \"wrapper\": \"TSkinBox\""), std::string::npos) << io.out;
+  EXPECT_NE(io.out.find("\"class\": \"TMediaPlayer\", \"wrapper\": \"TSkinMP\""), std::string::npos) << io.out;
   // The close button, first in the skin's order, 20 pixels from the right edge.
   const size_t buttons = io.out.find("\"caption_buttons\"");
   ASSERT_NE(buttons, std::string::npos);
