@@ -1,7 +1,7 @@
 // A packed launcher with the default skin in its payload, run as its own process under
 // Wine: the skin travels from the payload to the window, whose frame is drawn from it
-// (a shaped window, a slate-blue title bar). A file held open in the start folder stops the run before the window hides, so the
-// window stays up to be looked at.
+// (a shaped window, a slate-blue title bar). A file held open in the start folder stops
+// the run before the window hides, so the window stays up to be looked at.
 #include <gtest/gtest.h>
 
 #include <windows.h>
