@@ -2,7 +2,8 @@
 // dialog made from a dialog template are skinned by the skin manager, and each of their
 // child windows gets the wrapper its window class and style call for; a size grip made
 // later inside a skinned window is offered by the manager's hook; a framework form shown
-// under the manager gets its controls' wrappers through the installed assignment.
+// under the manager gets its controls' wrappers through the installed assignment, and a
+// control added later gets one at re-apply.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,6 +14,7 @@
 
 #include "framework/buttons.h"
 #include "framework/form.h"
+#include "framework/memo.h"
 #include "gui_support.h"
 #include "skin/controls/skin_control.h"
 #include "skin/forms/assigned_wrappers.h"
@@ -235,4 +237,14 @@ TEST_F(AssignmentDialogTest, SkinnedFormGetsWrappersAndALaterSizeGrip) {
   EXPECT_EQ(Of(WrappersOf(*skin), grip), "TSkinSizer");
   EXPECT_EQ(SendMessageW(grip, 13603, 0, 0), 1);
   DestroyWindow(grip);
+  // A memo whose window is made again asks the window skin (message 13591) for a new
+  // scroll-bar wrapper.
+  auto* memo = new TMemo(&form);
+  memo->SetParent(&form);
+  memo->SetBounds(10, 50, 120, 80);
+  skin->Reapply();
+  ASSERT_EQ(Of(WrappersOf(*skin), memo->Handle()), "TSkinScrollbar");
+  memo->SetScrollBars(ssVertical);
+  EXPECT_TRUE(gui::WaitFor([&] { return Of(WrappersOf(*skin), memo->Handle()) == "TSkinScrollbar"; }));
+  EXPECT_EQ(SendMessageW(memo->Handle(), 13603, 0, 0), 1);
 }

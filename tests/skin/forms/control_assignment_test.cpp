@@ -18,6 +18,7 @@
 #include "framework/panel.h"
 #include "framework/progress_bar.h"
 #include "framework/radio_group.h"
+#include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_control_list.h"
@@ -190,6 +191,66 @@ TEST_F(ControlAssignmentTest, Skin3rdLinesRouteClassesAndNilBeatsABuiltInRule) {
   Assign();
   EXPECT_EQ(WrapperClass(bordered), "TSkinEdit");
   EXPECT_EQ(WrapperClass(bare), "none");
+}
+
+// A button with the enumeration property "Kind" (the "bitbtn" kind's drop-down test).
+class TKindButton : public TButton {
+ public:
+  TKindButton(TComponent* owner, const char* name, int kind) : TButton(owner), name_(name), kind_(kind) {}
+  const char* ClassName() const override { return name_; }
+  void DefineProperties(TPropList& list) const override {
+    TButton::DefineProperties(list);
+    list.Enumeration<TKindButton>("Kind", {"cxbkStandard", "cxbkDropDownButton"},
+                                  [](TKindButton& b) -> int64_t { return b.kind_; });
+  }
+
+ private:
+  const char* name_;
+  int kind_;
+};
+
+TEST_F(ControlAssignmentTest, Skin3rdGroupAndScrollBarKindsReachTheChildren) {
+  skin_->Skin3rd = {"TMyRadioGroup=radiogroup", "TMyCheckGroup=CheckGroup", "TMyBox=embedscrollbar",
+                    "TMyScroller=scrollbar", "TMySingle=singlescrollbar", "TcxButton=bitbtn",
+                    "TPngButton=pngbitbtn"};
+  auto* radios = Put<Named<TGroupBox>>(form_.get(), "TMyRadioGroup");
+  radios->SetBounds(10, 100, 150, 80);
+  auto* radio1 = new TButton(radios);  // owned by the group: reached only through it
+  radio1->SetParent(radios);
+  auto* checks = Put<Named<TGroupBox>>(form_.get(), "TMyCheckGroup");
+  checks->SetBounds(170, 100, 150, 80);
+  auto* check1 = new TButton(checks);
+  check1->SetParent(checks);
+  auto* box = Put<Named<TPanel>>(form_.get(), "TMyBox");
+  box->SetBounds(10, 200, 150, 80);
+  auto* memoInBox = new TMemo(box);
+  memoInBox->SetParent(box);
+  auto* editInBox = new TEdit(box);
+  editInBox->SetParent(box);
+  auto* scroller = Put<Named<TPanel>>(form_.get(), "TMyScroller");
+  scroller->SetBounds(170, 200, 150, 80);
+  auto* inScroller = new TCheckBox(scroller);
+  inScroller->SetParent(scroller);
+  auto* single = Put<Named<TMemo>>(form_.get(), "TMySingle");
+  auto* dropDown = Put<TKindButton>(form_.get(), "TcxButton", 1);
+  auto* plain = Put<TKindButton>(form_.get(), "TcxButton", 0);
+  auto* png = Put<Named<TButton>>(form_.get(), "TPngButton");
+  Assign();
+  EXPECT_EQ(WrapperClass(radios), "TSkinGroupBox");
+  EXPECT_EQ(WrapperClass(radio1), "TSkinRadioButton");
+  EXPECT_EQ(WrapperClass(checks), "TSkinGroupBox");
+  EXPECT_EQ(WrapperClass(check1), "TSkinCheckBox");
+  EXPECT_EQ(WrapperClass(box), "none");
+  EXPECT_EQ(WrapperClass(memoInBox), "TSkinScrollbar");
+  EXPECT_EQ(WrapperClass(editInBox), "none");  // no scroll bars: left alone
+  EXPECT_EQ(WrapperClass(scroller), "TSkinScrollbar");
+  EXPECT_EQ(WrapperClass(inScroller), "TSkinCheckBox");
+  EXPECT_EQ(WrapperClass(single), "TSkinScrollbar");
+  EXPECT_EQ(assignment_->WrapperOf(single)->Kind, 1);
+  EXPECT_EQ(WrapperClass(dropDown), "TSkinMenuButton");
+  EXPECT_EQ(WrapperClass(plain), "TSkinBitButton");
+  ASSERT_EQ(WrapperClass(png), "TSkinBitButton");
+  EXPECT_EQ(static_cast<TSkinBitButton*>(assignment_->WrapperOf(png))->ImageProperty, "PngImage");
 }
 
 TEST_F(ControlAssignmentTest, OnSkinControlFillsTheSlotOrLetsTheRulesDecide) {
