@@ -31,10 +31,12 @@ constexpr UINT CM_BUTTONPRESSED = CM_BASE + 0x21;
 constexpr UINT CM_RECREATEWND = CM_BASE + 0x33;
 
 // Notifications a parent window reflects back to the child control that sent them
-// (WM_COMMAND, WM_NOTIFY and scroll-bar control messages), as CN_BASE + the message.
+// (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM of owner-drawn controls and scroll-bar control
+// messages), as CN_BASE + the message.
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
 constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 // A form's key with Alt (wParam: the character, lParam: the key data); Result 1 when

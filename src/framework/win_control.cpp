@@ -213,6 +213,9 @@ bool TWinControl::ReflectToChild(TMessage& m) {
   if (m.Msg == WM_NOTIFY) {
     const auto* header = reinterpret_cast<const NMHDR*>(m.LParam);
     if (header) from = header->hwndFrom;
+  } else if (m.Msg == WM_DRAWITEM) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+    if (item && item->CtlType != ODT_MENU) from = item->hwndItem;
   } else {
     from = reinterpret_cast<HWND>(m.LParam);
   }
@@ -281,6 +284,7 @@ bool TWinControl::HandleMessage(TMessage& m) {
       break;
     case WM_COMMAND:
     case WM_NOTIFY:
+    case WM_DRAWITEM:
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (m.LParam && ReflectToChild(m)) return true;

@@ -28,7 +28,7 @@ const char kHelp[] =
     "\n"
     "Options:\n"
     "  --at X,Y            top-left corner of the window on screen (default 40,40)\n"
-    "  --client WxH        client size (default 640x480)\n"
+    "  --client WxH        client size (default 960x600)\n"
     "  --caption TEXT      window caption\n"
     "  --border KIND       sizeable (default), single, dialog or none\n"
     "  --no-menu           no main menu\n"

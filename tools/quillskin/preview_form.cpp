@@ -13,6 +13,7 @@
 #include "framework/progress_bar.h"
 #include "framework/user_handles.h"
 #include "framework/wide.h"
+#include "preview_controls.h"
 #include "preview_menus.h"
 #include "skin/forms/skin_manager.h"
 #include "skin/controls/skin_control_factory.h"
@@ -165,6 +166,7 @@ void TPreviewForm::AddControls() {
   auto* edit = Put<TEdit>(this, "Edit1", 16, 450, 240, 22);
   edit->SetText("An edit");
   add(edit, "TSkinEdit");
+  AddPreviewComboBoxes(*this, add);
 }
 
 void TPreviewForm::ChooseWrapper(TComponent* control, TSkinControl*& slot) const {

@@ -16,7 +16,7 @@
 struct PreviewOptions {
   std::string skinFile;
   POINT at{40, 40};
-  SIZE client{640, 480};
+  SIZE client{960, 600};
   std::string caption = "Quillmere skin preview";
   TFormBorderStyle border = bsSizeable;
   bool noMenu = false;

@@ -8,6 +8,7 @@
 #include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_check_box.h"
+#include "skin/controls/skin_combo_box.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_media_player.h"
@@ -33,6 +34,7 @@ TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner)
       {"TSkinBox", [](TComponent* o) -> TSkinControl* { return new TSkinBox(o); }},
       {"TSkinBoxH", [](TComponent* o) -> TSkinControl* { return new TSkinBoxH(o); }},
       {"TSkinMP", [](TComponent* o) -> TSkinControl* { return new TSkinMP(o); }},
+      {"TSkinComBox", [](TComponent* o) -> TSkinControl* { return new TSkinComBox(o); }},
   };
   auto found = makers.find(wrapperClass);
   return found == makers.end() ? nullptr : found->second(owner);

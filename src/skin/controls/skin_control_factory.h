@@ -12,10 +12,8 @@ class TSkinControl;
 class TSkinControlList;
 class TSkinData;
 
-// A new wrapper of that class ("TSkinButton", "TSkinBitButton", "TSkinMenuButton",
-// "TSkinSpeedButton", "TSkinCheckBox", "TSkinRadioButton", "TSkinScrollbar",
-// "TSkinListView", "TSkinScControl", "TSkinSizer", "TSkinProgress", "TSkinEdit",
-// "TSkinGroupBox", "TSkinBox", "TSkinBoxH", "TSkinMP") owned by owner; null for another name.
+// A new wrapper of the named class (every wrapper class of src/skin/controls: "TSkinButton",
+// "TSkinComBox", ...) owned by owner; null for another name.
 TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner);
 
 // Makes the wrapper for control (owned by the control) and attaches it to windowSkin's

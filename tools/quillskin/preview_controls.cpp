@@ -1,0 +1,46 @@
+// The preview's further controls (see preview_controls.h).
+#include "preview_controls.h"
+
+#include <string>
+
+#include "framework/combo_box.h"
+#include "framework/form.h"
+
+namespace {
+constexpr int kColumn = 640;  // left edge of the column these controls take
+
+template <class T>
+T* Make(TForm& form, const std::string& name, int x, int y, int w, int h) {
+  auto* c = new T(&form);
+  c->Name = name;
+  c->SetBounds(x, y, w, h);
+  return c;
+}
+}  // namespace
+
+void AddPreviewComboBoxes(TForm& form, const PreviewAdd& add) {
+  struct Placement {
+    TComboBoxStyle style;
+    int x, y;
+    bool rightToLeft, disabled;
+  };
+  const Placement placements[] = {
+      {csDropDown, kColumn, 16, false, false},          {csDropDownList, kColumn + 156, 16, false, false},
+      {csOwnerDrawFixed, kColumn, 48, false, false},    {csOwnerDrawVariable, kColumn + 156, 48, false, false},
+      {csDropDownList, kColumn, 80, true, false},       {csDropDownList, kColumn + 156, 80, false, true},
+      {csSimple, kColumn, 112, false, false},
+  };
+  int number = 1;
+  for (const Placement& p : placements) {
+    auto* combo = Make<TComboBox>(form, "ComboBox" + std::to_string(number++), p.x, p.y, 148,
+                                  p.style == csSimple ? 86 : 24);
+    combo->SetStyle(p.style);
+    for (const char* item : {"First item", "Second item", "Third item", "Fourth item", "Fifth item"})
+      combo->AddItem(item);
+    combo->SetItemIndex(0);
+    if (p.rightToLeft) combo->SetItemIndex(1);
+    combo->SetEnabled(!p.disabled);
+    combo->RightToLeft = p.rightToLeft;
+    add(combo, "TSkinComBox");
+  }
+}
