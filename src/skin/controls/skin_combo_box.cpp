@@ -40,6 +40,13 @@ void TSkinComBox::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bo
   if (attached_) AttachParts();
 }
 
+void TSkinComBox::InitSkinWindow(HWND window, TSkinData* skinData, TSkinControlList* windowSkin,
+                                 TBitmap* canvas) {
+  if (attached_) return;
+  TSkinControl::InitSkinWindow(window, skinData, windowSkin, canvas);
+  if (attached_) AttachParts();
+}
+
 void TSkinComBox::AttachParts() {
   if (!handle_) return;
   style_ = GetStyle(handle_, GWL_STYLE);

@@ -17,6 +17,8 @@ class TSkinComBox : public TSkinControl {
 
   void InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bool manageColour,
                 TBitmap* canvas = nullptr) override;
+  void InitSkinWindow(HWND window, TSkinData* skinData, TSkinControlList* windowSkin,
+                      TBitmap* canvas = nullptr) override;
   void Unskin() override;
   void AfterMessage(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
