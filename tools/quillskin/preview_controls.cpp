@@ -4,7 +4,10 @@
 #include <string>
 
 #include "framework/combo_box.h"
+#include "framework/date_time_picker.h"
 #include "framework/form.h"
+#include "framework/memo.h"
+#include "framework/up_down.h"
 
 namespace {
 constexpr int kColumn = 640;  // left edge of the column these controls take
@@ -43,4 +46,24 @@ void AddPreviewComboBoxes(TForm& form, const PreviewAdd& add) {
     combo->RightToLeft = p.rightToLeft;
     add(combo, "TSkinComBox");
   }
+}
+
+void AddPreviewSpinControls(TForm& form, const PreviewAdd& add) {
+  auto* edit = Make<TEdit>(form, "Edit2", kColumn + 156, 112, 60, 24);
+  add(edit, "TSkinEdit");
+  auto* spin = Make<TUpDown>(form, "UpDown1", kColumn + 218, 112, 18, 24);
+  spin->Associate = edit;
+  spin->SetPosition(42);
+  add(spin, "TSkinUpDown");
+  auto* horizontal = Make<TUpDown>(form, "UpDown2", kColumn + 244, 112, 30, 18);
+  horizontal->Orientation = udHorizontal;
+  add(horizontal, "TSkinUpDown");
+  auto* disabled = Make<TUpDown>(form, "UpDown3", kColumn + 282, 112, 18, 24);
+  disabled->SetEnabled(false);
+  add(disabled, "TSkinUpDown");
+  auto* date = Make<TDateTimePicker>(form, "DateTimePicker1", kColumn + 156, 144, 148, 24);
+  add(date, "TSkinDateTime");
+  auto* time = Make<TDateTimePicker>(form, "DateTimePicker2", kColumn + 156, 176, 148, 24);
+  time->Kind = dtkTime;
+  add(time, "TSkinDateTime");
 }

@@ -11,3 +11,6 @@ using PreviewAdd = std::function<void(TControl* control, const char* wrapperClas
 
 // Combo boxes of every style, a right-to-left one and a disabled one.
 void AddPreviewComboBoxes(TForm& form, const PreviewAdd& add);
+// An edit with its up-down, a horizontal and a disabled up-down, a date picker and a
+// time picker.
+void AddPreviewSpinControls(TForm& form, const PreviewAdd& add);

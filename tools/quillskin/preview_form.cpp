@@ -167,6 +167,7 @@ void TPreviewForm::AddControls() {
   edit->SetText("An edit");
   add(edit, "TSkinEdit");
   AddPreviewComboBoxes(*this, add);
+  AddPreviewSpinControls(*this, add);
 }
 
 void TPreviewForm::ChooseWrapper(TComponent* control, TSkinControl*& slot) const {

@@ -9,10 +9,12 @@
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_check_box.h"
 #include "skin/controls/skin_combo_box.h"
+#include "skin/controls/skin_date_time.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_media_player.h"
 #include "skin/controls/skin_progress.h"
+#include "skin/controls/skin_up_down.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/controls/skin_scrollbar.h"
 
@@ -35,6 +37,8 @@ TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner)
       {"TSkinBoxH", [](TComponent* o) -> TSkinControl* { return new TSkinBoxH(o); }},
       {"TSkinMP", [](TComponent* o) -> TSkinControl* { return new TSkinMP(o); }},
       {"TSkinComBox", [](TComponent* o) -> TSkinControl* { return new TSkinComBox(o); }},
+      {"TSkinUpDown", [](TComponent* o) -> TSkinControl* { return new TSkinUpDown(o); }},
+      {"TSkinDateTime", [](TComponent* o) -> TSkinControl* { return new TSkinDateTime(o); }},
   };
   auto found = makers.find(wrapperClass);
   return found == makers.end() ? nullptr : found->second(owner);

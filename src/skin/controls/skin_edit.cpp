@@ -1,9 +1,13 @@
 // TSkinEdit (see skin_edit.h).
 #include "skin/controls/skin_edit.h"
 
+#include <cwctype>
+#include <string>
+
 #include "framework/gdi.h"
 #include "framework/graphics_util.h"
 #include "skin/controls/skin_messages.h"
+#include "skin/controls/skin_up_down.h"
 #include "skin/data/skin_data.h"
 
 namespace {
@@ -15,7 +19,37 @@ bool Borderless(HWND window) {
   if (!GetClientRect(window, &client) || !GetWindowRect(window, &outer)) return true;
   return client.right == outer.right - outer.left || client.bottom == outer.bottom - outer.top;
 }
+
+// An up-down window by its class name: "msctls_updown32", or any name with "spin" or
+// "updown" in it (lower case compared).
+bool IsSpinClass(HWND window) {
+  wchar_t name[128] = {};
+  if (GetClassNameW(window, name, 128) <= 0) return false;
+  std::wstring lower(name);
+  for (wchar_t& c : lower) c = static_cast<wchar_t>(towlower(c));
+  return lower == L"msctls_updown32" || lower.find(L"spin") != std::wstring::npos ||
+         lower.find(L"updown") != std::wstring::npos;
+}
 }  // namespace
+
+void TSkinEdit::FindSpinButton() {
+  if (spin_) {
+    // The window skin frees a spin wrapper whose window is gone: forget it then.
+    for (int i = 0; i < ComponentCount(); ++i)
+      if (Components(i) == spin_) return;
+    spin_ = nullptr;
+  }
+  if ( !skinData_ || !HasControl(skinData_->SkinControls, xcSpin)) return;
+  for (HWND child = GetTopWindow(handle_); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsSpinClass(child)) continue;
+    if (SendMessageW(child, kQuerySkinnedMessage, 0, 0) == 1) return;  // wrapped already
+    auto* spin = new TSkinUpDown(this);
+    spin->InEdit = true;
+    spin->InitSkinWindow(child, skinData_, windowSkin_, canvas_);
+    spin_ = spin;
+    return;
+  }
+}
 
 TColor TSkinEdit::ShadowColour() const {
   return skinData_ ? skinData_->Colours.ButtonShadow : SystemColour(COLOR_BTNSHADOW);
@@ -68,7 +102,9 @@ void TSkinEdit::DrawPrintBorder(HDC dc) {
 }
 
 void TSkinEdit::DrawControl(HDC dc, const RECT& rect) {
-  if (!handle_ || !dc || Borderless(handle_)) return;
+  if (!handle_ || !dc) return;
+  FindSpinButton();
+  if (Borderless(handle_)) return;
   RECT frame = rect;
   FrameColour(dc, frame, ShadowColour());
   InflateRect(&frame, -1, -1);
