@@ -208,6 +208,11 @@ void TForm::CreateParams(TCreateParams& params) {
     params.WndParent = FrameClientForChild();
     params.Style |= WS_VISIBLE;
     visible_ = true;
+  } else if (Parent()) {
+    // A form placed on another control is a child window of it, without a menu bar.
+    params.Style = (params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
+    params.WndParent = Parent()->Handle();
+    params.Menu = nullptr;
   }
 }
 
@@ -230,7 +235,7 @@ void TForm::DestroyWnd() {
 
 RECT TForm::WindowBoundsForCreate() const {
   RECT r = BoundsRect();
-  if (Position == poScreenCenter && FormStyle != fsMDIChild) {
+  if (Position == poScreenCenter && FormStyle != fsMDIChild && !Parent()) {
     // Centred on the primary monitor's work area.
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -246,7 +251,7 @@ void TForm::VisibleChanged() {
   HWND window = Handle();
   if (Visible()) {
     ShowWindow(window, SW_SHOWNORMAL);
-    if (FormStyle != fsMDIChild) SetForegroundWindow(window);
+    if (FormStyle != fsMDIChild && !Parent()) SetForegroundWindow(window);
   } else {
     ShowWindow(window, SW_HIDE);
   }

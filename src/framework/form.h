@@ -5,6 +5,8 @@
 //   MDI: an fsMDIForm form makes its MDI client window (ClientHandle) with its own
 //   window; an fsMDIChild form is made as an MDI child of its frame (MDIFrame, or the
 //   application's main form), shown at once.
+//   A form given a parent control (SetParent) is placed on it: a child window without a
+//   menu bar, shown with Show like any control.
 //   AutoScroll: the form's scroll bars appear while controls lie outside its client
 //   area, and scrolling moves the controls.
 #pragma once

@@ -274,6 +274,24 @@ TEST_F(ControlAssignmentTest, OnSkinControlFillsTheSlotOrLetsTheRulesDecide) {
   EXPECT_EQ(WrapperClass(check), "TSkinCheckBox");
 }
 
+TEST_F(ControlAssignmentTest, AFormPlacedOnTheFormIsABoxAndWhatItOwnsIsWrapped) {
+  auto* inner = new TForm(form_.get());
+  inner->BorderStyle = bsNone;
+  inner->SetBounds(20, 20, 200, 120);
+  inner->SetColor(RgbColour(255, 255, 255));
+  inner->SetParent(form_.get());
+  auto* button = new TButton(inner);  // owned by the inner form: reached through it
+  button->SetParent(inner);
+  button->SetBounds(10, 10, 80, 26);
+  inner->Show();
+  ASSERT_TRUE(GetWindowLongW(inner->Handle(), GWL_STYLE) & WS_CHILD);
+  EXPECT_EQ(GetParent(inner->Handle()), form_->Handle());
+  Assign();
+  EXPECT_EQ(WrapperClass(inner), "TSkinBox");
+  EXPECT_EQ(WrapperClass(button), "TSkinButton");
+  EXPECT_EQ(inner->Color(), skin_->Colours.ButtonFace);  // the box's face colour
+}
+
 TEST_F(ControlAssignmentTest, DisableTagKeepsTheSystemLookAndRadioGroupsHandItOn) {
   auto* tagged = Put<TButton>(form_.get());
   tagged->Tag = skin_->DisableTag;
