@@ -165,7 +165,8 @@ TEST_F(AssignmentDialogTest, DialogTemplateChildrenGetWrappersByClassAndStyle) {
   EXPECT_EQ(run.seen[kScroll], "none");  // an ordinary scroll bar keeps its own look
   EXPECT_EQ(run.seen[kGrip], "TSkinSizer");
   EXPECT_EQ(run.seen[kStatic], "none");
-  EXPECT_EQ(run.seen[kSimple], "none");
+  EXPECT_EQ(run.seen[kDropList], "TSkinComBox");
+  EXPECT_EQ(run.seen[kSimple], "none");  // a simple combo box keeps its own look
 }
 
 namespace {
