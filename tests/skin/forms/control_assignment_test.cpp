@@ -12,12 +12,15 @@
 
 #include "../controls/control_test_support.h"
 #include "framework/buttons.h"
+#include "framework/combo_box.h"
+#include "framework/date_time_picker.h"
 #include "framework/group_box.h"
 #include "framework/list_controls.h"
 #include "framework/memo.h"
 #include "framework/panel.h"
 #include "framework/progress_bar.h"
 #include "framework/radio_group.h"
+#include "framework/up_down.h"
 #include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_control.h"
@@ -251,6 +254,22 @@ TEST_F(ControlAssignmentTest, Skin3rdGroupAndScrollBarKindsReachTheChildren) {
   EXPECT_EQ(WrapperClass(plain), "TSkinBitButton");
   ASSERT_EQ(WrapperClass(png), "TSkinBitButton");
   EXPECT_EQ(static_cast<TSkinBitButton*>(assignment_->WrapperOf(png))->ImageProperty, "PngImage");
+}
+
+TEST_F(ControlAssignmentTest, SpinsByRuleAndCombosAndPickersBySkin3rd) {
+  skin_->Skin3rd = {"TComboBox=combobox", "TDateTimePicker=datetimepicker"};
+  auto* spin = Put<TUpDown>(form_.get());
+  auto* combo = Put<TComboBox>(form_.get());
+  auto* picker = Put<TDateTimePicker>(form_.get());
+  Assign();
+  EXPECT_EQ(WrapperClass(spin), "TSkinUpDown");  // the "TUPDOWN" row
+  EXPECT_EQ(WrapperClass(combo), "TSkinComBox");
+  EXPECT_EQ(WrapperClass(picker), "TSkinDateTime");
+  // Without the lines these framework controls match no built-in rule.
+  skin_->Skin3rd.clear();
+  auto* combo2 = Put<TComboBox>(form_.get());
+  Assign();
+  EXPECT_EQ(WrapperClass(combo2), "none");
 }
 
 TEST_F(ControlAssignmentTest, OnSkinControlFillsTheSlotOrLetsTheRulesDecide) {
