@@ -120,6 +120,7 @@ TEST_F(ControlAssignmentTest, TableRowsPickTheirWrappers) {
   auto* inMvc = Put<TEdit>(mvc);
   auto* noRule = Put<Named<TEdit>>(form_.get(), "TDBComboBoxEh");
   auto* dcEdit = Put<TButtonsEdit>(form_.get(), 2);  // neither 0 nor 1: no wrapper
+  auto* dcEdit0 = Put<TButtonsEdit>(form_.get(), 0);  // an edit wrapper on its window
   auto* radioGroup = new TRadioGroup(form_.get());
   radioGroup->SetParent(form_.get());
   radioGroup->SetBounds(10, 150, 150, 90);
@@ -140,6 +141,10 @@ TEST_F(ControlAssignmentTest, TableRowsPickTheirWrappers) {
   EXPECT_EQ(WrapperClass(inMvc), "TSkinEdit");
   EXPECT_EQ(WrapperClass(noRule), "none");
   EXPECT_EQ(WrapperClass(dcEdit), "none");
+  TSkinControl* byHandle = assignment_->WrapperOf(dcEdit0->Handle());
+  ASSERT_NE(byHandle, nullptr);
+  EXPECT_STREQ(byHandle->ClassName(), "TSkinEdit");
+  EXPECT_EQ(byHandle->Control(), nullptr);  // attached to the bare window
   // A radio group is a group box: its buttons (owned by the group) are reached through it.
   EXPECT_EQ(WrapperClass(radioGroup), "TSkinGroupBox");
   EXPECT_EQ(WrapperClass(radioGroup->Button(0)), "TSkinRadioButton");
