@@ -7,6 +7,8 @@
 #include "framework/date_time_picker.h"
 #include "framework/form.h"
 #include "framework/memo.h"
+#include "framework/tab_controls.h"
+#include "framework/tab_set.h"
 #include "framework/up_down.h"
 
 namespace {
@@ -66,4 +68,30 @@ void AddPreviewSpinControls(TForm& form, const PreviewAdd& add) {
   auto* time = Make<TDateTimePicker>(form, "DateTimePicker2", kColumn + 156, 176, 148, 24);
   time->Kind = dtkTime;
   add(time, "TSkinDateTime");
+}
+
+void AddPreviewTabs(TForm& form, const PreviewAdd& add) {
+  const TTabPosition positions[] = {tpTop, tpBottom, tpLeft, tpRight};
+  const char* names[] = {"Top", "Bottom", "Left", "Right"};
+  for (int i = 0; i < 4; ++i) {
+    auto* tabs = Make<TTabControl>(form, std::string("TabControl") + std::to_string(i + 1),
+                                   kColumn + (i % 2) * 156, 216 + (i / 2) * 128, 148, 120);
+    tabs->TabPosition = positions[i];
+    tabs->AddTab(names[i]);
+    tabs->AddTab("Two");
+    tabs->SetTabIndex(0);
+    add(tabs, "TSkinTab");
+  }
+  auto* pages = Make<TPageControl>(form, "PageControl1", 16, 480, 240, 92);
+  add(pages, "TSkinTab");
+  for (const char* caption : {"Sheet", "Another"}) {
+    auto* sheet = new TTabSheet(&form);
+    sheet->Name = std::string("TabSheet") + (pages->PageCount() ? "2" : "1");
+    sheet->SetCaption(caption);
+    sheet->SetPageControl(pages);
+    add(sheet, "TSkinTabSheet");
+  }
+  auto* set = Make<TTabSet>(form, "TabSet1", 280, 480, 340, 22);
+  for (const char* caption : {"First", "Second", "Third"}) set->AddTab(caption);
+  add(set, "TSkinTab31");
 }

@@ -7,6 +7,7 @@
 class TControl;
 class TForm;
 
+// Puts a control on the form (unless it has a parent) and names its wrapper class.
 using PreviewAdd = std::function<void(TControl* control, const char* wrapperClass)>;
 
 // Combo boxes of every style, a right-to-left one and a disabled one.
@@ -14,3 +15,6 @@ void AddPreviewComboBoxes(TForm& form, const PreviewAdd& add);
 // An edit with its up-down, a horizontal and a disabled up-down, a date picker and a
 // time picker.
 void AddPreviewSpinControls(TForm& form, const PreviewAdd& add);
+// Tab controls with their tabs on top, bottom, left and right; a page control with two
+// sheets; an old-style tab set.
+void AddPreviewTabs(TForm& form, const PreviewAdd& add);

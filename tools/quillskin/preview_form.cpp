@@ -95,7 +95,7 @@ T* Put(TPreviewForm* form, const char* name, int x, int y, int w, int h, const c
 void TPreviewForm::AddControls() {
   // Every state a control can show at rest, each with the wrapper that skins it.
   auto add = [this](TControl* c, const char* wrapper) {
-    c->SetParent(this);
+    if (!c->Parent()) c->SetParent(this);  // pages keep their page control
     skinned_.push_back({c, wrapper});
   };
   add(Put<TButton>(this, "Button1", 280, 16, 100, 28, "Focused"), "TSkinButton");
@@ -168,6 +168,7 @@ void TPreviewForm::AddControls() {
   add(edit, "TSkinEdit");
   AddPreviewComboBoxes(*this, add);
   AddPreviewSpinControls(*this, add);
+  AddPreviewTabs(*this, add);
 }
 
 void TPreviewForm::ChooseWrapper(TComponent* control, TSkinControl*& slot) const {

@@ -14,6 +14,8 @@
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_media_player.h"
 #include "skin/controls/skin_progress.h"
+#include "skin/controls/skin_tab.h"
+#include "skin/controls/skin_tab_pages.h"
 #include "skin/controls/skin_up_down.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/controls/skin_scrollbar.h"
@@ -39,6 +41,11 @@ TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner)
       {"TSkinComBox", [](TComponent* o) -> TSkinControl* { return new TSkinComBox(o); }},
       {"TSkinUpDown", [](TComponent* o) -> TSkinControl* { return new TSkinUpDown(o); }},
       {"TSkinDateTime", [](TComponent* o) -> TSkinControl* { return new TSkinDateTime(o); }},
+      {"TSkinTab", [](TComponent* o) -> TSkinControl* { return new TSkinTab(o); }},
+      {"TSkinTabBtn", [](TComponent* o) -> TSkinControl* { return new TSkinTabBtn(o); }},
+      {"TSkinTab31", [](TComponent* o) -> TSkinControl* { return new TSkinTab31(o); }},
+      {"TSkinTabSheet", [](TComponent* o) -> TSkinControl* { return new TSkinTabSheet(o); }},
+      {"TSkinAdvPage", [](TComponent* o) -> TSkinControl* { return new TSkinAdvPage(o); }},
   };
   auto found = makers.find(wrapperClass);
   return found == makers.end() ? nullptr : found->second(owner);
