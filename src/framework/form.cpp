@@ -128,6 +128,8 @@ void TForm::ShowMenu(HMENU menu) {
   if (HandleAllocated() && FormStyle != fsMDIChild) {
     ::SetMenu(WindowHandle(), menu);
     DrawMenuBar(WindowHandle());
+    // Whoever draws the bar instead of the system learns of the new menu.
+    Perform(CM_MENUCHANGED, 0, 0);
   }
 }
 

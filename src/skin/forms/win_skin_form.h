@@ -141,8 +141,8 @@ class TWinSkinForm : public TNCHost {
   TSkinData* skin_ = nullptr;
   TWindowSubclass subclass_;
   TWindowSubclass mdiClientSubclass_;
-  TControlSubclass formHandler_;
-  bool savedMenuUpdate_ = true;  // the skin data's MenuUpdate when an MDI frame was attached  // the form's message method, replaced while skinned
+  TControlSubclass formHandler_;  // the form's message method, replaced while skinned
+  bool savedMenuUpdate_ = true;  // the skin data's MenuUpdate when an MDI frame was attached
   TWinSkinState state_ = wsCreated;
   bool skinFrame_ = false;
   bool child_ = false;
@@ -171,6 +171,14 @@ class TWinSkinForm : public TNCHost {
   bool menuTracking_ = false;
   std::vector<TSkinMenuItem>* openMenuItems_ = nullptr;  // the system menu while it is open
   std::unique_ptr<TWinSkinMenu> menus_;
-  // The menu messages of the framework form's message method (win_skin_menu_form.cpp).
+  // The menu messages of the framework form's message method, and the bar following
+  // the window's menu (win_skin_menu_form.cpp).
   bool HandleFormMenuMessage(TMessage& message);
+  // A menu change: the bar is rebuilt (unless MenuUpdate is off and a bar exists) and
+  // the menu taken off the window again.
+  void OnMenuChanged();
+  // Builds the bar from the window's menu; the band appears or goes with it.
+  void RebuildMenuBar();
+  bool menuChanging_ = false;  // no frame paint while the window's own menu change runs
+  bool menuChangePosted_ = false;  // a menu set on the window: a change message is on its way
 };

@@ -31,6 +31,7 @@ void TWinSkinForm::Reapply() {
   if (const TControlAssigner& assign = ControlAssigner()) assign(*this, controls_);
   state_ = wsReapplying;
   if (skinFrame_) {
+    RebuildMenuBar();  // the bar's buttons and items measure in the new skin
     ResizeKeepingClient(true);
     BuildRegion();
     SetWindowPos(window_, nullptr, 0, 0, 0, 0, kFrameChangedFlags);

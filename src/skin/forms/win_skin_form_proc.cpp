@@ -36,7 +36,7 @@ void TWinSkinForm::UpdateFacts() {
 
 void TWinSkinForm::PaintFrame(HDC given) {
   if (state_ != wsRunning && state_ != wsReapplying) return;
-  if (!skinFrame_ || facts_.borderKind == bkNoCaption || !skin_) return;
+  if (!skinFrame_ || facts_.borderKind == bkNoCaption || !skin_ || menuChanging_) return;
   if (facts_.windowKind == wkMdiChild && facts_.showState == ssMaximised) return;
   try {
     UpdateFacts();
@@ -149,6 +149,13 @@ bool TWinSkinForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
       if (wParam == 0 && OnMenuItem(msg, lParam, result)) return true;
       if (menus_ && menus_->HandleMenuMessage(msg, wParam, lParam, result)) return true;
       break;
+    case skinmsg::kMenuChanged:
+      if (form_) break;  // a framework form hears of it from its message method
+      menuChanging_ = true;
+      result = Previous(msg, wParam, lParam);
+      menuChanging_ = false;
+      OnMenuChanged();
+      return true;
     case WM_TIMER:
       if (wParam == reinterpret_cast<UINT_PTR>(this)) {
         OnHoverTimer();
@@ -255,6 +262,11 @@ bool TWinSkinForm::HandleFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LR
   if (facts_.windowKind == wkMdiChild && facts_.showState == ssMaximised) return false;
   switch (msg) {
     case WM_NCCALCSIZE:
+      // A menu set on the window after skinning: the skin takes it into its bar.
+      if (!menuChangePosted_ && menus_ && facts_.windowKind != wkMdiChild &&
+          facts_.borderKind != bkNoCaption && GetMenu(window_)) {
+        menuChangePosted_ = PostMessageW(window_, skinmsg::kMenuChanged, 0, 0) != FALSE;
+      }
       result = OnNcCalcSize(wParam, lParam);
       return true;
     case WM_NCPAINT:

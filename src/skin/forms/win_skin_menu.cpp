@@ -38,7 +38,8 @@ void TWinSkinMenu::ClearButtons() {
 bool TWinSkinMenu::Build(TSkinData& skin) {
   skin_ = &skin;
   if (HMENU current = GetMenu(window_)) menu_ = current;
-  if (form_ && !form_->Menu()) menu_ = nullptr;
+  // A framework form's bar is its menu, whether or not the window shows it now.
+  if (form_) menu_ = form_->Menu();
   if (!menu_ || !IsMenu(menu_)) {
     menu_ = nullptr;
     ClearButtons();
