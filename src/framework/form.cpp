@@ -143,6 +143,12 @@ void TForm::SetMainMenu(TMainMenu* menu) {
     mainMenu_->OnChange = nullptr;
     mainMenu_->OnDestroy = nullptr;
   }
+  // The active MDI child's new menu shows in its frame's.
+  TForm* frame = FrameForm();
+  if (frame && frame->mainMenu_ && HandleAllocated() && frame->ClientHandle() &&
+      reinterpret_cast<HWND>(SendMessageW(frame->ClientHandle(), WM_MDIGETACTIVE, 0, 0)) == WindowHandle()) {
+    frame->MergeMenu(menu);
+  }
   mainMenu_ = menu;
   if (menu) {
     menu->OnDestroy = [this](TMenu&) { SetMainMenu(nullptr); };
@@ -227,6 +233,10 @@ void TForm::HandleCreated() {
 void TForm::DestroyWnd() {
   // The window would destroy its menu with it: the form owns the menu.
   if (GetMenu(WindowHandle()) && FormStyle != fsMDIChild) ::SetMenu(WindowHandle(), nullptr);
+  // A closing MDI child's menu leaves the frame's.
+  TForm* frame = FrameForm();
+  if (frame && mainMenu_ && frame->mainMenu_ && frame->mainMenu_->Merged() == mainMenu_)
+    frame->MergeMenu(nullptr);
   HWND frameClient = FormStyle == fsMDIChild ? GetParent(WindowHandle()) : nullptr;
   mdiClient_ = nullptr;
   if (frameClient)
@@ -274,6 +284,10 @@ bool TForm::HandleMessage(TMessage& m) {
       m.Result = 0;
       return true;
     }
+    case WM_MDIACTIVATE:
+      if (FormStyle == fsMDIChild)
+        MdiActivated(reinterpret_cast<HWND>(m.WParam), reinterpret_cast<HWND>(m.LParam));
+      break;
     case WM_SIZE:
       // The default processing first (an MDI frame sizes its MDI client there).
       if (!TWinControl::HandleMessage(m)) DefaultHandler(m);

@@ -4,7 +4,8 @@
 // form has been created by the application.
 //   MDI: an fsMDIForm form makes its MDI client window (ClientHandle) with its own
 //   window; an fsMDIChild form is made as an MDI child of its frame (MDIFrame, or the
-//   application's main form), shown at once.
+//   application's main form), shown at once. The active child's main menu shows merged
+//   into the frame's main menu.
 //   A form given a parent control (SetParent) is placed on it: a child window without a
 //   menu bar, shown with Show like any control.
 //   AutoScroll: the form's scroll bars appear while controls lie outside its client
@@ -95,6 +96,13 @@ class TForm : public TWinControl {
   // MDI (form_mdi.cpp).
   HWND FrameClientForChild() const;
   void CreateMdiClient();
+  // An MDI child's frame form (MDIFrame, or the application's main form), or null.
+  TForm* FrameForm() const;
+  // An MDI child was activated or deactivated: the frame shows its main menu merged.
+  void MdiActivated(HWND deactivated, HWND activated);
+  // The frame's main menu shows menu merged (null: its own items only), and the MDI
+  // client is told of the frame's menu again.
+  void MergeMenu(TMenu* menu);
   // AutoScroll (form_scroll.cpp).
   void UpdateScrollBars();
   bool HandleScroll(int bar, WORD request);

@@ -1,5 +1,5 @@
-// TForm's MDI side (see form.h): the frame's MDI client, children made inside it, and
-// the MDI default procedures.
+// TForm's MDI side (see form.h): the frame's MDI client, children made inside it, the
+// active child's menu merged into the frame's, and the MDI default procedures.
 #include <stdexcept>
 
 #include "framework/application.h"
@@ -54,4 +54,35 @@ TForm* TForm::ActiveMDIChild() const {
   if (!mdiClient_) return nullptr;
   auto active = reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0));
   return dynamic_cast<TForm*>(FromHandle(active));
+}
+
+TForm* TForm::FrameForm() const {
+  if (FormStyle != fsMDIChild) return nullptr;
+  TForm* frame = MDIFrame;
+  if (!frame) {
+    TApplication* app = Application();
+    frame = app ? app->MainForm() : nullptr;
+  }
+  return frame && frame != this && frame->FormStyle == fsMDIForm ? frame : nullptr;
+}
+
+void TForm::MdiActivated(HWND deactivated, HWND activated) {
+  TForm* frame = FrameForm();
+  if (!frame || !frame->mainMenu_ || !HandleAllocated()) return;
+  if (activated == WindowHandle()) {
+    frame->MergeMenu(mainMenu_);
+  } else if (deactivated == WindowHandle() && !activated && mainMenu_ &&
+             frame->mainMenu_->Merged() == mainMenu_) {
+    frame->MergeMenu(nullptr);
+  }
+}
+
+void TForm::MergeMenu(TMenu* menu) {
+  if (!mainMenu_ || mainMenu_->Merged() == menu) return;
+  mainMenu_->Merge(menu);
+  // The MDI client keeps the frame's menu (and puts a maximised child's buttons in it).
+  if (mdiClient_ && !menu_ && HandleAllocated()) {
+    SendMessageW(mdiClient_, WM_MDISETMENU, reinterpret_cast<WPARAM>(mainMenu_->Handle()), 0);
+    DrawMenuBar(WindowHandle());
+  }
 }

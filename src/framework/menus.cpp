@@ -2,6 +2,7 @@
 // menus (see menus.h).
 #include "framework/menus.h"
 
+#include <algorithm>
 #include <map>
 
 #include "framework/wide.h"
@@ -279,6 +280,10 @@ void TMenuItem::AppendTo(HMENU menu) const {
 }
 
 void TMenuItem::Rebuild() {
+  if (menu_ && menu_->merged_) {
+    menu_->RebuildMerged();
+    return;
+  }
   HMENU menu = handle_.Get();
   if (!menu) return;
   // RemoveMenu keeps the sub-menus: they are their items' own.
@@ -296,6 +301,8 @@ void TMenuItem::Changed() {
   rebuilding_ = false;
   TMenu* menu = GetParentMenu();
   if (menu && menu->OnChange) menu->OnChange(*menu);
+  // The menu this one is merged into shows the change too.
+  if (menu && menu->mergedInto_) menu->mergedInto_->root_->Changed();
 }
 
 // ---- TMenu ----
@@ -306,10 +313,46 @@ TMenu::TMenu(TComponent* owner, HMENU root) : TComponent(owner), root_(new TMenu
 }
 
 TMenu::~TMenu() {
+  // Out of any merge first: the other menu must not show this one's sub-menus.
+  if (mergedInto_) mergedInto_->Merge(nullptr);
+  if (merged_) Merge(nullptr);
   if (OnDestroy) OnDestroy(*this);
   // The root item goes while the menu is whole (its items ask for their menu).
   root_->menu_ = nullptr;
   DestroyComponents();
+}
+
+TMenuItem* TMenu::FindItem(UINT command) const {
+  if (TMenuItem* item = root_->Find(command)) return item;
+  return merged_ ? merged_->FindItem(command) : nullptr;
+}
+
+void TMenu::Merge(TMenu* menu) {
+  if (menu == merged_ || menu == this) return;
+  if (merged_) merged_->mergedInto_ = nullptr;
+  if (menu && menu->mergedInto_) menu->mergedInto_->Merge(nullptr);
+  merged_ = menu;
+  if (menu) menu->mergedInto_ = this;
+  root_->Changed();
+}
+
+void TMenu::RebuildMerged() {
+  HMENU menu = root_->handle_.Get();
+  if (!menu) return;
+  for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i) RemoveMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
+  const std::vector<TMenuItem*>& theirs = merged_->root_->items_;
+  std::vector<const TMenuItem*> shown;
+  for (const TMenuItem* item : root_->items_) {
+    const bool replaced = std::any_of(theirs.begin(), theirs.end(),
+                                      [item](const TMenuItem* t) { return t->group_ == item->group_; });
+    if (!replaced) shown.push_back(item);
+  }
+  shown.insert(shown.end(), theirs.begin(), theirs.end());
+  std::stable_sort(shown.begin(), shown.end(),
+                   [](const TMenuItem* a, const TMenuItem* b) { return a->group_ < b->group_; });
+  for (const TMenuItem* item : shown) {
+    if (item->visible_) item->AppendTo(menu);
+  }
 }
 
 TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner, CreateMenu()) {}

@@ -5,6 +5,7 @@
 //   TMenu        a tree of items behind a root item, built into a real menu handle
 //   TMainMenu    a menu bar (a form's Menu)
 //   TPopupMenu   a context menu (a form's PopupMenu), opened by Popup
+// An MDI frame's main menu shows its active child's main menu merged into it (Merge).
 // Every item has a process-wide command number (1 to 4095) that WM_COMMAND carries;
 // FindMenuItem finds an item by it, FindMenuItemOfHandle by its sub-menu handle.
 // Changing an item rebuilds the menu it lies in; menu handles stay the same.
@@ -117,8 +118,14 @@ class TMenu : public TComponent {
   TMenuItem& Items() { return *root_; }
   const TMenuItem& Items() const { return *root_; }
   HMENU Handle() const { return root_->handle_.Get(); }
-  // The item of the menu with the command, or null.
-  TMenuItem* FindItem(UINT command) const { return root_->Find(command); }
+  // The item of the menu (or of the menu merged into it) with the command, or null.
+  TMenuItem* FindItem(UINT command) const;
+  // MDI: shows another menu's top-level items among this menu's, ordered by GroupIndex;
+  // an item of the other menu replaces this menu's items of the same GroupIndex. Null
+  // takes it out again. A menu is merged into one menu at a time; freeing either
+  // undoes the merge.
+  void Merge(TMenu* menu);
+  TMenu* Merged() const { return merged_; }
   // Right-to-left menus lay out from the right and swap the left and right keys.
   bool RightToLeft = false;
   // The menu's image list for item images (borrowed; null: none).
@@ -133,7 +140,11 @@ class TMenu : public TComponent {
 
  private:
   friend class TMenuItem;
+  // Fills the root handle with this menu's and the merged menu's top-level items.
+  void RebuildMerged();
   TMenuItem* root_;  // owned (as a component) by the menu
+  TMenu* merged_ = nullptr;      // the menu shown within this one
+  TMenu* mergedInto_ = nullptr;  // the menu this one is shown within
 };
 
 class TMainMenu : public TMenu {

@@ -64,6 +64,8 @@ class TWinSkinForm : public TNCHost {
   void ClearCaptionButtons();
 
   HWND Window() const { return window_; }
+  // An MDI frame's MDI client (null for other windows).
+  HWND MdiClient() const { return mdiClient_; }
   TForm* Form() const { return form_; }
   TSkinData* SkinData() const { return skin_; }
   TWinSkinState State() const { return state_; }

@@ -1,5 +1,5 @@
-// TWinSkinForm: the MDI client of a skinned MDI frame, and MDI-maximised mode of MDI
-// child skins (see win_skin_form.h).
+// TWinSkinForm: the MDI client of a skinned MDI frame (its menu changes rebuild the
+// frame's bar), and MDI-maximised mode of MDI child skins (see win_skin_form.h).
 #include "skin/data/skin_data.h"
 #include "skin/forms/skin_manager.h"
 #include "skin/forms/skin_messages.h"
@@ -38,10 +38,20 @@ bool TWinSkinForm::HandleMdiClientMessage(UINT msg, WPARAM wParam, LPARAM lParam
     case WM_MDIDESTROY: {
       result = mdiClientSubclass_.CallPrevious(msg, wParam, lParam);
       manager_.SetMdiMaximised(ActiveChildMaximised(mdiClient_));
-      if (!SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0) && skin_) skin_->MenuUpdate = savedMenuUpdate_;
-      PaintFrame();
+      if (!SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0) && skin_) {
+        skin_->MenuUpdate = savedMenuUpdate_;
+        RebuildMenuBar();
+      } else {
+        PaintFrame();
+      }
       return true;
     }
+    case WM_MDISETMENU:
+      // The client sets the frame's menu (and adds a maximised child's items): the skin
+      // builds its bar from it and takes it off the frame again.
+      result = mdiClientSubclass_.CallPrevious(msg, wParam, lParam);
+      if (wParam) RebuildMenuBar();
+      return true;
     case WM_MDITILE:
     case WM_MDICASCADE:
       manager_.SetMdiMaximised(false);

@@ -46,6 +46,8 @@ bool TWinSkinMenu::Build(TSkinData& skin) {
     return false;
   }
   ClearButtons();
+  // The skin draws a maximised MDI child's parts of the bar itself.
+  if (windowSkin_.Facts().windowKind == wkMdiFrame) RemoveMdiFrameItems(menu_);
   const TMainMenu* mainMenu = form_ ? form_->MainMenu() : nullptr;
   const int count = GetMenuItemCount(menu_);
   for (int i = 0; i < count; ++i) {
@@ -62,7 +64,9 @@ bool TWinSkinMenu::Build(TSkinData& skin) {
     button->Command = info.wID;
     button->SubMenu = info.hSubMenu;
     button->Caption = (info.fType & MFT_SEPARATOR) ? L"" : text;
-    if (TMenuItem* item = mainMenu ? mainMenu->FindItem(info.wID) : nullptr) {
+    // Items without text (pictures) are no framework items.
+    TMenuItem* item = mainMenu && text[0] ? mainMenu->FindItem(info.wID) : nullptr;
+    if (item) {
       button->Item = item;
       button->Caption = Widen(item->Caption());
       button->Enabled = item->Enabled();
@@ -114,7 +118,7 @@ void TWinSkinMenu::Paint(HDC dc, const RECT& bar, bool active, bool rightToLeft)
     OwnedFont font(CreateMenuFont());
     SelectGuard select(b, font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(b, TRANSPARENT);
-    int x = rightToLeft ? w - start : start;
+    int x = PaintMdiParts(b, bar, rightToLeft ? w - start : start, rightToLeft);
     for (auto& button : buttons_) {
       if (!button->Visible) {
         button->Rect = RECT{};
@@ -163,6 +167,11 @@ TMenuBtn* TWinSkinMenu::FindAccelerator(wchar_t key) const {
 
 bool TWinSkinMenu::HandleNcMouse(UINT msg, POINT p, LRESULT& result) {
   if (!menu_) return false;
+  if (PtInRect(&childIcon_, p)) {
+    if (msg == WM_NCLBUTTONDOWN) OpenChildSystemMenu();
+    result = 0;
+    return true;
+  }
   TMenuBtn* button = HitTest(p);
   if (!button) return false;
   switch (msg) {

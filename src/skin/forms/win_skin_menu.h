@@ -4,7 +4,8 @@
 // top-level item, opens their sub-menus with TrackPopupMenu and moves between them with
 // the mouse and the left and right keys (a WH_MSGFILTER hook while a menu is open),
 // opens a menu by its accelerator, and draws the items of every menu the window opens
-// (menu bar, context menus) owner-drawn from the skin's MenuItem object.
+// (menu bar, context menus) owner-drawn from the skin's MenuItem object. In an MDI frame
+// a maximised child's icon (its system menu) and caption buttons sit in the bar.
 //
 // Tracking: idle -> open (hook installed) -> switching (the open menu is ended and the
 // next button opens) -> open again or idle. One menu is tracked at a time.
@@ -24,6 +25,12 @@ class TSkinData;
 class TSkinManage;
 class TWinSkinForm;
 struct TWindowFacts;
+
+// The active MDI child of an MDI client when it is maximised, else null.
+HWND MaximisedMdiChild(HWND client);
+// Takes out of a frame's menu the items the system adds for a maximised MDI child (its
+// icon with its system menu, and its minimise, restore and close pictures).
+void RemoveMdiFrameItems(HMENU menu);
 
 class TWinSkinMenu {
  public:
@@ -65,12 +72,19 @@ class TWinSkinMenu {
 
   const TSkinData* Skin() const { return skin_; }
   RECT BarRect() const { return bar_; }
+  // A maximised MDI child's icon in the bar (window coordinates; empty: none).
+  RECT ChildIconRect() const { return childIcon_; }
   const TBitmap& Background() const { return background_; }
   bool RightToLeft() const { return rightToLeft_; }
 
  private:
   friend struct TMenuTracking;
   void ClearButtons();
+  // MDI frame (win_skin_menu_mdi.cpp): a maximised child's icon at x and its caption
+  // buttons into the bar buffer; returns where the first button starts.
+  int PaintMdiParts(HDC buffer, const RECT& bar, int x, bool rightToLeft);
+  // Opens the maximised child's system menu under its icon; false when there is none.
+  bool OpenChildSystemMenu();
   void TrackOnce(TMenuBtn& button, bool byKeyboard);
   // A button's top-left + (1, 1), and its menu's corner (left or right, bottom), on screen.
   POINT ScreenPointOf(const TMenuBtn& button) const;
@@ -88,6 +102,8 @@ class TWinSkinMenu {
   bool rightToLeft_ = false;
   bool painting_ = false;
   TOwnerDrawnMenus ownerDrawn_;
+  HWND mdiChild_ = nullptr;  // the maximised MDI child whose icon the bar shows
+  RECT childIcon_{};         // its icon (window coordinates; empty: none)
   // The item last selected in an open menu (from WM_MENUSELECT).
   HMENU selectedMenu_ = nullptr;
   HMENU selectedSubMenu_ = nullptr;

@@ -97,6 +97,11 @@ testskin::TestSkin Make(const Options& o) {
     for (int y = 0; y < 12; ++y)
       for (int x = 0; x < 12; ++x) back.At(x, y) = PixelOf(kMenuBack);
     skin.Image("menubg.bmp", back);
+    // The active MDI child's minimise, restore and close: four 12 x 12 cells each.
+    skin.Text("[MDICONTROLS]\nImage=mdi.bmp\n");
+    std::vector<TColor> cells;
+    for (int i = 0; i < 3; ++i) cells.insert(cells.end(), {kMdiButton[i], kMdiOther, kMdiOther, kMdiOther});
+    skin.Image("mdi.bmp", testskin::Cells(12 * 12, 12, 12, cells));
   }
   skin.Text(o.extra);
   return skin;

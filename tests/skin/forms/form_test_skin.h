@@ -7,8 +7,8 @@
 //   Bottom 5 high, 2 cells, never transparent
 //   Buttons: close (Action 0), maximise (1), minimise (2), 16 x 16 cells, Align 1 at
 //          Xcoord 20, 40, 60, Ycoord 4; an icon button (Action 3) at Align 0, (8, 4)
-//   With menus: a menu-bar picture (2 cells one above the other, active and inactive)
-//          and a MenuBackground of one colour
+//   With menus: a menu-bar picture (2 cells one above the other, active and inactive),
+//          a MenuBackground of one colour and the MDI child's buttons (MDICONTROLS)
 #pragma once
 #include <memory>
 #include <string>
@@ -30,6 +30,9 @@ constexpr TColor kFace = RgbColour(210, 210, 200);
 constexpr TColor kMenu = RgbColour(230, 200, 240);
 constexpr TColor kMenuBar1 = RgbColour(40, 160, 160), kMenuBar2 = RgbColour(20, 80, 80);
 constexpr TColor kMenuBack = RgbColour(250, 120, 20);
+// The MDI child's buttons in the bar (minimise, restore, close): their first cells.
+constexpr TColor kMdiButton[3] = {RgbColour(10, 200, 90), RgbColour(90, 10, 200), RgbColour(200, 90, 10)};
+constexpr TColor kMdiOther = RgbColour(120, 120, 30);
 constexpr TColor kTextActive = RgbColour(255, 255, 255), kTextInactive = RgbColour(160, 160, 160);
 // Close, maximise, minimise: normal, pressed, hot.
 constexpr TColor kClose[3] = {RgbColour(240, 60, 60), RgbColour(120, 30, 30), RgbColour(255, 150, 150)};
