@@ -1,28 +1,7 @@
 // Container wrappers (see skin_box.h).
 #include "skin/controls/skin_box.h"
 
-#include "framework/win_control.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/data/skin_data.h"
-
-void TSkinBox::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bool manageColour,
-                        TBitmap* canvas) {
-  if (attached_) return;
-  auto* control = dynamic_cast<TControl*>(Owner());
-  if (!control) return;
-  manageColour_ = manageColour;
-  skinData_ = skinData;
-  canvas_ = canvas;
-  control_ = control;
-  if (auto* windowed = dynamic_cast<TWinControl*>(control)) handle_ = windowed->Handle();
-  JoinWindowSkin(windowSkin);
-  if (manageColour_) {
-    savedColour_ = control->Color();
-    control->SetColor(FaceColour());
-  }
-  attached_ = true;
-  state_ = kStateAttached;
-}
 
 void TSkinBox::Unskin() {
   // State 4: the control is going; its colour no longer matters.

@@ -14,11 +14,12 @@ class TSkinBox : public TSkinControl {
   explicit TSkinBox(TComponent* owner) : TSkinControl(owner) {}
   const char* ClassName() const override { return "TSkinBox"; }
 
-  // Joins the list without replacing the control's message method.
-  void InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bool manageColour,
-                TBitmap* canvas = nullptr) override;
   void Unskin() override;
   void AfterMessage(TMessage&) override {}
+
+ protected:
+  // Joins the list without replacing the control's message method.
+  bool TakesMessages() const override { return false; }
 };
 
 class TSkinBoxH : public TSkinControl {

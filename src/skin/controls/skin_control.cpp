@@ -94,7 +94,7 @@ void TSkinControl::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, b
     handle_ = windowed->Handle();
     unicode_ = IsWindowUnicode(handle_) != FALSE;
   }
-  TakeMessageMethod(control);
+  if (TakesMessages()) TakeMessageMethod(control);
   JoinWindowSkin(windowSkin);
   if (manageColour_) {
     savedColour_ = control->Color();

@@ -113,6 +113,8 @@ class TSkinControl : public TComponent {
   bool AttachBare(HWND window, TSkinData* skinData, TSkinControlList* windowSkin,
                   TBitmap* canvas);
   void JoinWindowSkin(TSkinControlList* windowSkin);
+  // False for wrappers that only join the list and never see the control's messages.
+  virtual bool TakesMessages() const { return true; }
   // The first attach steps for a windowed framework control: skin data, canvas,
   // control, handle (made if needed), unicode; joins the window skin's list.
   void AttachWindowed(TWinControl* control, TSkinData* skinData, TSkinControlList* windowSkin,

@@ -1,6 +1,8 @@
 // Support for the control wrapper tests (see control_test_support.h).
 #include "control_test_support.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -174,5 +176,19 @@ COLORREF PixelOf(HWND window, int x, int y) {
 }
 
 COLORREF Rgb(TColor colour) { return ColorToRGB(colour); }
+
+double MedianOf(std::vector<double> figures) {
+  std::sort(figures.begin(), figures.end());
+  return figures.empty() ? 0 : figures[figures.size() / 2];
+}
+
+double RepaintMs(TForm& form) {
+  Pump();
+  const auto start = std::chrono::steady_clock::now();
+  RedrawWindow(form.Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  GdiFlush();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
 
 }  // namespace controltest

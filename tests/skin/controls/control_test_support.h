@@ -71,4 +71,9 @@ class Capture {
 COLORREF PixelOf(HWND window, int x, int y);
 COLORREF Rgb(TColor colour);
 
+// Benchmark helpers: the median of some figures, and the milliseconds one full repaint
+// of a form takes (its children and frame included, after the waiting messages).
+double MedianOf(std::vector<double> figures);
+double RepaintMs(TForm& form);
+
 }  // namespace controltest

@@ -27,11 +27,6 @@ using Clock = std::chrono::steady_clock;
 namespace {
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
-
 struct Item {
   TControl* control;
   const char* wrapper;
@@ -77,15 +72,6 @@ std::vector<Item> Populate(TForm& form) {
   }
   return items;
 }
-
-double Repaint(TForm& form) {
-  Pump();
-  auto start = Clock::now();
-  RedrawWindow(form.Handle(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-  GdiFlush();
-  return Ms(Clock::now() - start);
-}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,7 +86,7 @@ int main(int argc, char** argv) {
     auto form = MakeForm(1010, 710);
     std::vector<Item> items = Populate(*form);
     Pump();
-    plain.push_back(Repaint(*form));
+    plain.push_back(RepaintMs(*form));
     TSkinControlList list;
     auto start = Clock::now();
     int made = 0;
@@ -115,12 +101,12 @@ int main(int argc, char** argv) {
     attach.push_back(Ms(Clock::now() - start));
     if (made != 200) std::fprintf(stderr, "only %d wrappers\n", made);
     Pump();
-    skinned.push_back(Repaint(*form));
+    skinned.push_back(RepaintMs(*form));
     form.reset();
   }
-  double p = Median(plain), s = Median(skinned);
+  double p = MedianOf(plain), s = MedianOf(skinned);
   std::printf("controls: 200, rounds: %d (medians)\n", rounds);
-  std::printf("skin the form (attach 200 wrappers): %.2f ms\n", Median(attach));
+  std::printf("skin the form (attach 200 wrappers): %.2f ms\n", MedianOf(attach));
   std::printf("repaint unskinned: %.2f ms\n", p);
   std::printf("repaint skinned:   %.2f ms\n", s);
   std::printf("skinned / unskinned: %.2f\n", p > 0 ? s / p : 0.0);

@@ -30,11 +30,6 @@ using Clock = std::chrono::steady_clock;
 namespace {
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
-
 // 200 controls in a grid of 20 x 10 cells; a radio group counts with its two buttons.
 void Populate(TForm& form) {
   int placed = 0;
@@ -82,15 +77,6 @@ void Populate(TForm& form) {
     ++placed;
   }
 }
-
-double Repaint(TForm& form) {
-  Pump();
-  auto start = Clock::now();
-  RedrawWindow(form.Handle(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-  GdiFlush();
-  return Ms(Clock::now() - start);
-}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -106,7 +92,7 @@ int main(int argc, char** argv) {
     auto form = MakeForm(1010, 710);
     Populate(*form);
     Pump();
-    plain.push_back(Repaint(*form));
+    plain.push_back(RepaintMs(*form));
     TSkinnedControlList entries;
     TControlAssignment assignment(*skin, entries, form->Handle());
     auto start = Clock::now();
@@ -114,13 +100,13 @@ int main(int argc, char** argv) {
     assign.push_back(Ms(Clock::now() - start));
     wrappers = entries.size();
     Pump();
-    skinned.push_back(Repaint(*form));
+    skinned.push_back(RepaintMs(*form));
     entries.clear();
     form.reset();
   }
-  double p = Median(plain), s = Median(skinned);
+  double p = MedianOf(plain), s = MedianOf(skinned);
   std::printf("controls: 200, wrappers: %zu, rounds: %d (medians)\n", wrappers, rounds);
-  std::printf("assign the form's controls: %.2f ms\n", Median(assign));
+  std::printf("assign the form's controls: %.2f ms\n", MedianOf(assign));
   std::printf("repaint unskinned: %.2f ms\n", p);
   std::printf("repaint skinned:   %.2f ms\n", s);
   std::printf("skinned / unskinned: %.2f\n", p > 0 ? s / p : 0.0);
