@@ -66,8 +66,9 @@ void TWinControl::CreateWnd() {
   TCreateParams params;
   CreateParams(params);
   if (params.Style & WS_CHILD) {
-    if (!Parent()) throw std::runtime_error("Control '" + Name + "' has no parent window");
-    params.WndParent = Parent()->Handle();
+    if (!Parent() && !parentWindow_)
+      throw std::runtime_error("Control '" + Name + "' has no parent window");
+    params.WndParent = Parent() ? Parent()->Handle() : parentWindow_;
   }
   WNDPROC baseProc = nullptr;
   if (!wndclass::Register(params.WinClassName, params.BaseClassName, params.ClassStyle,

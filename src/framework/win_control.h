@@ -46,6 +46,10 @@ class TWinControl : public TControl {
   TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
 
   void SetParent(TWinControl* parent) override;
+  // The parent window of a control without a parent control (a window that no framework
+  // control owns); used when the window is created. Borrowed, never destroyed here.
+  void SetParentWindow(HWND window) { parentWindow_ = window; }
+  HWND ParentWindow() const { return parentWindow_; }
   void SetBounds(int left, int top, int width, int height) override;
   int ClientWidth() const;
   int ClientHeight() const;
@@ -120,6 +124,7 @@ class TWinControl : public TControl {
                        const NCCALCSIZE_PARAMS& savedCalcSize);
 
   HWND handle_ = nullptr;
+  HWND parentWindow_ = nullptr;
   WNDPROC defProc_ = nullptr;
   bool creating_ = false;
   // Set by the destructor: derived parts are gone, so the window's last messages

@@ -23,7 +23,10 @@ void TWScrollbar::Attach(TSkinControl* wrapper, HWND host, TControl* hostControl
   if (mode_ == kControl)
     vertical_ = !SameTextAscii(GetEnumProp(hostControl, "Kind"), "sbHorizontal");
   if (wrapper) SetColor(wrapper->ParentColour());
-  if (hostControl) SetParent(hostControl->Parent());
+  if (hostControl)
+    SetParent(hostControl->Parent());
+  else
+    SetParentWindow(GetParent(host));
   Place();
 }
 
@@ -70,6 +73,7 @@ void TWScrollbar::Place() {
     return;
   }
   HWND parent = GetParent(host_);
+  if (!Parent() && !ParentWindow()) return;  // a top-level host: nothing to lie in
   RECT bar = info.rcScrollBar;
   POINT topLeft{bar.left, bar.top}, bottomRight{bar.right, bar.bottom};
   ScreenToClient(host_, &topLeft);
@@ -81,12 +85,38 @@ void TWScrollbar::Place() {
   if (parent) ScreenToClient(parent, &inParent);
   HWND overlay = Handle();
   showing_ = true;
-  HWND previous = GetWindow(host_, GW_HWNDPREV);
-  if (previous == overlay) previous = GetWindow(overlay, GW_HWNDPREV);
+  // Already over the bar and above the host: moving it again would only make the host
+  // paint its frame (and come back here) once more.
+  const RECT placed{inParent.x, inParent.y, inParent.x + bar.right - bar.left,
+                    inParent.y + bar.bottom - bar.top};
+  const bool aboveHost = JustAboveHost();
+  if (aboveHost && IsWindowVisible(overlay) && EqualRect(&placed, &placed_)) {
+    InvalidateRect(overlay, nullptr, FALSE);
+    return;
+  }
+  placed_ = placed;
+  UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
+  HWND previous = nullptr;
+  if (aboveHost) {
+    flags |= SWP_NOZORDER;
+  } else {
+    previous = GetWindow(host_, GW_HWNDPREV);
+    if (previous == overlay) previous = GetWindow(overlay, GW_HWNDPREV);
+  }
   // One move that also sets the Z order, shows the overlay and repaints it.
   SetWindowPos(overlay, previous ? previous : HWND_TOP, inParent.x, inParent.y,
-               bar.right - bar.left, bar.bottom - bar.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+               bar.right - bar.left, bar.bottom - bar.top, flags);
   InvalidateRect(overlay, nullptr, FALSE);
+}
+
+bool TWScrollbar::JustAboveHost() const {
+  // Only overlays of the same host may lie between this one and the host.
+  for (HWND w = GetWindow(host_, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV)) {
+    if (w == WindowHandle()) return true;
+    auto* sibling = dynamic_cast<TWScrollbar*>(TWinControl::FromHandle(w));
+    if (!sibling || sibling->host_ != host_) return false;
+  }
+  return false;
 }
 
 int TWScrollbar::PartAt(POINT p) const {
@@ -186,4 +216,16 @@ bool TWScrollbar::HandleMessage(TMessage& m) {
     default:
       return TWinControl::HandleMessage(m);
   }
+}
+
+bool ScrollCorner(HWND host, const TWScrollbar* horz, const TWScrollbar* vert, RECT& corner) {
+  if (!horz || !vert || !horz->Showing() || !vert->Showing()) return false;
+  RECT window{};
+  POINT client{0, 0};
+  if (!GetWindowRect(host, &window) || !ClientToScreen(host, &client)) return false;
+  const int dx = client.x - window.left, dy = client.y - window.top;
+  const RECT& v = vert->BarClientRect();
+  const RECT& h = horz->BarClientRect();
+  corner = RECT{v.left + dx, h.top + dy, v.right + dx, h.bottom + dy};
+  return true;
 }

@@ -44,6 +44,8 @@ class TWScrollbar : public TWinControl {
   bool HandleMessage(TMessage& message) override;
 
  private:
+  // The overlay lies above its host with at most the host's other overlay between.
+  bool JustAboveHost() const;
   void Press(TMessage& message);
   void Release(TMessage& message);
 
@@ -61,6 +63,11 @@ class TWScrollbar : public TWinControl {
   int thumbStartAtPress_ = 0;
   POINT barOrigin_{};
   RECT clientRect_{};
+  RECT placed_{};  // where the last Place put the overlay (parent coordinates)
   bool showing_ = false;
   TBitmap buffer_;
 };
+
+// The square between a host's two showing bars (the size box), in the host's window
+// coordinates; false unless both overlays are showing.
+bool ScrollCorner(HWND host, const TWScrollbar* horz, const TWScrollbar* vert, RECT& corner);

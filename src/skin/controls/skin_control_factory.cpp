@@ -18,6 +18,8 @@
 #include "skin/controls/skin_tab_pages.h"
 #include "skin/controls/skin_up_down.h"
 #include "skin/controls/skin_messages.h"
+#include "skin/controls/skin_obj_image.h"
+#include "skin/controls/skin_scrollbar_h.h"
 #include "skin/controls/skin_scrollbar.h"
 
 TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner) {
@@ -31,6 +33,8 @@ TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner)
       {"TSkinScrollbar", [](TComponent* o) -> TSkinControl* { return new TSkinScrollbar(o); }},
       {"TSkinListView", [](TComponent* o) -> TSkinControl* { return new TSkinListView(o); }},
       {"TSkinScControl", [](TComponent* o) -> TSkinControl* { return new TSkinScControl(o); }},
+      {"TSkinScrollbarH", [](TComponent* o) -> TSkinControl* { return new TSkinScrollbarH(o); }},
+      {"TSkinObjImage", [](TComponent* o) -> TSkinControl* { return new TSkinObjImage(o); }},
       {"TSkinSizer", [](TComponent* o) -> TSkinControl* { return new TSkinSizer(o); }},
       {"TSkinProgress", [](TComponent* o) -> TSkinControl* { return new TSkinProgress(o); }},
       {"TSkinEdit", [](TComponent* o) -> TSkinControl* { return new TSkinEdit(o); }},

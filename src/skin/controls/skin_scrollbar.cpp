@@ -70,6 +70,7 @@ void TSkinScrollbar::Unskin() {
   manageColour_ = false;
   TSkinControl::Unskin();
   if (state_ != kStateDead) FreeOverlays();
+  else HideOverlays();  // the window is gone: its bars with it
 }
 
 void TSkinScrollbar::DrawBorder(HDC dc) {
@@ -143,16 +144,9 @@ void TSkinScrollbar::DrawControl(HDC dc, const RECT&) {
     if (vert_->Showing()) vert_->Invalidate();
     else if (style & WS_VSCROLL) vert_->Place();
   }
-  if (!horz_ || !vert_ || !horz_->Showing() || !vert_->Showing()) return;
-  // The corner square between the bars, in window coordinates.
-  RECT window{};
-  POINT client{0, 0};
-  GetWindowRect(handle_, &window);
-  ClientToScreen(handle_, &client);
-  int dx = client.x - window.left, dy = client.y - window.top;
-  RECT corner{vert_->BarClientRect().left + dx, horz_->BarClientRect().top + dy,
-              vert_->BarClientRect().right + dx, horz_->BarClientRect().bottom + dy};
-  FillColour(dc, corner, skinData_ ? skinData_->Colours.ButtonFace : FaceColour());
+  RECT corner{};
+  if (ScrollCorner(handle_, horz_, vert_, corner))
+    FillColour(dc, corner, skinData_ ? skinData_->Colours.ButtonFace : FaceColour());
 }
 
 HWND TSkinListView::HeaderWindow() const {

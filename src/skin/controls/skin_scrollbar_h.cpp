@@ -1,0 +1,74 @@
+// TSkinScrollbarH (see skin_scrollbar_h.h).
+#include "skin/controls/skin_scrollbar_h.h"
+
+#include "skin/data/skin_data.h"
+
+TSkinScrollbarH::~TSkinScrollbarH() { FreeOverlays(); }
+
+void TSkinScrollbarH::InitSkinWindow(HWND window, TSkinData* skinData,
+                                     TSkinControlList* windowSkin, TBitmap* canvas) {
+  if (attached_ || !AttachBare(window, skinData, windowSkin, canvas)) return;
+  horz_ = new TWScrollbar(this, TWScrollbar::kHorizontal);
+  vert_ = new TWScrollbar(this, TWScrollbar::kVertical);
+  horz_->Attach(this, window, nullptr);
+  vert_->Attach(this, window, nullptr);
+  if (!TakeWindowProcedure(window)) {
+    FreeOverlays();
+    return;
+  }
+  attached_ = true;
+  state_ = kStateAttached;
+}
+
+void TSkinScrollbarH::PlaceOverlays() {
+  if (horz_) horz_->Place();
+  if (vert_) vert_->Place();
+}
+
+void TSkinScrollbarH::FreeOverlays() {
+  delete horz_;
+  horz_ = nullptr;
+  delete vert_;
+  vert_ = nullptr;
+}
+
+void TSkinScrollbarH::Unskin() {
+  TSkinControl::Unskin();
+  if (state_ != kStateDead) {
+    FreeOverlays();
+  } else {  // the window is gone: its bars with it
+    if (horz_) horz_->HideOverlay();
+    if (vert_) vert_->HideOverlay();
+  }
+}
+
+void TSkinScrollbarH::AfterMessage(TMessage& m) {
+  // A hidden window (a closed list) hides its overlays whatever message it got.
+  if (handle_ && !IsWindowVisible(handle_)) {
+    if (horz_ && horz_->Showing()) horz_->HideOverlay();
+    if (vert_ && vert_->Showing()) vert_->HideOverlay();
+  }
+  switch (m.Msg) {
+    case WM_SIZE:
+    case WM_NCPAINT:
+    case WM_WINDOWPOSCHANGED:
+      PlaceOverlays();
+      return;
+    case WM_HSCROLL:
+      if (horz_) horz_->SetHotPart(LOWORD(m.WParam));
+      return;
+    case WM_VSCROLL:
+      if (vert_) vert_->SetHotPart(LOWORD(m.WParam));
+      return;
+    default:
+      TSkinControl::AfterMessage(m);
+  }
+}
+
+void TSkinScrollbarH::DrawControl(HDC dc, const RECT&) {
+  if (horz_ && horz_->Showing()) horz_->Invalidate();
+  if (vert_ && vert_->Showing()) vert_->Invalidate();
+  RECT corner{};
+  if (ScrollCorner(handle_, horz_, vert_, corner))
+    FillColour(dc, corner, skinData_ ? skinData_->Colours.ButtonFace : FaceColour());
+}
