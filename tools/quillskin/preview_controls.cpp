@@ -7,8 +7,10 @@
 #include "framework/date_time_picker.h"
 #include "framework/form.h"
 #include "framework/memo.h"
+#include "framework/status_bar.h"
 #include "framework/tab_controls.h"
 #include "framework/tab_set.h"
+#include "framework/track_bar.h"
 #include "framework/up_down.h"
 
 namespace {
@@ -94,4 +96,21 @@ void AddPreviewTabs(TForm& form, const PreviewAdd& add) {
   auto* set = Make<TTabSet>(form, "TabSet1", 280, 480, 340, 22);
   for (const char* caption : {"First", "Second", "Third"}) set->AddTab(caption);
   add(set, "TSkinTab31");
+}
+
+void AddPreviewBars(TForm& form, const PreviewAdd& add) {
+  auto* lying = Make<TTrackBar>(form, "TrackBar1", 280, 510, 220, 40);
+  lying->SetPosition(3);
+  add(lying, "TSkinTrackBar");
+  auto* standing = new TTrackBar(&form);
+  standing->Name = "TrackBar2";
+  standing->Orientation = trVertical;
+  standing->SetBounds(520, 506, 40, 68);
+  standing->SetPosition(6);
+  add(standing, "TSkinTrackBar");
+  auto* status = Make<TStatusBar>(form, "StatusBar1", 0, form.ClientHeight() - 22, form.ClientWidth(), 22);
+  status->AddPanel({"Ready", 200, taLeftJustify, pbLowered, psText});
+  status->AddPanel({"Raised, right-aligned", 220, taRightJustify, pbRaised, psText});
+  status->AddPanel({"No bevel", 100, taLeftJustify, pbNone, psText});
+  add(status, "TSkinStatusBar");
 }

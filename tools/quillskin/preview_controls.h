@@ -18,3 +18,6 @@ void AddPreviewSpinControls(TForm& form, const PreviewAdd& add);
 // Tab controls with their tabs on top, bottom, left and right; a page control with two
 // sheets; an old-style tab set.
 void AddPreviewTabs(TForm& form, const PreviewAdd& add);
+// A lying and a standing track bar; a status bar with panels (lowered, raised and
+// right-aligned, without bevel) and a size grip across the form's bottom.
+void AddPreviewBars(TForm& form, const PreviewAdd& add);

@@ -169,6 +169,7 @@ void TPreviewForm::AddControls() {
   AddPreviewComboBoxes(*this, add);
   AddPreviewSpinControls(*this, add);
   AddPreviewTabs(*this, add);
+  AddPreviewBars(*this, add);
 }
 
 void TPreviewForm::ChooseWrapper(TComponent* control, TSkinControl*& slot) const {

@@ -16,6 +16,8 @@
 #include "skin/controls/skin_progress.h"
 #include "skin/controls/skin_tab.h"
 #include "skin/controls/skin_tab_pages.h"
+#include "skin/controls/skin_status_bar.h"
+#include "skin/controls/skin_track_bar.h"
 #include "skin/controls/skin_up_down.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/controls/skin_obj_image.h"
@@ -50,6 +52,8 @@ TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner)
       {"TSkinTab31", [](TComponent* o) -> TSkinControl* { return new TSkinTab31(o); }},
       {"TSkinTabSheet", [](TComponent* o) -> TSkinControl* { return new TSkinTabSheet(o); }},
       {"TSkinAdvPage", [](TComponent* o) -> TSkinControl* { return new TSkinAdvPage(o); }},
+      {"TSkinTrackBar", [](TComponent* o) -> TSkinControl* { return new TSkinTrackBar(o); }},
+      {"TSkinStatusBar", [](TComponent* o) -> TSkinControl* { return new TSkinStatusBar(o); }},
   };
   auto found = makers.find(wrapperClass);
   return found == makers.end() ? nullptr : found->second(owner);
