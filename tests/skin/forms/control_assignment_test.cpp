@@ -11,6 +11,7 @@
 #include <string>
 
 #include "../controls/control_test_support.h"
+#include "../data/test_skins.h"
 #include "framework/buttons.h"
 #include "framework/combo_box.h"
 #include "framework/date_time_picker.h"
@@ -20,6 +21,8 @@
 #include "framework/panel.h"
 #include "framework/progress_bar.h"
 #include "framework/radio_group.h"
+#include "framework/tab_controls.h"
+#include "framework/tab_set.h"
 #include "framework/up_down.h"
 #include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_button.h"
@@ -31,6 +34,7 @@
 using namespace controltest;
 
 namespace {
+const TColor kWhite = RgbColour(255, 255, 255);
 
 // A framework control under another class name, as other libraries' controls are met.
 template <class Base>
@@ -275,6 +279,25 @@ TEST_F(ControlAssignmentTest, SpinsByRuleAndCombosAndPickersBySkin3rd) {
   auto* combo2 = Put<TComboBox>(form_.get());
   Assign();
   EXPECT_EQ(WrapperClass(combo2), "none");
+}
+
+TEST_F(ControlAssignmentTest, TabRowsNeedTheSkinsTabsObject) {
+  skin_->Skin3rd = {"TPageControl=tab"};
+  auto* set = Put<TTabSet>(form_.get());
+  auto* pages = Put<TPageControl>(form_.get());
+  Assign();
+  EXPECT_EQ(WrapperClass(set), "none");  // the test skin has no Tabs object
+  EXPECT_EQ(WrapperClass(pages), "none");
+  entries_.clear();  // nothing may hold the first skin once it goes
+  SkinOptions withTabs;
+  withTabs.extra = "[Tabs]\nImage=tabs.bmp\n";
+  withTabs.images = {{"tabs.bmp", testskin::Cells(100, 20, 5, {kWhite, kWhite, kWhite, kWhite, kWhite})}};
+  skin_ = MakeSkin(withTabs);
+  ASSERT_TRUE(skin_ && skin_->Objects.Tabs);
+  skin_->Skin3rd = {"TPageControl=tab"};
+  Assign();
+  EXPECT_EQ(WrapperClass(set), "TSkinTab31");  // the "TTABSET" row
+  EXPECT_EQ(WrapperClass(pages), "TSkinTab");
 }
 
 TEST_F(ControlAssignmentTest, OnSkinControlFillsTheSlotOrLetsTheRulesDecide) {
