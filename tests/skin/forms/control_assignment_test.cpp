@@ -23,6 +23,7 @@
 #include "framework/radio_group.h"
 #include "framework/tab_controls.h"
 #include "framework/tab_set.h"
+#include "framework/track_bar.h"
 #include "framework/up_down.h"
 #include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_button.h"
@@ -265,12 +266,17 @@ TEST_F(ControlAssignmentTest, Skin3rdGroupAndScrollBarKindsReachTheChildren) {
   EXPECT_EQ(static_cast<TSkinBitButton*>(assignment_->WrapperOf(png))->ImageProperty, "PngImage");
 }
 
-TEST_F(ControlAssignmentTest, SpinsByRuleAndCombosAndPickersBySkin3rd) {
-  skin_->Skin3rd = {"TComboBox=combobox", "TDateTimePicker=datetimepicker"};
+TEST_F(ControlAssignmentTest, ForeignAndSpinRowsAndSkin3rdForFrameworkControls) {
+  skin_->Skin3rd = {"TComboBox=combobox", "TDateTimePicker=datetimepicker", "TTrackBar=trackbar"};
+  auto* rz = Put<Named<TPanel>>(form_.get(), "TRzCheckBox");  // not a TCustomCheckBox
+  auto* track = Put<TTrackBar>(form_.get());
   auto* spin = Put<TUpDown>(form_.get());
   auto* combo = Put<TComboBox>(form_.get());
   auto* picker = Put<TDateTimePicker>(form_.get());
   Assign();
+  EXPECT_EQ(WrapperClass(rz), "TSkinObjImage");  // the "TRZCHECKBOX" row, image kind 1
+  EXPECT_EQ(assignment_->WrapperOf(rz)->Kind, 1);
+  EXPECT_EQ(WrapperClass(track), "TSkinTrackBar");
   EXPECT_EQ(WrapperClass(spin), "TSkinUpDown");  // the "TUPDOWN" row
   EXPECT_EQ(WrapperClass(combo), "TSkinComBox");
   EXPECT_EQ(WrapperClass(picker), "TSkinDateTime");
