@@ -36,6 +36,19 @@ bool TranslateMdiKeys(TForm* mainForm, MSG& msg) {
 }
 }  // namespace
 
+bool IsMenuShortCut(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  const TShortCut shortcut = ShortCutOfKey(static_cast<WORD>(msg.wParam));
+  if (!shortcut || !msg.hwnd) return false;
+  auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
+  if (!form || !IsWindowEnabled(form->Handle())) return false;
+  TMenuItem* item = form->MainMenu() ? form->MainMenu()->FindShortCut(shortcut) : nullptr;
+  if (!item && form->PopupMenu) item = form->PopupMenu->FindShortCut(shortcut);
+  if (!item) return false;
+  item->Click();
+  return true;
+}
+
 void TApplication::Run() {
   if (mainForm_ && ShowMainForm && !terminated_) {
     try {
@@ -51,7 +64,7 @@ void TApplication::Run() {
   while (!terminated_) {
     BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
-    if (TranslateMdiKeys(mainForm_, msg)) continue;
+    if (TranslateMdiKeys(mainForm_, msg) || IsMenuShortCut(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -77,7 +90,7 @@ void TApplication::ProcessMessages() {
       terminated_ = true;
       break;
     }
-    if (TranslateMdiKeys(mainForm_, msg)) continue;
+    if (TranslateMdiKeys(mainForm_, msg) || IsMenuShortCut(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -15,6 +15,12 @@
 
 class TForm;
 
+// A key press that is the shortcut of a menu item of the form whose window (or one of
+// its controls) has it, main menu first, then the form's PopupMenu: the item's Click
+// runs and the message is used up (true). The application's message loops call this
+// before translating a message.
+bool IsMenuShortCut(const MSG& msg);
+
 class TApplication : public TComponent {
  public:
   TApplication();

@@ -72,6 +72,15 @@ std::wstring ShortCutToText(TShortCut shortcut) {
   return text + name;
 }
 
+TShortCut ShortCutOfKey(WORD key) {
+  if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key == 0 || key > 0xFF) return 0;
+  TShortCut shortcut = key;
+  if (GetKeyState(VK_SHIFT) < 0) shortcut |= scShift;
+  if (GetKeyState(VK_CONTROL) < 0) shortcut |= scCtrl;
+  if (GetKeyState(VK_MENU) < 0) shortcut |= scAlt;
+  return shortcut;
+}
+
 wchar_t AcceleratorOf(const std::wstring& caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] != L'&') continue;
@@ -231,6 +240,19 @@ TMenuItem* TMenuItem::Find(UINT command) {
   return nullptr;
 }
 
+TMenuItem* TMenuItem::FindShortCut(TShortCut shortcut) {
+  if (!shortcut) return nullptr;
+  for (TMenuItem* item : items_) {
+    if (!item->enabled_ || !item->visible_) continue;
+    if (item->items_.empty()) {
+      if (item->shortcut_ == shortcut) return item;
+    } else if (TMenuItem* found = item->FindShortCut(shortcut)) {
+      return found;
+    }
+  }
+  return nullptr;
+}
+
 void TMenuItem::TidySeparators() {
   bool seenVisible = false;
   TMenuItem* pending = nullptr;  // the last separator of the current run
@@ -325,6 +347,11 @@ TMenu::~TMenu() {
 TMenuItem* TMenu::FindItem(UINT command) const {
   if (TMenuItem* item = root_->Find(command)) return item;
   return merged_ ? merged_->FindItem(command) : nullptr;
+}
+
+TMenuItem* TMenu::FindShortCut(TShortCut shortcut) const {
+  if (TMenuItem* item = root_->FindShortCut(shortcut)) return item;
+  return merged_ ? merged_->FindShortCut(shortcut) : nullptr;
 }
 
 void TMenu::Merge(TMenu* menu) {

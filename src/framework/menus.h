@@ -26,6 +26,9 @@ using TShortCut = unsigned short;
 constexpr TShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000;
 // "Ctrl+S", "Shift+F5", "Del"; empty for 0.
 std::wstring ShortCutToText(TShortCut shortcut);
+// The shortcut a key makes with the Shift, Ctrl and Alt keys held now (0 for a key that
+// is itself one of them).
+TShortCut ShortCutOfKey(WORD key);
 // The accelerator character of a caption (the letter after a single "&", upper case),
 // or 0 when it has none.
 wchar_t AcceleratorOf(const std::wstring& caption);
@@ -80,6 +83,9 @@ class TMenuItem : public TComponent {
   virtual void Click();
   // The item among this one and its sub-items (at any depth) with the command, or null.
   TMenuItem* Find(UINT command);
+  // The enabled, visible item among the sub-items (at any depth, through enabled
+  // items only) that has the shortcut and no sub-items, or null.
+  TMenuItem* FindShortCut(TShortCut shortcut);
   // Separators before the first and after the last visible sub-item are hidden; of each
   // run of separators between visible sub-items only the last stays visible.
   void TidySeparators();
@@ -125,6 +131,8 @@ class TMenu : public TComponent {
   // takes it out again. A menu is merged into one menu at a time; freeing either
   // undoes the merge.
   void Merge(TMenu* menu);
+  // The item (of this menu or the merged one) a keystroke's shortcut chooses, or null.
+  TMenuItem* FindShortCut(TShortCut shortcut) const;
   TMenu* Merged() const { return merged_; }
   // Right-to-left menus lay out from the right and swap the left and right keys.
   bool RightToLeft = false;

@@ -10,6 +10,12 @@ namespace {
 constexpr int kTextLength = 256;
 }  // namespace
 
+bool IsUnskinnedPopupMenu(HMENU menu, int disableTag) {
+  const TMenuItem* owner = FindMenuItemOfHandle(menu);
+  const TMenu* component = owner ? owner->GetParentMenu() : nullptr;
+  return dynamic_cast<const TPopupMenu*>(component) && component->Tag == disableTag;
+}
+
 void TOwnerDrawnMenus::Take(HMENU menu, bool deep) {
   if (!menu || !IsMenu(menu)) return;
   if (std::find(menus_.begin(), menus_.end(), menu) != menus_.end()) return;

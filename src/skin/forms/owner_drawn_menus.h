@@ -11,6 +11,10 @@
 
 #include "skin/forms/menu_item_paint.h"
 
+// True for a menu (or sub-menu) of a framework pop-up menu component whose Tag is the
+// skin's DisableTag: it keeps the system's look, its pop-up window too.
+bool IsUnskinnedPopupMenu(HMENU menu, int disableTag);
+
 class TOwnerDrawnMenus {
  public:
   TOwnerDrawnMenus() = default;

@@ -96,6 +96,7 @@ bool TWinSkinForm::Attach(TSkinData& skin) {
   }
   attached_ = true;
   menus_ = std::make_unique<TWinSkinMenu>(*this, manager_, window_, form_);
+  menus_->SetSkin(skin);
 
   skinFrame_ = HasControl(skin.SkinControls, xcMainMenu) &&
                !(facts_.windowKind == wkMdiChild && HasOption(skin.Options, xoMDIChildBorder));

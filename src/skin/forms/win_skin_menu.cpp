@@ -243,13 +243,17 @@ bool TWinSkinMenu::HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
         return false;
       result = TRUE;
       return true;
-    case WM_INITMENUPOPUP:
+    case WM_INITMENUPOPUP: {
+      // A pop-up menu component tagged with the skin's DisableTag keeps the system's
+      // look, its pop-up window too.
+      if (IsUnskinnedPopupMenu(reinterpret_cast<HMENU>(wParam), skin_->DisableTag)) return false;
       // A context menu (or a sub-menu of one) is drawn by the skin too; the system menu
       // draws its own items.
       if (HIWORD(lParam) == 0 && HasControl(skin_->SkinControls, xcPopupMenu)) {
         ownerDrawn_.Take(reinterpret_cast<HMENU>(wParam), false);
       }
       return false;
+    }
     case WM_MENUSELECT:
       selectedMenu_ = reinterpret_cast<HMENU>(lParam);
       selectedHasSub = (HIWORD(wParam) & MF_POPUP) != 0 && HIWORD(wParam) != 0xFFFF;

@@ -42,6 +42,8 @@ class TWinSkinMenu {
   // Makes the buttons from the window's menu and takes the menu off the window. False
   // when the window has no menu.
   bool Build(TSkinData& skin);
+  // The skin the menus draw from (also a window's context menus without a bar).
+  void SetSkin(TSkinData& skin) { skin_ = &skin; }
   // Gives the window its menu back (detach).
   void GiveBack();
   bool HasBar() const { return menu_ != nullptr; }

@@ -8,6 +8,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_draw.h"
 #include "skin/forms/skin_manager.h"
+#include "skin/forms/owner_drawn_menus.h"
 #include "skin/forms/skin_messages.h"
 
 namespace {
@@ -49,7 +50,21 @@ bool TWinSkinPopMenu::PaintBorder(HDC dc) {
   return true;
 }
 
+bool TWinSkinPopMenu::Refused() {
+  // Once the window knows its menu: a pop-up menu component tagged with the skin's
+  // DisableTag keeps the system's look.
+  if (menuKnown_ || asking_) return refused_;
+  asking_ = true;
+  const auto menu = reinterpret_cast<HMENU>(SendMessageW(window_, MN_GETHMENU, 0, 0));
+  asking_ = false;
+  if (!menu) return false;
+  menuKnown_ = true;
+  refused_ = IsUnskinnedPopupMenu(menu, skin_.DisableTag);
+  return refused_;
+}
+
 bool TWinSkinPopMenu::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg == WM_NCCREATE || msg == WM_CREATE || msg == MN_GETHMENU || Refused()) return false;
   if (msg == skinmsg::kQuerySkinned) {
     result = 1;
     return true;

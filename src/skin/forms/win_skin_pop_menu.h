@@ -32,6 +32,9 @@ class TWinSkinPopMenu {
 
  private:
   bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // True when the window shows a menu that keeps the system's look (asked once the
+  // window knows its menu).
+  bool Refused();
   bool Render();
 
   HWND window_;
@@ -39,6 +42,7 @@ class TWinSkinPopMenu {
   bool menuBar_;
   TWindowSubclass subclass_;
   TBitmap background_;
+  bool menuKnown_ = false, refused_ = false, asking_ = false;
 };
 
 class TPopupMenuSkins {
