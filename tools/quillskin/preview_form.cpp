@@ -4,6 +4,7 @@
 #include "framework/application.h"
 #include "framework/bit_btn.h"
 #include "framework/buttons.h"
+#include "framework/header_control.h"
 #include "framework/list_controls.h"
 #include "framework/memo.h"
 #include "framework/scroll_controls.h"
@@ -152,6 +153,11 @@ void TPreviewForm::AddControls() {
   for (int i = 1; i <= 30; ++i)
     view->AddItem({"File " + std::to_string(i), std::to_string(i * 17) + " KB", "Document"});
   add(view, "TSkinListView");
+  auto* header = Put<THeaderControl>(this, "HeaderControl1", 280, 512, 340, 24);
+  header->AddSection("Left", 110);
+  header->AddSection("Right", 110, taRightJustify);
+  header->AddSection("Centre", 110, taCenter);
+  add(header, "TSkinHeader");
   auto* bar = Put<TScrollBar>(this, "ScrollBar1", 280, 430, 340, 17);
   bar->SetParams(30, 0, 100, 20);
   add(bar, "TSkinScControl");

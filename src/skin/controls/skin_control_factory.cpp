@@ -19,6 +19,7 @@
 #include "skin/controls/skin_status_bar.h"
 #include "skin/controls/skin_track_bar.h"
 #include "skin/controls/skin_up_down.h"
+#include "skin/controls/skin_header.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/controls/skin_obj_image.h"
 #include "skin/controls/skin_scrollbar_h.h"
@@ -37,6 +38,7 @@ TSkinControl* NewSkinControl(const std::string& wrapperClass, TComponent* owner)
       {"TSkinScControl", [](TComponent* o) -> TSkinControl* { return new TSkinScControl(o); }},
       {"TSkinScrollbarH", [](TComponent* o) -> TSkinControl* { return new TSkinScrollbarH(o); }},
       {"TSkinObjImage", [](TComponent* o) -> TSkinControl* { return new TSkinObjImage(o); }},
+      {"TSkinHeader", [](TComponent* o) -> TSkinControl* { return new TSkinHeader(o); }},
       {"TSkinSizer", [](TComponent* o) -> TSkinControl* { return new TSkinSizer(o); }},
       {"TSkinProgress", [](TComponent* o) -> TSkinControl* { return new TSkinProgress(o); }},
       {"TSkinEdit", [](TComponent* o) -> TSkinControl* { return new TSkinEdit(o); }},

@@ -7,6 +7,7 @@
 #include "framework/graphics_util.h"
 #include "framework/path_text.h"
 #include "skin/controls/skin_control_list.h"
+#include "skin/controls/skin_header.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/data/skin_data.h"
 
@@ -147,6 +148,18 @@ void TSkinScrollbar::DrawControl(HDC dc, const RECT&) {
   RECT corner{};
   if (ScrollCorner(handle_, horz_, vert_, corner))
     FillColour(dc, corner, skinData_ ? skinData_->Colours.ButtonFace : FaceColour());
+}
+
+void TSkinListView::InitScrollbar(TControl* control, TSkinData* skinData,
+                                  TSkinControlList* windowSkin, TBitmap* canvas) {
+  if (attached_) return;
+  TSkinScrollbar::InitScrollbar(control, skinData, windowSkin, canvas);
+  if (!attached_ || header_) return;
+  if (HWND header = HeaderWindow()) {
+    auto* wrapper = new TSkinHeader(this);
+    wrapper->InitSkinWindow(header, skinData, windowSkin, canvas);
+    header_ = wrapper;
+  }
 }
 
 HWND TSkinListView::HeaderWindow() const {

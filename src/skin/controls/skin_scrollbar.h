@@ -2,7 +2,7 @@
 //   TSkinScrollbar  framework controls with window scroll bars (memos, lists, scroll
 //                   boxes): a horizontal and a vertical overlay, and a two-pixel skinned
 //                   border in the non-client area when the control has a border
-//   TSkinListView   list views: the same (the column header is a bare window)
+//   TSkinListView   list views: the same, and a TSkinHeader on the column header
 //   TSkinScControl  scroll-bar controls: one overlay over the whole control
 //   TSkinSizer      size grips: filled with the skin's face colour
 #pragma once
@@ -45,8 +45,16 @@ class TSkinListView : public TSkinScrollbar {
  public:
   explicit TSkinListView(TComponent* owner) : TSkinScrollbar(owner) {}
   const char* ClassName() const override { return "TSkinListView"; }
+  // The overlays, then a TSkinHeader on the list view's column header window.
+  void InitScrollbar(TControl* control, TSkinData* skinData, TSkinControlList* windowSkin,
+                     TBitmap* canvas = nullptr) override;
   // The list view's column header window, or null.
   HWND HeaderWindow() const;
+  // The column header's wrapper (owned by this wrapper, so it goes with it), or null.
+  TSkinControl* Header() const { return header_; }
+
+ private:
+  TSkinControl* header_ = nullptr;
 };
 
 class TSkinScControl : public TSkinControl {

@@ -74,7 +74,7 @@ SkinLoadStatus ParseSkinPackage(std::vector<uint8_t> package, TSkinPackage& resu
                                 std::string& message) {
   using namespace skinpkg;
   message.clear();
-  TSkinHeader header;  // an empty or short package reads as zeros: format 0
+  TSkinFileHeader header;  // an empty or short package reads as zeros: format 0
   if (package.size() >= 4) header.format = ReadInt32(package.data());
   if (package.size() >= 8) header.name_length = ReadInt32(package.data() + 4);
   if (package.size() >= kHeaderSize) std::memcpy(header.reserved, package.data() + 8, 8);

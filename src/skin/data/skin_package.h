@@ -26,7 +26,7 @@ enum class SkinLoadStatus {
 };
 
 // The 16-byte package header.
-struct TSkinHeader {
+struct TSkinFileHeader {
   int32_t format = 0;
   int32_t name_length = 0;
   uint8_t reserved[8] = {};
@@ -34,7 +34,7 @@ struct TSkinHeader {
 
 // A parsed package: names (lower case), sizes, and the entry data.
 struct TSkinPackage {
-  TSkinHeader header;
+  TSkinFileHeader header;
   std::vector<std::string> names;
   std::vector<int32_t> sizes;
   std::vector<uint8_t> data;       // all bytes after the size table

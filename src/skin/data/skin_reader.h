@@ -43,7 +43,7 @@ class TSkinReader {
   // Entry bytes by index; false (and nothing) when its size runs past the data.
   bool EntryBytes(int index, const uint8_t*& data, size_t& size) const;
   int IndexOf(const std::string& lower_case_name) const;  // -1 when absent
-  const TSkinHeader& Header() const { return package_.header; }
+  const TSkinFileHeader& Header() const { return package_.header; }
 
  private:
   void Fail(SkinLoadStatus status, std::string message);

@@ -81,6 +81,7 @@ TEST(Preview, ReportsAndCapturesTheSkinnedWindow) {
   // The control assignment's panel row, and the media-player bar's wrapper.
   EXPECT_NE(io.out.find("\"class\": \"TPanel\", \"wrapper\": \"TSkinBox\""), std::string::npos) << io.out;
   EXPECT_NE(io.out.find("\"class\": \"TMediaPlayer\", \"wrapper\": \"TSkinMP\""), std::string::npos) << io.out;
+  EXPECT_NE(io.out.find("\"class\": \"THeaderControl\", \"wrapper\": \"TSkinHeader\""), std::string::npos) << io.out;
   // The close button, first in the skin's order, 20 pixels from the right edge.
   const size_t buttons = io.out.find("\"caption_buttons\"");
   ASSERT_NE(buttons, std::string::npos);
