@@ -3,7 +3,6 @@
 // into a stream.
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "archive/write_behind.h"
 #include "archive/zlb_archive.h"
 #include "framework/file_system.h"
+#include "framework/hex_text.h"
 #include "framework/stream.h"
 
 namespace {
@@ -31,9 +31,7 @@ class EntryOutput {
     }
     auto seed = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
     for (unsigned k = 0; k < 64 && !stream_; ++k) {
-      char suffix[16];
-      std::snprintf(suffix, sizeof suffix, "%08X.tmp", (seed + k * 7919u) & 0xFFFFFFFFu);
-      std::string name = folder + "\\ZLB" + suffix;
+      std::string name = folder + "\\ZLB" + UpperHex(seed + k * 7919u) + ".tmp";
       if (!fsys::PathExists(name)) Create(name);
     }
     if (!stream_) throw EStreamError("Cannot create file \"" + target + "\"");

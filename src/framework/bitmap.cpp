@@ -25,6 +25,13 @@ TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
 
 TBitmap::~TBitmap() { Clear(); }
 
+HBITMAP TBitmap::Release() {
+  canvas_.Reset();  // the bitmap leaves its DC first
+  HBITMAP handle = bitmap_.Release();
+  Clear();
+  return handle;
+}
+
 void TBitmap::Clear() {
   canvas_.Reset();  // the bitmap must leave its DC before it can be deleted
   bitmap_.Reset();

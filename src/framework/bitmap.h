@@ -32,6 +32,8 @@ class TBitmap {
   // bitmap and returns false.
   bool SetSize(int width, int height);
   void Clear();  // becomes empty
+  // Hands the bitmap over to the caller (who deletes it) and becomes empty.
+  HBITMAP Release();
 
   HBITMAP Handle() const { return bitmap_.Get(); }
   // The memory DC with this bitmap selected (made on first use, kept while the bitmap

@@ -35,7 +35,10 @@ std::wstring ShortCutToText(TShortCut shortcut) {
   if (!key) return L"";
   std::wstring name;
   if (key >= VK_F1 && key <= VK_F24) {
-    name = L"F" + std::to_wstring(key - VK_F1 + 1);
+    const UINT number = key - VK_F1 + 1;  // 1 to 24
+    name = L"F";
+    if (number >= 10) name += static_cast<wchar_t>(L'0' + number / 10);
+    name += static_cast<wchar_t>(L'0' + number % 10);
   } else if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) {
     name = std::wstring(1, static_cast<wchar_t>(key));
   } else {

@@ -1,8 +1,9 @@
 // Window-class registration and the window-to-control link (see window_class.h).
 #include "framework/window_class.h"
 
-#include <cwchar>
 #include <map>
+
+#include "framework/hex_text.h"
 
 namespace {
 struct ControlProperty {
@@ -12,11 +13,10 @@ struct ControlProperty {
 
 const ControlProperty& TheControlProperty() {
   static const ControlProperty property = [] {
-    wchar_t name[64];
-    swprintf(name, 64, L"ControlOfs%.8X%.8X",
-             static_cast<unsigned>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr))),
-             static_cast<unsigned>(GetCurrentThreadId()));
-    return ControlProperty{name, GlobalAddAtomW(name)};
+    std::wstring name = L"ControlOfs" +
+                        UpperHex<wchar_t>(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr)))) +
+                        UpperHex<wchar_t>(static_cast<uint32_t>(GetCurrentThreadId()));
+    return ControlProperty{name, GlobalAddAtomW(name.c_str())};
   }();
   return property;
 }

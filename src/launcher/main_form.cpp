@@ -19,6 +19,7 @@
 #include "launcher/failure_text.h"
 #include "launcher/marquee_progress_bar.h"
 #include "launcher/random_name.h"
+#include "launcher/side_picture.h"
 #include "launcher/special_folders.h"
 #include "launcher/storage.h"
 #include "launcher/text_utils.h"
@@ -47,7 +48,8 @@ std::string ReadWholeFile(const std::string& path) {
 }
 }  // namespace
 
-TformMain::TformMain(TComponent* owner) : TForm(owner) {
+TformMain::TformMain(TComponent* owner, zlbahead::ThreadStarter startWorker)
+    : TForm(owner), startWorker_(std::move(startWorker)) {
   Name = "formMain";
   SetCaption("Quillmere");
   BorderStyle = bsSingle;
@@ -73,7 +75,7 @@ TformMain::TformMain(TComponent* owner) : TForm(owner) {
   imageSide->SetBounds(0, 0, 164, 314);
   imageSide->Stretch = true;
   imageSide->Proportional = true;
-  imageSide->LoadFromResource(L"SIDEPICTURE");
+  imageSide->SetPicture(LoadCompressedPicture(L"SIDEPICTURE"));
 
   panelProgress = new TPanel(this);
   panelProgress->Name = "panelProgress";
@@ -202,7 +204,7 @@ void TformMain::StartUp() {
   panelProgress->Show();
   HWND window = Handle();
   try {
-    worker_ = std::thread([this, window] { WorkerMain(window); });
+    worker_ = startWorker_([this, window] { WorkerMain(window); });
   } catch (const std::system_error&) {
     // No second thread: the descriptor is read here, and the hand-over is posted.
     if (ReadDescriptorOrReport(window)) PostMessageW(window, kRunSequence, 0, 0);

@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "archive/ahead_compressor.h"
 #include "archive/zlb_archive.h"
 #include "framework/file_system.h"
 #include "framework/form.h"
@@ -25,7 +26,9 @@ class TFailureText;
 
 class TformMain : public TForm, public TLauncherState {
  public:
-  explicit TformMain(TComponent* owner);  // the stored layout; no start-up yet
+  // The stored layout; no start-up yet. startWorker starts the descriptor worker at
+  // start-up; when it cannot, the descriptor is read on this thread.
+  explicit TformMain(TComponent* owner, zlbahead::ThreadStarter startWorker = zlbahead::StartThread);
   ~TformMain() override;
   const char* ClassName() const override { return "TformMain"; }
 
@@ -78,6 +81,7 @@ class TformMain : public TForm, public TLauncherState {
   // Removes the temporary work folder of a run that never started its program.
   void DiscardWorkFolder();
 
+  zlbahead::ThreadStarter startWorker_;
   std::thread worker_;
   std::string descriptorFailure_;  // written by the worker before kDescriptorFailed
   bool sequenceStarted_ = false;

@@ -1,8 +1,9 @@
 // The run record's text format (see run_record.h).
 #include "launcher/run_record.h"
 
-#include <cstdio>
 #include <cstdlib>
+
+#include "framework/hex_text.h"
 
 namespace {
 const char kFirstLine[] = "Quillmere run record 1";
@@ -63,9 +64,7 @@ std::string FormatRunRecord(const TRunRecord& record) {
   text += "program=" + ProcessText(record.Program) + "\n";
   text += std::string("restored=") + (record.Restored ? "1" : "0") + "\n";
   for (const TRestoredFile& f : record.Files) {
-    char crc[16];
-    std::snprintf(crc, sizeof crc, "%08X", static_cast<unsigned>(f.CRC));
-    text += "file=" + std::to_string(f.Size) + " " + crc + " " + std::to_string(f.WriteTime) + " " + f.Path + "\n";
+    text += "file=" + std::to_string(f.Size) + " " + UpperHex(f.CRC) + " " + std::to_string(f.WriteTime) + " " + f.Path + "\n";
   }
   return text;
 }

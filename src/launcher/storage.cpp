@@ -2,7 +2,6 @@
 #include "launcher/storage.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <deque>
 
@@ -65,15 +64,34 @@ TSaveResult SaveStorage(TZLBArc2& storage, const std::string& storagePath,
   return fileProblems ? TSaveResult::Incomplete : TSaveResult::Saved;
 }
 
-void DeleteWorkFolder(const std::string& workDir) {
-  // The shell takes a list ended by two zero characters; a string of any length fits.
-  std::wstring from = Widen(ExcludeTrailingBackslash(workDir));
-  from.push_back(L'\0');
-  from.push_back(L'\0');
-  SHFILEOPSTRUCTW operation{};
-  operation.hwnd = nullptr;
-  operation.wFunc = FO_DELETE;
-  operation.pFrom = from.c_str();
-  operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR;
-  SHFileOperationW(&operation);
+namespace {
+// Deletes the folder with everything in it, read-only files included, as far as it
+// can. A link to another folder (a junction or symbolic link) is removed itself; what
+// it points to is never entered. Done here rather than by the shell, which costs a few
+// milliseconds more at every run.
+void DeleteTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                   nullptr, 0);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring path = folder + L"\\" + name;
+      DWORD attributes = found.dwFileAttributes;
+      if (attributes & FILE_ATTRIBUTE_READONLY)
+        SetFileAttributesW(path.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+      if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        DeleteFileW(path.c_str());
+      else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        RemoveDirectoryW(path.c_str());
+      else
+        DeleteTree(path);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(folder.c_str());
 }
+}  // namespace
+
+void DeleteWorkFolder(const std::string& workDir) { DeleteTree(Widen(ExcludeTrailingBackslash(workDir))); }

@@ -21,5 +21,6 @@ void RestoreStorage(TZLBArc2& storage, const std::string& storagePath, const std
 // relative to the work folder. The new archive is written beside the old one and moved
 // over it only when it is complete and readable, so a failure keeps the old archive.
 TSaveResult SaveStorage(TZLBArc2& storage, const std::string& storagePath, const std::string& workDir);
-// Removes the folder and everything in it through the shell; the outcome is ignored.
+// Removes the folder and everything in it (read-only files too; links to other folders
+// are removed, never entered); the outcome is ignored.
 void DeleteWorkFolder(const std::string& workDir);

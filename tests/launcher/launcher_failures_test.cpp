@@ -142,3 +142,20 @@ TEST_F(FailingLauncher, DeviceNameEntryIsRefused) {
   EXPECT_TRUE(Exists(out / "rec.exe"));
   EXPECT_EQ(Listing(out.Path()).size(), 2u);  // rec.exe and app.data
 }
+
+TEST_F(FailingLauncher, WithoutAWorkerThreadTheLauncherRunsAllTheSame) {
+  // A stub whose descriptor worker cannot start: the window reads the descriptor
+  // itself, and the run goes on as usual (arguments, exit status, clean-up and save).
+  PackRecorder("rec.exe", {}, false, "", ThreadlessLauncherExe());
+  LaunchExpecting(3, {"one", "two words"}, {{"QM_RECORD_EXIT", "3"}});
+  Record r = ReadRecord(record_);
+  EXPECT_EQ(Values(r, "arg"), (std::vector<std::string>{"one", "two words"}));
+  EXPECT_FALSE(Exists(start_ + "\\rec.exe"));
+  EXPECT_TRUE(Exists(StoragePathOf()));
+  ExpectNoWorkFolderLeft();
+  // In per-user folder mode too, where the descriptor changes the work folder.
+  PackRecorder("rec.exe", {}, true, "", ThreadlessLauncherExe());
+  Launch({}, {{"QM_RECORD_WRITE", "kept.txt=hello"}});
+  EXPECT_TRUE(Exists(UserFolder(launcher_) + "kept.txt"));
+  ExpectNoWorkFolderLeft();
+}

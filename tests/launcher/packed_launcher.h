@@ -25,12 +25,12 @@ class PackedLauncher : public ::testing::Test {
     if (!launcher_.empty()) RemoveTree(ExcludeTrailingBackslash(UserFolder(launcher_)));
   }
 
-  // Packs a copy of the recorder named mainName.
+  // Packs a copy of the recorder named mainName (on the stub, by default the launcher).
   void PackRecorder(const std::string& mainName, const std::vector<std::string>& extras = {},
-                    bool userFolder = false, const std::string& skin = "") {
+                    bool userFolder = false, const std::string& skin = "", const std::string& stub = "") {
     CopyTo(RecorderExe(), root_ / mainName);
     launcher_ = root_ / "packed app.exe";
-    ASSERT_TRUE(Pack(launcher_, root_ / mainName, extras, userFolder, skin));
+    ASSERT_TRUE(Pack(launcher_, root_ / mainName, extras, userFolder, skin, stub));
   }
 
   // The environment of a run: the recorder writes its record to record_.

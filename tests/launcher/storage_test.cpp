@@ -67,6 +67,24 @@ TEST(Storage, SavesRelativePathsAndRestoresOverExistingFiles) {
   EXPECT_NO_THROW(RestoreStorage(none, root / "absent.data", next));
 }
 
+TEST(Storage, DeletingTheWorkFolderTakesReadOnlyFilesButNeverEntersALinkedFolder) {
+  ScratchFolder root("delete");
+  std::string work = root / "work\\";
+  fsys::CreateFolders(work + "sub\\deeper");
+  WriteFile(work + "sub\\deeper\\locked.txt", "read-only");
+  SetFileAttributesW(Widen(work + "sub\\deeper\\locked.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesW(Widen(work + "sub").c_str(), FILE_ATTRIBUTE_READONLY);
+  // A folder outside, linked from inside the work folder where the system allows it.
+  std::string outside = root / "outside";
+  fsys::CreateFolders(outside);
+  WriteFile(outside + "\\keep.txt", "not the program's");
+  bool linked = CreateSymbolicLinkW(Widen(work + "link").c_str(), Widen(outside).c_str(),
+                                    SYMBOLIC_LINK_FLAG_DIRECTORY) != 0;
+  DeleteWorkFolder(work);
+  EXPECT_FALSE(Exists(work));
+  EXPECT_EQ(ReadFile(outside + "\\keep.txt"), "not the program's") << (linked ? "linked" : "no link made");
+}
+
 TEST(Storage, FailedSaveKeepsTheOldArchive) {
   ScratchFolder root("storage");
   std::string work = root / "work\\";

@@ -26,6 +26,7 @@ std::string BuiltProgram(const char* path) {
 std::string LauncherExe() { return BuiltProgram(QM_LAUNCHER_EXE); }
 std::string QuillpackExe() { return BuiltProgram(QM_QUILLPACK_EXE); }
 std::string RecorderExe() { return BuiltProgram(QM_RECORDER_EXE); }
+std::string ThreadlessLauncherExe() { return BuiltProgram(QM_THREADLESS_EXE); }
 std::string DefaultSkinPath() {
   std::string launcher = LauncherExe();
   return launcher.substr(0, launcher.find_last_of('\\') + 1) + "classic.skn";
@@ -130,8 +131,9 @@ std::string Value(const Record& record, const std::string& key) {
 }
 
 bool Pack(const std::string& output, const std::string& main, const std::vector<std::string>& extras,
-          bool userFolder, const std::string& skin) {
-  std::vector<std::string> args = {"pack", "--stub", LauncherExe(), "--main", main, "--output", output};
+          bool userFolder, const std::string& skin, const std::string& stub) {
+  std::vector<std::string> args = {"pack", "--stub", stub.empty() ? LauncherExe() : stub, "--main", main,
+                                   "--output", output};
   if (userFolder) args.push_back("--user-folder");
   if (!skin.empty()) {
     args.push_back("--skin");

@@ -13,6 +13,8 @@ std::string BuiltProgram(const char* path);
 std::string LauncherExe();
 std::string QuillpackExe();
 std::string RecorderExe();
+// A launcher stub whose descriptor worker thread never starts.
+std::string ThreadlessLauncherExe();
 // The default skin, which the build puts beside the launcher.
 std::string DefaultSkinPath();
 
@@ -58,10 +60,11 @@ Record ReadRecord(const std::string& path);
 std::vector<std::string> Values(const Record& record, const std::string& key);
 std::string Value(const Record& record, const std::string& key);  // the first; empty if none
 
-// Packs main (and extras) into a launcher with quillpack pack; true on success.
+// Packs main (and extras) into a launcher with quillpack pack (on the stub, by default
+// the built launcher); true on success.
 bool Pack(const std::string& output, const std::string& main,
           const std::vector<std::string>& extras = {}, bool userFolder = false,
-          const std::string& skin = "");
+          const std::string& skin = "", const std::string& stub = "");
 // Writes a launcher whose payload holds exactly these files and an app.data with this
 // text, for payloads quillpack would not write: entry names are the files' names, or
 // what renames maps them to.

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Draws the launcher's artwork: the side picture (164 x 314, 8-bit BMP) and the
 application icon (16, 32 and 48 pixels, 32-bit with alpha). Run it from this folder to
-regenerate side.bmp and quillmere.ico; the outputs are committed beside it."""
+regenerate side.bmp (and side.bmp.z, the same file zlib-compressed, which is what the
+launcher carries) and quillmere.ico; the outputs are committed beside it."""
 import math
+import zlib
 import struct
 
 W, H = 164, 314
@@ -173,4 +175,6 @@ def write_ico(path, sizes):
 
 if __name__ == '__main__':
     write_bmp8('side.bmp', side_picture())
+    with open('side.bmp', 'rb') as f, open('side.bmp.z', 'wb') as z:
+        z.write(zlib.compress(f.read(), 9))
     write_ico('quillmere.ico', (16, 32, 48))

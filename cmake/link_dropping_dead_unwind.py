@@ -1,0 +1,87 @@
+#!/usr/bin/env python3
+"""Links a Windows program so that --gc-sections really leaves out unused functions.
+
+The PE linker script keeps every .eh_frame input section (KEEP), and an object's unwind
+records refer to the code of all its functions: so no function that has an unwind
+record is ever left out. This wrapper links twice:
+  1. with .eh_frame not kept, listing the sections the linker leaves out: the code
+     sections among them are the functions nothing calls;
+  2. with the default script, whose first rule discards exactly those code sections of
+     the link's inputs.
+Unwind records of a discarded function are left with a zero start address, which the
+unwinder skips, as it does for discarded duplicate functions. The exception personality
+routines (and what they call) are reached only through the unwind records: the first
+pass keeps them as roots. When anything about the first pass goes wrong, the program is
+linked as usual.
+
+Used as the link rule launcher of a target:  link_dropping_dead_unwind.py COMPILER ARGS...
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+REMOVED = re.compile(r"removing unused section '(\.text[^'\[]*)(?:\[[^']*\])?' in file '([^']+)'")
+# Characters a file or section name may hold unquoted in a linker script rule.
+PLAIN = re.compile(r"^[A-Za-z0-9_./\\$~+\-]+$")
+# Reached only through unwind records (i686 symbol names).
+PERSONALITY_ROOTS = ["-Wl,-u,___gxx_personality_v0"]
+SEPARATOR = "=================================================="
+
+
+def default_script(compiler):
+    ld = subprocess.run([compiler, "-print-prog-name=ld"], capture_output=True, text=True,
+                        check=True).stdout.strip()
+    text = subprocess.run([ld, "--verbose"], capture_output=True, text=True, check=True).stdout
+    parts = text.split(SEPARATOR)
+    if len(parts) < 3 or "KEEP(*(.eh_frame*))" not in parts[1] or "SECTIONS\n{\n" not in parts[1]:
+        raise RuntimeError("unexpected default linker script")
+    return parts[1]
+
+
+def with_output(args, output):
+    out = list(args)
+    out[out.index("-o") + 1] = output
+    # The import library belongs to the real link only.
+    return [a for a in out if not a.startswith("-Wl,--out-implib")]
+
+
+def dead_code_rules(args, removed_report):
+    """Script rules discarding the removed code sections."""
+    rules = []
+    for section, file in REMOVED.findall(removed_report):
+        where = re.sub(r"^(.*)\((.*)\)$", r"\1:\2", file)  # archive(member) -> archive:member
+        if PLAIN.match(section) and PLAIN.match(where.replace(":", "")):
+            rules.append(f"    {where}({section})\n")
+    return rules
+
+
+def main():
+    args = sys.argv[1:]
+    if "-o" not in args:
+        return subprocess.call(args)
+    try:
+        script = default_script(args[0])
+        with tempfile.TemporaryDirectory(prefix="qm-link-") as tmp:
+            first = os.path.join(tmp, "first.ld")
+            with open(first, "w") as f:
+                f.write(script.replace("KEEP(*(.eh_frame*))", "*(.eh_frame*)"))
+            probe = subprocess.run(
+                with_output(args, os.path.join(tmp, "probe.exe")) + ["-Wl,-T," + first, "-Wl,--print-gc-sections"] + PERSONALITY_ROOTS,
+                capture_output=True, text=True)
+            if probe.returncode != 0:
+                raise RuntimeError(probe.stderr)
+            rules = dead_code_rules(args, probe.stderr)
+            second = os.path.join(tmp, "second.ld")
+            discard = "  /DISCARD/ :\n  {\n" + "".join(rules) + "  }\n"
+            with open(second, "w") as f:
+                f.write(script.replace("SECTIONS\n{\n", "SECTIONS\n{\n" + discard, 1))
+            return subprocess.call(args + ["-Wl,-T," + second])
+    except (OSError, RuntimeError, subprocess.SubprocessError, ValueError) as e:
+        print(f"link_dropping_dead_unwind: {e}; linking as usual", file=sys.stderr)
+        return subprocess.call(args)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

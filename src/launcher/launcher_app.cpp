@@ -1,0 +1,36 @@
+// The launcher application: skin manager, application and main window (see launcher_app.h).
+#include "launcher/launcher_app.h"
+
+#include "framework/application.h"
+#include "launcher/main_form.h"
+#include "skin/forms/control_assignment.h"
+#include "skin/forms/skin_manager.h"
+
+namespace {
+// The skin manager for the run: the window's skin data component creates it and it
+// skins the window and hands its controls (the marquee bar) to control wrappers; it
+// goes after the application's forms.
+class SkinManagerScope {
+ public:
+  SkinManagerScope() {
+    InstallSkinManager();
+    InstallControlAssignment();
+  }
+  SkinManagerScope(const SkinManagerScope&) = delete;
+  SkinManagerScope& operator=(const SkinManagerScope&) = delete;
+  ~SkinManagerScope() { DestroySkinManager(); }
+};
+}  // namespace
+
+int RunLauncherApplication(HINSTANCE instance, const zlbahead::ThreadStarter& startWorker) {
+  SkinManagerScope skinManager;
+  TApplication application;
+  application.Initialize();
+  application.MainFormOnTaskBar = true;
+  application.Title = "Quillmere";
+  application.Icon = LoadIconW(instance, L"MAINICON");
+  TformMain* form = application.CreateForm<TformMain>(startWorker);
+  application.Run();
+  if (application.ExitCode() != 0) return application.ExitCode();
+  return static_cast<int>(form->ExitStatus);
+}

@@ -1,0 +1,19 @@
+// The tests' launcher stub whose helper threads never start: the launcher as
+// quillmere.exe runs it, except that starting the descriptor worker fails as on a system
+// that has no thread to give, so the window must read the descriptor itself.
+#include <windows.h>
+
+#include <system_error>
+
+#include "launcher/launcher_app.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  zlbahead::ThreadStarter noThread = [](std::function<void()>) -> std::thread {
+    throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+  };
+  try {
+    return RunLauncherApplication(instance, noThread);
+  } catch (...) {
+    return 1;
+  }
+}
