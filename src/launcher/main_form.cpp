@@ -2,7 +2,6 @@
 #include "launcher/main_form.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <system_error>
 
@@ -19,6 +18,7 @@
 #include "launcher/failure_text.h"
 #include "launcher/marquee_progress_bar.h"
 #include "launcher/random_name.h"
+#include "launcher/shell_functions.h"
 #include "launcher/side_picture.h"
 #include "launcher/special_folders.h"
 #include "launcher/storage.h"
@@ -33,7 +33,9 @@ const TColor kDarkRed = RgbColour(160, 0, 0);
 std::vector<std::string> OwnArguments() {
   std::vector<std::string> args;
   int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  auto split = LoadedShellFunctions().CommandLineToArgv;
+  if (!split) throw std::runtime_error("Cannot read the command line: the system's shell library is missing");
+  LPWSTR* argv = split(GetCommandLineW(), &count);
   if (!argv) return args;
   for (int i = 1; i < count; ++i) args.push_back(Narrow(argv[i]));
   LocalFree(argv);
@@ -186,19 +188,12 @@ void TformMain::StartUp() {
   ExtraFile.clear();
   UseTempWorkDir = true;
   ExePath = OwnExePath();
-  TLauncherArguments args = SplitArguments(OwnArguments());
-  PassThrough = args.PassThrough;
-  PassThroughArgs = args.PassThroughArgs;
-  ExtraFile = args.ExtraFile;
 
   AdjustFont(*this);
   MarqueeProgressBar1->SetActive(true);
   SkinTempName = RandomName(5);
   WorkDir = CreateWorkFolder();
   workFolderMade_ = true;
-  runRecord_.Record().WorkDir = WorkDir;
-  runRecord_.Record().Launcher = CurrentProcessMark();
-  runRecord_.Write(UserFolder(ExePath));
   TakeSkinFromPayload();
 
   panelProgress->Show();
@@ -206,9 +201,19 @@ void TformMain::StartUp() {
   try {
     worker_ = startWorker_([this, window] { WorkerMain(window); });
   } catch (const std::system_error&) {
-    // No second thread: the descriptor is read here, and the hand-over is posted.
-    if (ReadDescriptorOrReport(window)) PostMessageW(window, kRunSequence, 0, 0);
+    // No second thread: the worker's part is done here, and the hand-over is posted.
+    if (PrepareRunOrReport(window)) PostMessageW(window, kRunSequence, 0, 0);
   }
+}
+
+void TformMain::TakeArgumentsAndRecordRun() {
+  TLauncherArguments args = SplitArguments(OwnArguments());
+  PassThrough = args.PassThrough;
+  PassThroughArgs = args.PassThroughArgs;
+  ExtraFile = args.ExtraFile;
+  runRecord_.Record().WorkDir = WorkDir;
+  runRecord_.Record().Launcher = CurrentProcessMark();
+  runRecord_.Write(UserFolder(ExePath));
 }
 
 void TformMain::TakeSkinFromPayload() {
@@ -250,13 +255,20 @@ void TformMain::TakeSkinFromPayload() {
 void TformMain::WorkerMain(HWND window) {
   // No exception leaves the thread: a failure ends the worker before the hand-over,
   // and the window shows it until the user closes it.
-  if (!ReadDescriptorOrReport(window)) return;
+  if (!PrepareRunOrReport(window)) return;
   if (!PostMessageW(window, kRunSequence, 0, 0)) return;
   HANDLE events[2] = {sequenceDone_.Get(), closing_.Get()};
   WaitForMultipleObjects(2, events, FALSE, INFINITE);
 }
 
-bool TformMain::ReadDescriptorOrReport(HWND window) {
+bool TformMain::PrepareRunOrReport(HWND window) {
+  try {
+    TakeArgumentsAndRecordRun();
+  } catch (const std::exception& e) {
+    descriptorFailure_ = e.what();
+    PostMessageW(window, kDescriptorFailed, 0, 0);
+    return false;
+  }
   try {
     ReadDescriptor();
     return true;

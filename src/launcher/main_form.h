@@ -1,7 +1,7 @@
 // TformMain: the launcher's main window. It carries the launcher state, lays out the
 // side picture and the progress panel, runs start-up when the application creates it,
-// reads the descriptor on a worker thread and runs the unpack-run-clean-up sequence
-// when the worker hands it over. What fails before the program starts is shown in the
+// takes the arguments, records the run and reads the descriptor on a worker thread, and
+// runs the unpack-run-clean-up sequence when the worker hands it over. What fails before the program starts is shown in the
 // window, which stays until closed; ExitStatus is what the launcher ends with.
 #pragma once
 #include <functional>
@@ -68,8 +68,11 @@ class TformMain : public TForm, public TLauncherState {
   void StartUp();
   void TakeSkinFromPayload();
   void WorkerMain(HWND window);
-  // Reads the descriptor; on failure posts kDescriptorFailed and returns false.
-  bool ReadDescriptorOrReport(HWND window);
+  // The worker's part before the hand-over: takes the arguments, records the run and
+  // reads the descriptor; on failure posts kDescriptorFailed and returns false.
+  bool PrepareRunOrReport(HWND window);
+  // Needs the shell, which the window's thread does without until the program runs.
+  void TakeArgumentsAndRecordRun();
   void ReadDescriptor();
   void RunSequence();
   void RunSequenceSteps();

@@ -5,18 +5,21 @@
 #include <shlobj.h>
 
 #include "framework/wide.h"
+#include "launcher/shell_functions.h"
 #include "launcher/text_utils.h"
 #include "launcher/user_folder.h"
 
 namespace {
 // A shell special folder through its item list, which the shell's allocator frees.
 std::string ShellFolder(int csidl) {
+  const TShellFunctions& shell = LoadedShellFunctions();
+  if (!shell.GetSpecialFolderLocation || !shell.GetPathFromIDList || !shell.GetMalloc) return {};
   LPITEMIDLIST items = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || !items) return {};
+  if (FAILED(shell.GetSpecialFolderLocation(nullptr, csidl, &items)) || !items) return {};
   wchar_t path[MAX_PATH + 1] = {};
-  BOOL ok = SHGetPathFromIDListW(items, path);
+  BOOL ok = shell.GetPathFromIDList(items, path);
   IMalloc* allocator = nullptr;
-  if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator) {
+  if (SUCCEEDED(shell.GetMalloc(&allocator)) && allocator) {
     allocator->Free(items);
     allocator->Release();
   }
