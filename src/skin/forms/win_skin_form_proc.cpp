@@ -255,6 +255,14 @@ bool TWinSkinForm::HandleFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LR
       return false;
     case WM_SYSCOMMAND:
       return OnSysCommand(wParam, lParam, result);
+    case skinmsg::kOpenMenuAt:
+      // Opens the bar's menu under a screen point (lParam), as a click there would.
+      if (menus_ && menus_->HasBar() && state_ == wsRunning) {
+        const POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (TMenuBtn* button = menus_->HitTest(ToWindow(screen))) menus_->Open(*button);
+      }
+      result = 0;
+      return true;
     default:
       break;
   }

@@ -2,7 +2,8 @@
 // Tag is the skin's DisableTag keeps the system's look (its pop-up window and items are
 // not skinned) while an untagged one is skinned; menu items' shortcuts reach their
 // OnClick once from the keyboard (also Alt shortcuts beside the bar's accelerators, and
-// items merged from an MDI child), disabled items' never.
+// items merged from an MDI child), disabled items' never; message 13592 opens the bar's
+// menu under a screen point.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -145,6 +146,41 @@ TEST(WinSkinPopupMenu, ShortCutsReachOnClickOnceFromTheKeyboard) {
   EXPECT_EQ(finds, 1);
   EXPECT_EQ(deletes, 0) << "a disabled item";
   if (HWND open = VisiblePopup()) EndMenu(), (void)open;
+}
+
+// The bar's open button seen from inside the menu loop (then the menu is closed).
+struct OpenWatch {
+  static int index;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (!VisiblePopup() || index >= 0) return;
+    index = TWinSkinMenu::OpenIndex();
+    EndMenu();
+  }
+};
+int OpenWatch::index = -1;
+
+TEST(WinSkinPopupMenu, OpenMenuAtAScreenPoint) {
+  gui::SkinnedSession session;
+  TForm form(nullptr);
+  auto* menu = new TMainMenu(&form);
+  menu->Items().Add("&File")->Add("&Open");
+  menu->Items().Add("&Edit")->Add("&Copy");
+  form.SetMainMenu(menu);
+  form.SetBounds(80, 80, 100, 100);
+  form.SetClientSize(300, 160);
+  HWND window = form.Handle();
+  form.Show();
+  TWinSkinForm* skin = session.WaitSkinned(window);
+  ASSERT_TRUE(skin && skin->Menus() && skin->Menus()->HasBar());
+  ASSERT_TRUE(WaitFor([&] { return skin->Menus()->Buttons()[1]->Rect.right > 0; }));
+  const RECT edit = skin->Menus()->Buttons()[1]->Rect;
+  const POINT at = gui::ScreenPoint(window, (edit.left + edit.right) / 2, (edit.top + edit.bottom) / 2);
+  OpenWatch::index = -1;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &OpenWatch::Tick);
+  PostMessageW(window, skinmsg::kOpenMenuAt, 0, MAKELPARAM(at.x, at.y));
+  EXPECT_TRUE(WaitFor([] { return OpenWatch::index >= 0; }));
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(OpenWatch::index, 1);
 }
 
 }  // namespace
