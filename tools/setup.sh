@@ -6,7 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
 packages=(wine wine32:i386 wine64 g++-mingw-w64-i686 gcc-mingw-w64-i686 libz-mingw-w64-dev
           xvfb xauth imagemagick fonts-wine cmake ninja-build googletest clang
-          libclang-rt-14-dev zlib1g-dev osslsigncode openssl)
+          libclang-rt-14-dev zlib1g-dev osslsigncode openssl python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

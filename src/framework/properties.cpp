@@ -66,7 +66,7 @@ std::string GetTextProp(TPersistent* object, const std::string& name) {
 
 TPersistent* GetObjectProp(TPersistent* object, const std::string& name) {
   const TPropInfo* p = FindProp(object, name, TPropKind::Object);
-  return p ? p->GetObject(*object) : nullptr;
+  return p ? p->ReadObject(*object) : nullptr;
 }
 
 bool SetIntProp(TPersistent* object, const std::string& name, int64_t value) {
@@ -84,8 +84,8 @@ bool SetIntProp(TPersistent* object, const std::string& name, int64_t value) {
 
 bool SetObjectProp(TPersistent* object, const std::string& name, TPersistent* value) {
   const TPropInfo* p = FindProp(object, name, TPropKind::Object);
-  if (!p || !p->SetObject) return false;
-  p->SetObject(*object, value);
+  if (!p || !p->WriteObject) return false;
+  p->WriteObject(*object, value);
   return true;
 }
 

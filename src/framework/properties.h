@@ -23,8 +23,8 @@ struct TPropInfo {
   std::function<void(TPersistent&, int64_t)> SetOrdinal;  // may be empty (read-only)
   std::function<std::string(TPersistent&)> GetString;  // String
   std::function<void(TPersistent&, const std::string&)> SetString;
-  std::function<TPersistent*(TPersistent&)> GetObject;  // Object
-  std::function<void(TPersistent&, TPersistent*)> SetObject;  // may be empty (read-only)
+  std::function<TPersistent*(TPersistent&)> ReadObject;  // Object
+  std::function<void(TPersistent&, TPersistent*)> WriteObject;  // may be empty (read-only)
 };
 
 class TPropList {
@@ -139,8 +139,8 @@ void TPropList::Object(const std::string& name, std::function<TPersistent*(T&)> 
   TPropInfo p;
   p.Name = name;
   p.Kind = TPropKind::Object;
-  p.GetObject = [get](TPersistent& o) { return get(static_cast<T&>(o)); };
+  p.ReadObject = [get](TPersistent& o) { return get(static_cast<T&>(o)); };
   if (set)
-    p.SetObject = [set](TPersistent& o, TPersistent* v) { set(static_cast<T&>(o), v); };
+    p.WriteObject = [set](TPersistent& o, TPersistent* v) { set(static_cast<T&>(o), v); };
   items_.push_back(std::move(p));
 }
