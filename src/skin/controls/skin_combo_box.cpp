@@ -5,6 +5,7 @@
 
 #include "framework/gdi.h"
 #include "framework/graphics_util.h"
+#include "skin/controls/skin_scrollbar_h.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_draw.h"
 
@@ -23,6 +24,7 @@ GetComboBoxInfoFn ComboInfoFunction() {
 }
 
 constexpr LONG kComboTypeMask = 3;
+const HWND kDesktopParent = reinterpret_cast<HWND>(0x10014);  // the desktop window as a parent
 
 bool Usable(const TDataSkinObject* object) { return object && !object->Image.Empty(); }
 
@@ -79,15 +81,27 @@ void TSkinComBox::AttachParts() {
   }
   if (!ReadComboInfo()) return;
   listWindow_ = comboInfo_.hwndList;
+  LONG listStyle = listWindow_ ? GetWindowLongW(listWindow_, GWL_STYLE) : 0;
+  if (listWindow_ && (listStyle & WS_CHILD) && !(listStyle & WS_POPUP) &&
+      GetParent(listWindow_) != kDesktopParent) {
+    // The list a simple box always shows: its scroll bar takes the skin's.
+    auto* wrapper = new TSkinScrollbarH(this);
+    wrapper->InitSkinWindow(listWindow_, skinData_, windowSkin_, canvas_);
+    listWrapper_ = wrapper;
+  }
 }
 
 void TSkinComBox::ReleaseParts() {
   editSubclass_.Detach();
-  if (listWrapper_) {
-    TSkinControl* wrapper = listWrapper_;
-    listWrapper_ = nullptr;
-    delete wrapper;
-  }
+  TSkinControl* wrapper = listWrapper_;
+  listWrapper_ = nullptr;
+  // The window skin frees a list wrapper whose window went first: only a wrapper still
+  // owned here is freed.
+  for (int i = 0; wrapper && i < ComponentCount(); ++i)
+    if (Components(i) == wrapper) {
+      wrapper->Free();
+      break;
+    }
 }
 
 void TSkinComBox::Unskin() {

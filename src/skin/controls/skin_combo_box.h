@@ -4,7 +4,7 @@
 // pressed (while the left button is held on the box or on its edit field), disabled,
 // hot or focused. A right-to-left box (WS_EX_LEFTSCROLLBAR) has its button at the left
 // with the mirrored images. Simple combo boxes have no button; the list they always show
-// gets a scroll-bar wrapper when one is available for bare windows.
+// gets a TSkinScrollbarH (owned by this wrapper).
 #pragma once
 #include "framework/subclass.h"
 #include "skin/controls/skin_control.h"

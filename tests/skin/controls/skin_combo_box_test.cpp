@@ -110,6 +110,9 @@ TEST_F(SkinComboTest, EveryStyleShowsItsEdgeAndButtonCell) {
   auto* simpleWrapper = static_cast<TSkinComBox*>(list_.FindByHandle(simple->Handle()));
   ASSERT_TRUE(simpleWrapper);
   EXPECT_TRUE(simpleWrapper->ListWindow());
+  ASSERT_TRUE(simpleWrapper->ListWrapper());
+  EXPECT_STREQ(simpleWrapper->ListWrapper()->ClassName(), "TSkinScrollbarH");
+  EXPECT_EQ(SendMessageW(simpleWrapper->ListWindow(), kQuerySkinnedMessage, 0, 0), 1);
   simple->Update();
   Capture shot(form_->Handle());
   for (int y = 0; y < simple->Height(); y += 3)
