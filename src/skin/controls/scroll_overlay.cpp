@@ -229,3 +229,28 @@ bool ScrollCorner(HWND host, const TWScrollbar* horz, const TWScrollbar* vert, R
   corner = RECT{v.left + dx, h.top + dy, v.right + dx, h.bottom + dy};
   return true;
 }
+
+void MakeOverlays(TSkinControl* wrapper, HWND host, TControl* hostControl, TWScrollbar*& horz,
+                  TWScrollbar*& vert) {
+  horz = new TWScrollbar(wrapper, TWScrollbar::kHorizontal);
+  vert = new TWScrollbar(wrapper, TWScrollbar::kVertical);
+  horz->Attach(wrapper, host, hostControl);
+  vert->Attach(wrapper, host, hostControl);
+}
+
+void PlaceOverlays(TWScrollbar* horz, TWScrollbar* vert) {
+  if (horz) horz->Place();
+  if (vert) vert->Place();
+}
+
+void HideOverlays(TWScrollbar* horz, TWScrollbar* vert) {
+  if (horz) horz->HideOverlay();
+  if (vert) vert->HideOverlay();
+}
+
+void FreeOverlays(TWScrollbar*& horz, TWScrollbar*& vert) {
+  delete horz;
+  horz = nullptr;
+  delete vert;
+  vert = nullptr;
+}

@@ -71,3 +71,11 @@ class TWScrollbar : public TWinControl {
 // The square between a host's two showing bars (the size box), in the host's window
 // coordinates; false unless both overlays are showing.
 bool ScrollCorner(HWND host, const TWScrollbar* horz, const TWScrollbar* vert, RECT& corner);
+
+// For wrappers that own a horizontal and a vertical overlay of one host (components of
+// the wrapper): made and attached, placed, hidden, freed together.
+void MakeOverlays(TSkinControl* wrapper, HWND host, TControl* hostControl, TWScrollbar*& horz,
+                  TWScrollbar*& vert);
+void PlaceOverlays(TWScrollbar* horz, TWScrollbar* vert);
+void HideOverlays(TWScrollbar* horz, TWScrollbar* vert);
+void FreeOverlays(TWScrollbar*& horz, TWScrollbar*& vert);

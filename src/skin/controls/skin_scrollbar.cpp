@@ -38,10 +38,7 @@ void TSkinScrollbar::InitScrollbar(TControl* control, TSkinData* skinData,
     manageColour_ = true;
     SetPropText(control, "FixedColor", std::to_string(skinData ? skinData->Colours.ButtonFace : 0));
   }
-  horz_ = new TWScrollbar(this, TWScrollbar::kHorizontal);
-  vert_ = new TWScrollbar(this, TWScrollbar::kVertical);
-  horz_->Attach(this, handle_, control);
-  vert_->Attach(this, handle_, control);
+  MakeOverlays(this, handle_, control, horz_, vert_);
   if (!control->Visible()) HideOverlays();
   TakeMessageMethod(control);
   attached_ = true;
@@ -49,22 +46,11 @@ void TSkinScrollbar::InitScrollbar(TControl* control, TSkinData* skinData,
   if (border_) RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
-void TSkinScrollbar::PlaceOverlays() {
-  if (horz_) horz_->Place();
-  if (vert_) vert_->Place();
-}
+void TSkinScrollbar::PlaceOverlays() { ::PlaceOverlays(horz_, vert_); }
 
-void TSkinScrollbar::HideOverlays() {
-  if (horz_) horz_->HideOverlay();
-  if (vert_) vert_->HideOverlay();
-}
+void TSkinScrollbar::HideOverlays() { ::HideOverlays(horz_, vert_); }
 
-void TSkinScrollbar::FreeOverlays() {
-  delete horz_;
-  horz_ = nullptr;
-  delete vert_;
-  vert_ = nullptr;
-}
+void TSkinScrollbar::FreeOverlays() { ::FreeOverlays(horz_, vert_); }
 
 void TSkinScrollbar::Unskin() {
   if (manageColour_ && control_) SetPropText(control_, "FixedColor", std::to_string(savedColour_));

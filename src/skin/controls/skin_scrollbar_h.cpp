@@ -8,10 +8,7 @@ TSkinScrollbarH::~TSkinScrollbarH() { FreeOverlays(); }
 void TSkinScrollbarH::InitSkinWindow(HWND window, TSkinData* skinData,
                                      TSkinControlList* windowSkin, TBitmap* canvas) {
   if (attached_ || !AttachBare(window, skinData, windowSkin, canvas)) return;
-  horz_ = new TWScrollbar(this, TWScrollbar::kHorizontal);
-  vert_ = new TWScrollbar(this, TWScrollbar::kVertical);
-  horz_->Attach(this, window, nullptr);
-  vert_->Attach(this, window, nullptr);
+  MakeOverlays(this, window, nullptr, horz_, vert_);
   if (!TakeWindowProcedure(window)) {
     FreeOverlays();
     return;
@@ -20,25 +17,16 @@ void TSkinScrollbarH::InitSkinWindow(HWND window, TSkinData* skinData,
   state_ = kStateAttached;
 }
 
-void TSkinScrollbarH::PlaceOverlays() {
-  if (horz_) horz_->Place();
-  if (vert_) vert_->Place();
-}
+void TSkinScrollbarH::PlaceOverlays() { ::PlaceOverlays(horz_, vert_); }
 
-void TSkinScrollbarH::FreeOverlays() {
-  delete horz_;
-  horz_ = nullptr;
-  delete vert_;
-  vert_ = nullptr;
-}
+void TSkinScrollbarH::FreeOverlays() { ::FreeOverlays(horz_, vert_); }
 
 void TSkinScrollbarH::Unskin() {
   TSkinControl::Unskin();
   if (state_ != kStateDead) {
     FreeOverlays();
-  } else {  // the window is gone: its bars with it
-    if (horz_) horz_->HideOverlay();
-    if (vert_) vert_->HideOverlay();
+  } else {
+    HideOverlays(horz_, vert_);  // the window is gone: its bars with it
   }
 }
 
