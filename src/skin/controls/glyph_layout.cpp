@@ -1,6 +1,7 @@
 // Glyph and caption placement of bit buttons and speed buttons (see glyph_layout.h).
 #include "skin/controls/glyph_layout.h"
 
+#include "framework/colour.h"
 #include "skin/data/image_utils.h"
 #include "skin/data/skin_draw.h"
 
@@ -94,7 +95,9 @@ void DrawGlyphFrame(HDC dc, const RECT& dest, const TBitmap& strip, int frames, 
   BitBlt(cell.Canvas(), 0, 0, cell.Width(), cell.Height(), strip.Canvas(), source.left,
          source.top, SRCCOPY);
   MakeGrey(cell);
-  // The key colour greys too: key on the greyed key.
-  TColor greyKey = cell.GetPixel(0, cell.Height() - 1);
+  // The strip's key colour greys too: key on the greyed key (taken from the strip, not
+  // the cell, whose corner need not hold the key).
+  const int g = (RedOf(key) + GreenOf(key) + BlueOf(key)) / 3;
+  TColor greyKey = RgbColour(g, g, g);
   TransparentStretch(dc, dest, cell, RECT{0, 0, cell.Width(), cell.Height()}, greyKey);
 }

@@ -1,0 +1,175 @@
+// Push-button details under Wine: a "||" caption drawn as two lines, the disabled frame
+// of a bit button's glyph strip, and the menu button's faces, arrow and drop-down press,
+// read back from the window on a test skin with a distinct colour per frame.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <vector>
+
+#include "control_test_support.h"
+#include "framework/bit_btn.h"
+#include "framework/buttons.h"
+#include "skin/controls/skin_bit_button.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_control_list.h"
+
+using namespace controltest;
+
+namespace {
+const POINT kAway{900, 700};
+
+class SkinButtonExtrasTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MoveTo(kAway);
+    skin_ = MakeSkin();
+    ASSERT_TRUE(skin_);
+    form_ = MakeForm(360, 220);
+  }
+  void TearDown() override {
+    form_.reset();
+    MoveTo(kAway);
+  }
+  template <class Control>
+  Control* Add(int x, int y, int w, int h, const char* caption) {
+    auto* c = new Control(form_.get());
+    c->SetParent(form_.get());
+    c->SetBounds(x, y, w, h);
+    c->SetCaption(caption);
+    return c;
+  }
+  template <class Wrapper>
+  void Wrap(TControl* control) {
+    (new Wrapper(control))->InitSkin(&list_, skin_.get(), false);
+  }
+  bool Shows(TWinControl* c, int x, int y, TColor colour) {
+    return ShowsRgb(c, x, y, Rgb(colour));
+  }
+  bool ShowsRgb(TWinControl* c, int x, int y, COLORREF colour) {
+    last_ = 0;
+    return WaitFor([&] {
+      c->Update();
+      last_ = PixelOf(form_->Handle(), c->Left() + x, c->Top() + y);
+      return last_ == colour;
+    }, 2000);
+  }
+  POINT Centre(TControl* c) {
+    return ScreenPoint(form_->Handle(), c->Left() + c->Width() / 2, c->Top() + c->Height() / 2);
+  }
+
+  std::unique_ptr<TSkinData> skin_;
+  TSkinControlList list_;
+  std::unique_ptr<TForm> form_;
+  COLORREF last_ = 0;
+};
+
+#define EXPECT_SHOWS(c, x, y, colour) \
+  EXPECT_TRUE(Shows(c, x, y, colour)) << "pixel " << std::hex << last_ << " want " << Rgb(colour)
+
+// Rows and columns of a button holding anything but its face colour.
+struct Ink {
+  std::vector<bool> rows;
+  int left = 1 << 20, right = -1;
+  // Runs of consecutive inked rows.
+  int Bands() const {
+    int bands = 0;
+    for (size_t y = 0; y < rows.size(); ++y)
+      if (rows[y] && (y == 0 || !rows[y - 1])) ++bands;
+    return bands;
+  }
+  int RowCount() const {
+    int n = 0;
+    for (bool r : rows) n += r;
+    return n;
+  }
+};
+Ink InkOf(HWND form, TControl* b, TColor face) {
+  Capture shot(form);
+  Ink ink;
+  ink.rows.assign(b->Height(), false);
+  for (int y = 3; y < b->Height() - 3; ++y)
+    for (int x = 3; x < b->Width() - 3; ++x)
+      if (shot.At(b->Left() + x, b->Top() + y) != Rgb(face)) {
+        ink.rows[y] = true;
+        ink.left = std::min(ink.left, x);
+        ink.right = std::max(ink.right, x);
+      }
+  return ink;
+}
+}  // namespace
+
+TEST_F(SkinButtonExtrasTest, DoubleBarCaptionBreaksIntoTwoLines) {
+  skin_->Options = WithOption(skin_->Options, xoNoFocusRect);
+  auto* single = Add<TButton>(20, 20, 120, 70, "MW");
+  auto* twoLines = Add<TButton>(180, 20, 120, 70, "MW||MW");
+  Wrap<TSkinButton>(single);
+  Wrap<TSkinButton>(twoLines);
+  ASSERT_TRUE(Shows(single, 3, 3, kFace[0]));
+  ASSERT_TRUE(Shows(twoLines, 3, 3, kFace[0]));
+  Ink one = InkOf(form_->Handle(), single, kFace[0]);
+  Ink two = InkOf(form_->Handle(), twoLines, kFace[0]);
+  ASSERT_EQ(one.Bands(), 1);
+  EXPECT_EQ(two.Bands(), 2);                         // two lines of text
+  EXPECT_EQ(two.RowCount(), 2 * one.RowCount());     // each as tall as the single line
+  EXPECT_EQ(two.right - two.left, one.right - one.left);  // and as wide: no "||" drawn
+}
+
+TEST_F(SkinButtonExtrasTest, DisabledBitButtonShowsTheDisabledGlyphFrame) {
+  const TColor normal = RgbColour(200, 200, 200), disabledFrame = RgbColour(60, 60, 60),
+               key = RgbColour(3, 3, 3);
+  TBitBtn* buttons[2];
+  for (int i = 0; i < 2; ++i) {
+    auto* button = Add<TBitBtn>(20 + 130 * i, 20, 100, 60, "");
+    button->Glyph.Bitmap.SetSize(32, 16);  // two frames: normal, disabled
+    button->Glyph.Bitmap.Fill(normal);
+    for (int y = 0; y < 16; ++y)
+      for (int x = 16; x < 32; ++x) button->Glyph.Bitmap.SetPixel(x, y, disabledFrame);
+    button->Glyph.Bitmap.SetPixel(0, 15, key);
+    button->NumGlyphs = 2;
+    button->Layout = blGlyphLeft;
+    button->Margin = 4;
+    buttons[i] = button;
+  }
+  buttons[1]->SetEnabled(false);
+  Wrap<TSkinBitButton>(buttons[0]);
+  Wrap<TSkinBitButton>(buttons[1]);
+  EXPECT_SHOWS(buttons[0], 12, 30, normal);
+  EXPECT_SHOWS(buttons[1], 12, 30, disabledFrame);
+  EXPECT_SHOWS(buttons[1], 3, 3, kFace[2]);
+  buttons[1]->SetEnabled(true);  // back to the first frame
+  EXPECT_SHOWS(buttons[1], 12, 30, normal);
+}
+
+TEST_F(SkinButtonExtrasTest, MenuButtonFacesArrowAndDropDownPress) {
+  auto* button = Add<TButton>(20, 20, 100, 30, "Menu");
+  int clicks = 0;
+  button->OnClick = [&] { ++clicks; };
+  auto* disabled = Add<TButton>(20, 80, 100, 30, "Off");
+  disabled->SetEnabled(false);
+  auto* other = Add<TButton>(200, 20, 80, 30, "Other");
+  Wrap<TSkinMenuButton>(button);
+  Wrap<TSkinMenuButton>(disabled);
+  SetFocus(other->Handle());
+  const int w = button->Width(), h = button->Height();
+  EXPECT_SHOWS(button, 3, 3, kFace[0]);
+  EXPECT_SHOWS(disabled, 3, 3, kFace[2]);
+  const COLORREF arrow = GetSysColor(COLOR_WINDOWTEXT);
+  EXPECT_TRUE(ShowsRgb(button, w - 12, h / 2, arrow)) << std::hex << last_;
+  EXPECT_TRUE(ShowsRgb(disabled, w - 12, h / 2, GetSysColor(COLOR_BTNSHADOW))) << std::hex << last_;
+  EXPECT_SHOWS(button, w - 4, h / 2, kFace[0]);  // beside the arrow: face
+
+  MoveTo(Centre(button));  // hot
+  EXPECT_SHOWS(button, 3, 3, kFace[3]);
+  LeftDown();  // the drop-down press: pressed face, arrow still drawn, no click yet
+  EXPECT_SHOWS(button, 3, 3, kFace[1]);
+  EXPECT_TRUE(ShowsRgb(button, w - 12, h / 2, arrow));
+  EXPECT_EQ(clicks, 0);
+  LeftUp();
+  EXPECT_TRUE(WaitFor([&] { return clicks == 1; }));
+  MoveTo(kAway);  // focused uses the hot face, not the focused one
+  EXPECT_TRUE(WaitFor([&] { return GetFocus() == button->Handle(); }));
+  EXPECT_SHOWS(button, 3, 3, kFace[3]);
+  MoveTo(Centre(disabled));  // a disabled menu button never turns hot
+  EXPECT_SHOWS(disabled, 3, 3, kFace[2]);
+}
