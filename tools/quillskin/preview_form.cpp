@@ -153,7 +153,7 @@ void TPreviewForm::AddControls() {
   for (int i = 1; i <= 30; ++i)
     view->AddItem({"File " + std::to_string(i), std::to_string(i * 17) + " KB", "Document"});
   add(view, "TSkinListView");
-  auto* header = Put<THeaderControl>(this, "HeaderControl1", 280, 512, 340, 24);
+  auto* header = Put<THeaderControl>(this, "HeaderControl1", 280, 452, 340, 24);
   header->AddSection("Left", 110);
   header->AddSection("Right", 110, taRightJustify);
   header->AddSection("Centre", 110, taCenter);
