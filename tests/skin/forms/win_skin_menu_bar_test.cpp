@@ -162,11 +162,14 @@ TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
     return ok;
   };
   // One step of input and what it must lead to. Under Wine a switch between menus now and
-  // then misses its input (the menu loop drops it): the step is tried once more.
+  // then misses its input (the menu loop drops it): the step is tried again, up to tries
+  // times in all (a repeated mouse move is harmless, so mouse steps may try more often).
   auto step = [&check](const std::function<void()>& input, const std::function<bool()>& reached,
-                       const char* what) {
-    input();
-    if (Poll(reached, 1500)) return;
+                       const char* what, int tries = 2) {
+    for (int i = 1; i < tries; ++i) {
+      input();
+      if (Poll(reached, 1500)) return;
+    }
     input();
     check(Poll(reached), what);
   };
@@ -208,7 +211,7 @@ TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
            gui::MoveMouse(POINT{edit.x - 2, edit.y});
            gui::MoveMouse(edit);
          },
-         [] { return TWinSkinMenu::OpenIndex() == 1; }, "mouse moves to Edit");
+         [] { return TWinSkinMenu::OpenIndex() == 1; }, "mouse moves to Edit", 4);
     // Alt ends the tracking.
     Key(VK_MENU);
     check(Poll([] { return TWinSkinMenu::OpenIndex() == -1 && !OpenPopup(); }), "Alt ends tracking");
