@@ -9,12 +9,11 @@
 
 #include <commctrl.h>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/date_time_picker.h"
 #include "framework/memo.h"
 #include "framework/up_down.h"
 #include "skin/controls/skin_control_factory.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_date_time.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_messages.h"
@@ -45,51 +44,18 @@ SkinOptions SpinSkin() {
   return o;
 }
 
-class SkinSpinTest : public ::testing::Test {
+class SkinSpinTest : public ControlTest {
  protected:
-  void SetUp() override {
-    MoveTo(POINT{1000, 700});
-    skin_ = MakeSkin(SpinSkin());
-    ASSERT_TRUE(skin_);
-    form_ = MakeForm(360, 260);
+  SkinSpinTest() {
+    options_ = SpinSkin();
+    formHeight_ = 260;
   }
-  void TearDown() override { form_.reset(); }
-  template <class T>
-  T* Add(TWinControl* parent, int x, int y, int w, int h) {
-    auto* c = new T(form_.get());
-    c->SetParent(parent);
-    c->SetBounds(x, y, w, h);
-    return c;
-  }
-  // Waits until the form shows colour at (x, y) of control c (form client coordinates
-  // of c's top-left corner added).
-  bool Shows(TWinControl* c, int x, int y, TColor colour) {
-    POINT origin{0, 0};
-    MapWindowPoints(c->Handle(), form_->Handle(), &origin, 1);
-    RECT client{}, outer{};
-    GetClientRect(c->Handle(), &client);
-    GetWindowRect(c->Handle(), &outer);
-    int border = ((outer.right - outer.left) - client.right) / 2;
-    return WaitFor([&] {
-      c->Update();
-      last_ = PixelOf(form_->Handle(), origin.x - border + x, origin.y - border + y);
-      return last_ == Rgb(colour);
-    }, 2000);
-  }
-
-  std::unique_ptr<TSkinData> skin_;
-  TSkinControlList list_;
-  std::unique_ptr<TForm> form_;
-  COLORREF last_ = 0;
 };
-
-#define EXPECT_SHOWS(c, x, y, colour) \
-  EXPECT_TRUE(Shows(c, x, y, colour)) << "(" << (x) << "," << (y) << ") pixel " << std::hex << last_ << " want " << Rgb(colour)
 }  // namespace
 
 TEST_F(SkinSpinTest, UpDownHalvesShowTheirStates) {
-  auto* vertical = Add<TUpDown>(form_.get(), 20, 20, 20, 40);
-  auto* disabled = Add<TUpDown>(form_.get(), 60, 20, 20, 40);
+  auto* vertical = Add<TUpDown>(20, 20, 20, 40);
+  auto* disabled = Add<TUpDown>(60, 20, 20, 40);
   disabled->SetEnabled(false);
   auto* horizontal = new TUpDown(form_.get());
   horizontal->Orientation = udHorizontal;
@@ -121,8 +87,8 @@ TEST_F(SkinSpinTest, UpDownHalvesShowTheirStates) {
 }
 
 TEST_F(SkinSpinTest, UpDownInsideAnEditKeepsTheEditsBorder) {
-  auto* edit = Add<TEdit>(form_.get(), 20, 20, 120, 30);
-  auto* spin = Add<TUpDown>(edit, 96, 0, 20, 26);  // at the right of the edit's client area
+  auto* edit = Add<TEdit>(20, 20, 120, 30);
+  auto* spin = Add<TUpDown>(96, 0, 20, 26, edit);  // at the right of the edit's client area
   auto* wrapper = static_cast<TSkinEdit*>(SkinFrameworkControl("TSkinEdit", edit, &list_, skin_.get(), false));
   ASSERT_TRUE(wrapper);
   ASSERT_TRUE(WaitFor([&] {
@@ -143,8 +109,8 @@ TEST_F(SkinSpinTest, UpDownInsideAnEditKeepsTheEditsBorder) {
 }
 
 TEST_F(SkinSpinTest, DateTimePickerBorderAndArrowButton) {
-  auto* picker = Add<TDateTimePicker>(form_.get(), 20, 20, 160, 24);
-  auto* disabled = Add<TDateTimePicker>(form_.get(), 20, 60, 160, 24);
+  auto* picker = Add<TDateTimePicker>(20, 20, 160, 24);
+  auto* disabled = Add<TDateTimePicker>(20, 60, 160, 24);
   disabled->SetEnabled(false);
   auto* time = new TDateTimePicker(form_.get());
   time->Kind = dtkTime;
@@ -158,25 +124,21 @@ TEST_F(SkinSpinTest, DateTimePickerBorderAndArrowButton) {
   auto* timeWrapper = static_cast<TSkinDateTime*>(SkinFrameworkControl("TSkinDateTime", time, &list_, skin_.get(), false));
   ASSERT_TRUE(timeWrapper);
   EXPECT_FALSE(timeWrapper->ArrowButton());
-  if (HWND spin = FindWindowExW(time->Handle(), nullptr, UPDOWN_CLASSW, nullptr))
+  if (HWND spin = FindWindowExW(time->Handle(), nullptr, UPDOWN_CLASSW, nullptr)) {
     EXPECT_EQ(SendMessageW(spin, kQuerySkinnedMessage, 0, 0), 1);
+  }
   EXPECT_SHOWS(picker, 0, 12, kShadow);
   EXPECT_SHOWS(picker, 1, 12, kWhite);
-  TArrowButton* arrow = wrapper->ArrowButton();
-  auto arrowShows = [&](TArrowButton* a, TColor colour) {
-    return WaitFor([&] {
-      a->Update();
-      last_ = PixelOf(a->Handle(), a->Width() / 2, a->Height() / 2);
-      return last_ == Rgb(colour);
-    }, 2000);
-  };
-  EXPECT_TRUE(arrowShows(arrow, kArrow[0]));
-  EXPECT_TRUE(arrowShows(other->ArrowButton(), kArrow[0]));
+  // The middles of the two arrow buttons, read from the buttons.
+  HWND arrow = wrapper->ArrowButton()->Handle(), otherArrow = other->ArrowButton()->Handle();
+  const int x = wrapper->ArrowButton()->Width() / 2, y = wrapper->ArrowButton()->Height() / 2;
+  EXPECT_SHOWS(arrow, x, y, kArrow[0]);
+  EXPECT_SHOWS(otherArrow, x, y, kArrow[0]);
   // Over the disabled picker's button nothing turns hot.
-  MoveTo(ScreenPoint(other->ArrowButton()->Handle(), 3, 3));
-  EXPECT_TRUE(arrowShows(other->ArrowButton(), kArrow[0]));
-  MoveTo(ScreenPoint(arrow->Handle(), arrow->Width() / 2, arrow->Height() / 2));
-  EXPECT_TRUE(arrowShows(arrow, kArrow[3])) << std::hex << last_;
+  MoveTo(ScreenPoint(otherArrow, 3, 3));
+  EXPECT_SHOWS(otherArrow, x, y, kArrow[0]);
+  MoveTo(ScreenPoint(arrow, x, y));
+  EXPECT_SHOWS(arrow, x, y, kArrow[3]);
   // A press on the arrow button opens the picker's calendar.
   LeftDown();
   LeftUp();
