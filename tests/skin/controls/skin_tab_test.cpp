@@ -9,12 +9,11 @@
 
 #include <commctrl.h>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/gdi.h"
 #include "framework/tab_controls.h"
 #include "framework/tab_set.h"
 #include "skin/controls/skin_control_factory.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/controls/skin_tab.h"
 #include "skin/controls/skin_tab_pages.h"
@@ -50,15 +49,13 @@ SkinOptions TabSkin() {
   return o;
 }
 
-class SkinTabTest : public ::testing::Test {
+class SkinTabTest : public ControlTest {
  protected:
-  void SetUp() override {
-    MoveTo(POINT{1000, 700});
-    skin_ = MakeSkin(TabSkin());
-    ASSERT_TRUE(skin_);
-    form_ = MakeForm(460, 330);
+  SkinTabTest() {
+    options_ = TabSkin();
+    formWidth_ = 460;
+    formHeight_ = 330;
   }
-  void TearDown() override { form_.reset(); }
   TTabControl* AddTabs(TTabPosition position, int x, int y, int w, int h, int count) {
     auto* tabs = new TTabControl(form_.get());
     tabs->TabPosition = position;
@@ -77,24 +74,7 @@ class SkinTabTest : public ::testing::Test {
     SendMessageW(c->Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
     return r;
   }
-  bool Shows(TWinControl* c, int x, int y, TColor colour) {
-    POINT origin{0, 0};
-    MapWindowPoints(c->Handle(), form_->Handle(), &origin, 1);
-    return WaitFor([&] {
-      c->Update();
-      last_ = PixelOf(form_->Handle(), origin.x + x, origin.y + y);
-      return last_ == Rgb(colour);
-    }, 2000);
-  }
-
-  std::unique_ptr<TSkinData> skin_;
-  TSkinControlList list_;
-  std::unique_ptr<TForm> form_;
-  COLORREF last_ = 0;
 };
-
-#define EXPECT_SHOWS(c, x, y, colour) \
-  EXPECT_TRUE(Shows(c, x, y, colour)) << "(" << (x) << "," << (y) << ") pixel " << std::hex << last_ << " want " << Rgb(colour)
 }  // namespace
 
 TEST_F(SkinTabTest, TopAndBottomTabsAndThePane) {
@@ -153,9 +133,7 @@ TEST_F(SkinTabTest, ScrollArrowsAreLeftToTheirUpDown) {
 }
 
 TEST_F(SkinTabTest, PageSheetsAndOldStyleTabSets) {
-  auto* pages = new TPageControl(form_.get());
-  pages->SetParent(form_.get());
-  pages->SetBounds(10, 10, 200, 140);
+  auto* pages = Add<TPageControl>(10, 10, 200, 140);
   auto* sheet = new TTabSheet(form_.get());
   sheet->SetCaption("Page");
   sheet->SetPageControl(pages);
@@ -169,9 +147,7 @@ TEST_F(SkinTabTest, PageSheetsAndOldStyleTabSets) {
   RECT selected = ItemRect(pages, 0);
   EXPECT_SHOWS(pages, selected.left + 1, selected.top + 2, TopBand(2));
 
-  auto* set = new TTabSet(form_.get());
-  set->SetParent(form_.get());
-  set->SetBounds(10, 200, 300, 22);
+  auto* set = Add<TTabSet>(10, 200, 300, 22);
   for (const char* caption : {"First", "Second", "Third"}) set->AddTab(caption);
   set->SetTabIndex(1);
   ASSERT_TRUE(SkinFrameworkControl("TSkinTab31", set, &list_, skin_.get(), false));
@@ -218,9 +194,7 @@ class TForeignPages : public TWinControl {
 }  // namespace
 
 TEST_F(SkinTabTest, ForeignPagesTakeRenderedTabBackgrounds) {
-  auto* pages = new TForeignPages(form_.get());
-  pages->SetParent(form_.get());
-  pages->SetBounds(10, 10, 100, 60);
+  auto* pages = Add<TForeignPages>(10, 10, 100, 60);
   auto* wrapper = new TSkinAdvPage(pages);
   wrapper->Kind = TSkinAdvPage::kSkinnedBackgrounds;
   wrapper->InitSkin(&list_, skin_.get(), false);
