@@ -9,11 +9,10 @@
 
 #include <commctrl.h>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/status_bar.h"
 #include "framework/track_bar.h"
 #include "skin/controls/skin_control_factory.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_messages.h"
 #include "test_skins.h"
 
@@ -49,42 +48,23 @@ SkinOptions BarSkin() {
   return o;
 }
 
-class SkinBarsTest : public ::testing::Test {
+class SkinBarsTest : public ControlTest {
  protected:
-  void SetUp() override {
-    MoveTo(POINT{1000, 700});
-    skin_ = MakeSkin(BarSkin());
-    ASSERT_TRUE(skin_);
-    form_ = MakeForm(400, 300);
-  }
-  void TearDown() override { form_.reset(); }
-  bool Shows(TWinControl* c, int x, int y, TColor colour) {
-    return WaitFor([&] {
-      c->Update();
-      last_ = PixelOf(form_->Handle(), c->Left() + x, c->Top() + y);
-      return last_ == Rgb(colour);
-    }, 2000);
+  SkinBarsTest() {
+    options_ = BarSkin();
+    formWidth_ = 400;
+    formHeight_ = 300;
   }
   RECT Thumb(TTrackBar* t) {
     RECT r{};
     SendMessageW(t->Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&r));
     return r;
   }
-
-  std::unique_ptr<TSkinData> skin_;
-  TSkinControlList list_;
-  std::unique_ptr<TForm> form_;
-  COLORREF last_ = 0;
 };
-
-#define EXPECT_SHOWS(c, x, y, colour) \
-  EXPECT_TRUE(Shows(c, x, y, colour)) << "(" << (x) << "," << (y) << ") pixel " << std::hex << last_ << " want " << Rgb(colour)
 }  // namespace
 
 TEST_F(SkinBarsTest, TrackBarChannelAndThumbInBothOrientations) {
-  auto* lying = new TTrackBar(form_.get());
-  lying->SetParent(form_.get());
-  lying->SetBounds(10, 10, 200, 40);
+  auto* lying = Add<TTrackBar>(10, 10, 200, 40);
   auto* standing = new TTrackBar(form_.get());
   standing->Orientation = trVertical;
   standing->SetParent(form_.get());
