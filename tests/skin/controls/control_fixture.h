@@ -36,6 +36,13 @@ class ControlTest : public ::testing::Test {
     control->SetBounds(x, y, w, h);
     return control;
   }
+  // A wrapper of class W on the control, in the list.
+  template <class W>
+  W* Wrap(TControl* control) {
+    auto* wrapper = new W(control);
+    wrapper->InitSkin(&list_, skin_.get(), false);
+    return wrapper;
+  }
 
   // Wait (bounded) until the colour shows at (x, y) of: the control's rectangle (its
   // window rectangle for a windowed control), read from the form; the form's client

@@ -5,11 +5,10 @@
 
 #include <windows.h>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/group_box.h"
 #include "framework/memo.h"
 #include "framework/speed_button.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_messages.h"
@@ -20,43 +19,11 @@ namespace {
 const TColor kShadow = RgbColour(10, 20, 30);
 const TColor kWhite = RgbColour(255, 255, 255);
 
-class SkinEditGroupTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    skin_ = MakeSkin();
-    ASSERT_TRUE(skin_);
-    form_ = MakeForm(320, 240);
-  }
-  void TearDown() override { form_.reset(); }
-  template <class Wrapper>
-  Wrapper* Wrap(TControl* control) {
-    auto* w = new Wrapper(control);
-    w->InitSkin(&list_, skin_.get(), false);
-    return w;
-  }
-  // Waits until the form shows colour at (x, y) of the control's rectangle.
-  bool Shows(TWinControl* c, int x, int y, TColor colour) {
-    return WaitFor([&] {
-      c->Update();
-      last_ = PixelOf(form_->Handle(), c->Left() + x, c->Top() + y);
-      return last_ == Rgb(colour);
-    }, 2000);
-  }
-
-  std::unique_ptr<TSkinData> skin_;
-  TSkinControlList list_;
-  std::unique_ptr<TForm> form_;
-  COLORREF last_ = 0;
-};
-
-#define EXPECT_SHOWS(c, x, y, colour) \
-  EXPECT_TRUE(Shows(c, x, y, colour)) << "(" << (x) << "," << (y) << ") pixel " << std::hex << last_ << " want " << Rgb(colour)
+using SkinEditGroupTest = ControlTest;
 }  // namespace
 
 TEST_F(SkinEditGroupTest, EditBorderIsSkinnedAndStaysWhileTyping) {
-  auto* edit = new TEdit(form_.get());
-  edit->SetParent(form_.get());
-  edit->SetBounds(20, 20, 120, 24);
+  auto* edit = Add<TEdit>(20, 20, 120, 24);
   auto* plain = new TEdit(form_.get());
   plain->BorderSingle = false;  // read when the window is made
   plain->SetParent(form_.get());
@@ -84,9 +51,7 @@ TEST_F(SkinEditGroupTest, EditBorderIsSkinnedAndStaysWhileTyping) {
 }
 
 TEST_F(SkinEditGroupTest, GroupBoxCaptionCoversItsFrameLine) {
-  auto* box = new TGroupBox(form_.get());
-  box->SetParent(form_.get());
-  box->SetBounds(20, 20, 200, 120);
+  auto* box = Add<TGroupBox>(20, 20, 200, 120);
   box->SetCaption("Group caption");
   auto* glyph = new TSpeedButton(box);  // a windowless child painted on top
   glyph->SetParent(box);

@@ -7,9 +7,8 @@
 
 #include <commctrl.h>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/progress_bar.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/controls/skin_progress.h"
 #include "test_skins.h"
@@ -37,33 +36,17 @@ SkinOptions ChunkSkin() {
   return o;
 }
 
-class SkinProgressTest : public ::testing::Test {
+class SkinProgressTest : public ControlTest {
  protected:
-  void Start(const SkinOptions& options) {
-    skin_ = MakeSkin(options);
-    ASSERT_TRUE(skin_);
-    form_ = MakeForm(300, 200);
+  SkinProgressTest() {
+    formWidth_ = 300;
+    formHeight_ = 200;
   }
-  void TearDown() override { form_.reset(); }
-  TProgressBar* Add(int y, int min, int max, int position) {
-    auto* bar = new TProgressBar(form_.get());
-    bar->SetParent(form_.get());
-    bar->SetBounds(20, y, 200, 20);
+  TProgressBar* AddBar(int y, int min, int max, int position) {
+    auto* bar = Add<TProgressBar>(20, y, 200, 20);
     bar->SetRange(min, max);
     bar->SetPosition(position);
     return bar;
-  }
-  TSkinProgress* Wrap(TProgressBar* bar) {
-    auto* w = new TSkinProgress(bar);
-    w->InitSkin(&list_, skin_.get(), false);
-    return w;
-  }
-  bool Shows(TProgressBar* bar, int x, TColor colour) {
-    return WaitFor([&] {
-      bar->Update();
-      last_ = PixelOf(form_->Handle(), bar->Left() + x, bar->Top() + 10);
-      return last_ == Rgb(colour);
-    }, 2000);
   }
   // First column of the bar showing colour (-1: none).
   int FirstColumn(TProgressBar* bar, TColor colour) {
@@ -73,50 +56,42 @@ class SkinProgressTest : public ::testing::Test {
       if (shot.At(bar->Left() + x, bar->Top() + 10) == Rgb(colour)) return x;
     return -1;
   }
-
-  std::unique_ptr<TSkinData> skin_;
-  TSkinControlList list_;
-  std::unique_ptr<TForm> form_;
-  COLORREF last_ = 0;
 };
-
-#define EXPECT_SHOWS(bar, x, colour) \
-  EXPECT_TRUE(Shows(bar, x, colour)) << "x " << (x) << " pixel " << std::hex << last_ << " want " << Rgb(colour)
 }  // namespace
 
 TEST_F(SkinProgressTest, FillFollowsPositionWithinTheRange) {
-  Start(TwoCellSkin());
-  auto* quarter = Add(10, 0, 200, 50);
-  auto* empty = Add(40, 0, 100, 0);
-  auto* offsetRange = Add(70, 100, 300, 150);  // a quarter of a range not starting at 0
-  auto* full = Add(100, 0, 10, 10);
-  for (auto* bar : {quarter, empty, offsetRange, full}) Wrap(bar);
+  ASSERT_TRUE(UseSkin(TwoCellSkin()));
+  auto* quarter = AddBar(10, 0, 200, 50);
+  auto* empty = AddBar(40, 0, 100, 0);
+  auto* offsetRange = AddBar(70, 100, 300, 150);  // a quarter of a range not starting at 0
+  auto* full = AddBar(100, 0, 10, 10);
+  for (auto* bar : {quarter, empty, offsetRange, full}) Wrap<TSkinProgress>(bar);
   EXPECT_EQ(SendMessageW(quarter->Handle(), kQuerySkinnedMessage, 0, 0), 1);
   for (auto* bar : {quarter, offsetRange}) {
-    EXPECT_SHOWS(bar, 2, kFill);
-    EXPECT_SHOWS(bar, 47, kFill);
-    EXPECT_SHOWS(bar, 53, kTrack);
-    EXPECT_SHOWS(bar, 197, kTrack);
+    EXPECT_SHOWS(bar, 2, 10, kFill);
+    EXPECT_SHOWS(bar, 47, 10, kFill);
+    EXPECT_SHOWS(bar, 53, 10, kTrack);
+    EXPECT_SHOWS(bar, 197, 10, kTrack);
   }
-  EXPECT_SHOWS(empty, 2, kTrack);
-  EXPECT_SHOWS(empty, 100, kTrack);
-  EXPECT_SHOWS(full, 2, kFill);
-  EXPECT_SHOWS(full, 197, kFill);
+  EXPECT_SHOWS(empty, 2, 10, kTrack);
+  EXPECT_SHOWS(empty, 100, 10, kTrack);
+  EXPECT_SHOWS(full, 2, 10, kFill);
+  EXPECT_SHOWS(full, 197, 10, kFill);
   // A new position repaints the fill.
   quarter->SetPosition(150);
-  EXPECT_SHOWS(quarter, 147, kFill);
-  EXPECT_SHOWS(quarter, 153, kTrack);
+  EXPECT_SHOWS(quarter, 147, 10, kFill);
+  EXPECT_SHOWS(quarter, 153, 10, kTrack);
 }
 
 TEST_F(SkinProgressTest, MarqueeBlockMovesOnTheControlsTimer) {
-  Start(ChunkSkin());
-  auto* plain = Add(10, 0, 100, 0);
-  auto* marquee = Add(40, 0, 100, 0);
+  ASSERT_TRUE(UseSkin(ChunkSkin()));
+  auto* plain = AddBar(10, 0, 100, 0);
+  auto* marquee = AddBar(40, 0, 100, 0);
   SetWindowLongW(marquee->Handle(), GWL_STYLE, GetWindowLongW(marquee->Handle(), GWL_STYLE) | 0x08);
-  Wrap(plain);
-  auto* wrapper = Wrap(marquee);
+  Wrap<TSkinProgress>(plain);
+  auto* wrapper = Wrap<TSkinProgress>(marquee);
   // An ordinary bar at 0 shows only its track.
-  EXPECT_SHOWS(plain, 10, kChunkTrack);
+  EXPECT_SHOWS(plain, 10, 10, kChunkTrack);
   EXPECT_EQ(FirstColumn(plain, kChunk), -1);
   SendMessageW(marquee->Handle(), WM_USER + 10, 1, 20);  // set marquee: on, 20 ms
   int first = -1;
