@@ -7,11 +7,10 @@
 
 #include <windows.h>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/combo_box.h"
 #include "skin/controls/skin_combo_box.h"
 #include "skin/controls/skin_control_factory.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_messages.h"
 #include "test_skins.h"
 
@@ -33,16 +32,12 @@ SkinOptions ComboSkin() {
   return o;
 }
 
-class SkinComboTest : public ::testing::Test {
+class SkinComboTest : public ControlTest {
  protected:
-  void SetUp() override {
-    skin_ = MakeSkin(ComboSkin());
-    ASSERT_TRUE(skin_);
-    MoveTo(POINT{1000, 700});  // no box is hot
-    form_ = MakeForm(360, 260);
-    buttonWidth_ = GetSystemMetrics(SM_CXHSCROLL) + 2;
+  SkinComboTest() {
+    options_ = ComboSkin();
+    formHeight_ = 260;
   }
-  void TearDown() override { form_.reset(); }
   TComboBox* Add(TComboBoxStyle style, int x, int y, bool rightToLeft = false) {
     auto* c = new TComboBox(form_.get());
     c->SetStyle(style);
@@ -63,23 +58,8 @@ class SkinComboTest : public ::testing::Test {
     int h = r.bottom - r.top, w = r.right - r.left;
     return POINT{leftHanded ? buttonWidth_ / 2 : w - buttonWidth_ / 2 - 1, h / 2};
   }
-  bool Shows(TComboBox* c, POINT p, TColor colour) {
-    return WaitFor([&] {
-      c->Update();
-      last_ = PixelOf(form_->Handle(), c->Left() + p.x, c->Top() + p.y);
-      return last_ == Rgb(colour);
-    }, 2000);
-  }
-
-  std::unique_ptr<TSkinData> skin_;
-  TSkinControlList list_;
-  std::unique_ptr<TForm> form_;
-  int buttonWidth_ = 0;
-  COLORREF last_ = 0;
+  const int buttonWidth_ = GetSystemMetrics(SM_CXHSCROLL) + 2;
 };
-
-#define EXPECT_SHOWS(c, p, colour) \
-  EXPECT_TRUE(Shows(c, p, colour)) << "(" << (p).x << "," << (p).y << ") pixel " << std::hex << last_ << " want " << Rgb(colour)
 }  // namespace
 
 TEST_F(SkinComboTest, EveryStyleShowsItsEdgeAndButtonCell) {
