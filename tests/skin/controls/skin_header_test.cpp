@@ -7,11 +7,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/header_control.h"
 #include "framework/list_controls.h"
 #include "skin/controls/skin_control_factory.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_header.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/controls/skin_scrollbar.h"
@@ -20,50 +19,25 @@
 using namespace controltest;
 
 namespace {
-const POINT kAway{900, 700};
 const int kHeaderStrip = 8;
 TColor HeaderCell(int cell) { return CellColour(kHeaderStrip, cell - 1); }
 
-class SkinHeaderTest : public ::testing::Test {
+class SkinHeaderTest : public ControlTest {
  protected:
-  void SetUp() override {
-    MoveTo(kAway);
-    SkinOptions options;
-    options.extra = "[Headerbar]\nImage=hb.bmp\nFrame=2\n";
-    options.images.push_back(
-        {"hb.bmp", testskin::Cells(16, 8, 2, {HeaderCell(1), HeaderCell(2)})});
-    skin_ = MakeSkin(options);
-    ASSERT_TRUE(skin_);
-    form_ = MakeForm(360, 240);
-  }
-  void TearDown() override {
-    form_.reset();
-    MoveTo(kAway);
+  SkinHeaderTest() {
+    options_.extra = "[Headerbar]\nImage=hb.bmp\nFrame=2\n";
+    options_.images.push_back({"hb.bmp", testskin::Cells(16, 8, 2, {HeaderCell(1), HeaderCell(2)})});
   }
   static RECT ItemRect(HWND header, int index) {
     RECT r{};
     SendMessageW(header, HDM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
     return r;
   }
-  bool Shows(HWND window, int x, int y, TColor colour) {
-    return WaitFor([&] {
-      UpdateWindow(window);
-      last_ = PixelOf(window, x, y);
-      return last_ == Rgb(colour);
-    }, 2000);
-  }
-
-  std::unique_ptr<TSkinData> skin_;
-  TSkinControlList list_;
-  std::unique_ptr<TForm> form_;
-  COLORREF last_ = 0;
 };
 }  // namespace
 
 TEST_F(SkinHeaderTest, ItemsCaptionsAndTheHotItem) {
-  auto* header = new THeaderControl(form_.get());
-  header->SetParent(form_.get());
-  header->SetBounds(10, 10, 300, 24);
+  auto* header = Add<THeaderControl>(10, 10, 300, 24);
   header->AddSection("Name", 100);
   header->AddSection("Size", 120, taRightJustify);
   auto* wrapper =
@@ -74,8 +48,8 @@ TEST_F(SkinHeaderTest, ItemsCaptionsAndTheHotItem) {
   EXPECT_EQ(wrapper->HotItem(), -1);
   RECT size = ItemRect(h, 1);
   ASSERT_EQ(size.right - size.left, 120);
-  EXPECT_TRUE(Shows(h, 1, 1, HeaderCell(1))) << std::hex << last_;
-  EXPECT_TRUE(Shows(h, 290, 12, HeaderCell(1)));  // the space after the last item
+  EXPECT_SHOWS(h, 1, 1, HeaderCell(1));
+  EXPECT_SHOWS(h, 290, 12, HeaderCell(1));  // the space after the last item
 
   // The right-aligned caption: its ink ends 2 pixels before the item's edge at the
   // latest and stays in the item's right half.
@@ -94,17 +68,15 @@ TEST_F(SkinHeaderTest, ItemsCaptionsAndTheHotItem) {
 
   // The mouse over the first item makes it hot; leaving makes it normal again.
   MoveTo(ScreenPoint(h, 50, 12));
-  EXPECT_TRUE(Shows(h, 5, 2, HeaderCell(2))) << std::hex << last_;
+  EXPECT_SHOWS(h, 5, 2, HeaderCell(2));
   EXPECT_EQ(wrapper->HotItem(), 0);
   MoveTo(kAway);
-  EXPECT_TRUE(Shows(h, 5, 2, HeaderCell(1)));
+  EXPECT_SHOWS(h, 5, 2, HeaderCell(1));
   EXPECT_EQ(wrapper->HotItem(), -1);
 }
 
 TEST_F(SkinHeaderTest, ListViewColumnHeaderGoesWithTheListWrapper) {
-  auto* view = new TListView(form_.get());
-  view->SetParent(form_.get());
-  view->SetBounds(10, 10, 300, 150);
+  auto* view = Add<TListView>(10, 10, 300, 150);
   view->AddColumn("First", 100);
   view->AddColumn("Second", 100);
   view->AddItem({"a", "b"});
@@ -115,7 +87,7 @@ TEST_F(SkinHeaderTest, ListViewColumnHeaderGoesWithTheListWrapper) {
   ASSERT_TRUE(header);
   ASSERT_TRUE(wrapper->Header());
   EXPECT_EQ(SendMessageW(header, kQuerySkinnedMessage, 0, 0), 1);
-  EXPECT_TRUE(Shows(header, 1, 1, HeaderCell(1))) << std::hex << last_;
+  EXPECT_SHOWS(header, 1, 1, HeaderCell(1));
   EXPECT_TRUE(list_.Contains(wrapper->Header()));
   wrapper->Free();
   EXPECT_EQ(SendMessageW(header, kQuerySkinnedMessage, 0, 0), 0);
