@@ -8,12 +8,11 @@
 
 #include <windows.h>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/media_player.h"
 #include "framework/panel.h"
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_control_factory.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_media_player.h"
 #include "skin/controls/skin_messages.h"
 
@@ -22,37 +21,11 @@ using namespace controltest;
 namespace {
 const TColor kWhite = RgbColour(255, 255, 255);
 
-class SkinBoxMediaTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    skin_ = MakeSkin();
-    ASSERT_TRUE(skin_);
-    form_ = MakeForm(360, 240);
-  }
-  void TearDown() override { form_.reset(); }
-  // Waits until the form shows colour at (x, y) of its client area.
-  bool Shows(int x, int y, TColor colour) {
-    return WaitFor([&] {
-      form_->Update();
-      last_ = PixelOf(form_->Handle(), x, y);
-      return last_ == Rgb(colour);
-    }, 2000);
-  }
-
-  std::unique_ptr<TSkinData> skin_;
-  TSkinControlList list_;
-  std::unique_ptr<TForm> form_;
-  COLORREF last_ = 0;
-};
-
-#define EXPECT_SHOWS(x, y, colour) \
-  EXPECT_TRUE(Shows(x, y, colour)) << "(" << (x) << "," << (y) << ") pixel " << std::hex << last_ << " want " << Rgb(colour)
+using SkinBoxMediaTest = ControlTest;
 }  // namespace
 
 TEST_F(SkinBoxMediaTest, PanelTakesTheFaceColourWhileSkinned) {
-  auto* panel = new TPanel(form_.get());
-  panel->SetParent(form_.get());
-  panel->SetBounds(20, 20, 100, 60);
+  auto* panel = Add<TPanel>(20, 20, 100, 60);
   panel->BevelOuter = bvNone;
   panel->SetColor(kWhite);
   EXPECT_SHOWS(50, 50, kWhite);
@@ -83,9 +56,7 @@ TEST_F(SkinBoxMediaTest, DialogWindowAndItsStaticTextTakeTheFace) {
 }
 
 TEST_F(SkinBoxMediaTest, MediaPlayerBarShowsSkinnedButtonsAndPassesClicks) {
-  auto* player = new TMediaPlayer(form_.get());
-  player->SetParent(form_.get());
-  player->SetBounds(20, 20, 240, 40);
+  auto* player = Add<TMediaPlayer>(20, 20, 240, 40);
   player->SetVisibleButtons((1u << btPlay) | (1u << btPause) | (1u << btStop));
   player->SetEnabledButtons((1u << btPlay) | (1u << btStop));  // pause disabled
   TMPBtnType clicked = btEject;
@@ -94,8 +65,7 @@ TEST_F(SkinBoxMediaTest, MediaPlayerBarShowsSkinnedButtonsAndPassesClicks) {
     clicked = kind;
     ++clicks;
   };
-  auto* wrapper = new TSkinMP(player);
-  wrapper->InitSkin(&list_, skin_.get(), false);
+  auto* wrapper = Wrap<TSkinMP>(player);
   ASSERT_NE(wrapper->Panel(), nullptr);
   EXPECT_EQ(SendMessageW(player->Handle(), kQuerySkinnedMessage, 0, 0), 1);
   // Three buttons of 80 pixels: normal, disabled, normal; a glyph in the middle of each.
