@@ -17,6 +17,7 @@ TColor CellColour(int strip, int i) { return RgbColour(20 + 20 * strip, 10 + 9 *
 const TColor kFace[5] = {CellColour(0, 0), CellColour(0, 1), CellColour(0, 2), CellColour(0, 3),
                          CellColour(0, 4)};
 const TColor kButtonFace = RgbColour(250, 250, 5);
+const TColor kVertTrack = CellColour(4, 0), kVertThumb = CellColour(6, 0), kVertGrip = CellColour(3, 19);
 
 namespace {
 PixelImage Strip(int strip, int cellWidth, int height, int cells) {
@@ -136,6 +137,30 @@ POINT ScreenPoint(HWND window, int x, int y) {
   POINT p{x, y};
   ClientToScreen(window, &p);
   return p;
+}
+
+RECT WindowRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+SCROLLBARINFO ScrollBarOf(HWND window, LONG id) {
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(info);
+  GetScrollBarInfo(window, id, &info);
+  return info;
+}
+
+bool ThumbDrawnAtSystemPlace(HWND host, HWND overlay) {
+  const int mid = GetSystemMetrics(SM_CXVSCROLL) / 2, arrow = GetSystemMetrics(SM_CYVSCROLL);
+  return WaitFor([&] {
+    UpdateWindow(overlay);
+    const SCROLLBARINFO info = ScrollBarOf(host, OBJID_VSCROLL);
+    const COLORREF top = PixelOf(overlay, mid, info.xyThumbTop + 1);
+    if (top != Rgb(kVertThumb) && top != Rgb(kVertGrip)) return false;
+    return info.xyThumbTop - 2 <= arrow || PixelOf(overlay, mid, info.xyThumbTop - 2) == Rgb(kVertTrack);
+  }, 2000);
 }
 
 Capture::Capture(HWND window) {

@@ -23,6 +23,8 @@ extern const TColor kButtonFace;  // the skin's ButtonFace colour
 
 // Colour of cell i (0-based) of a strip with n cells: distinct for every cell.
 TColor CellColour(int strip, int i);
+// The vertical scroll bar's track, thumb and thumb grip (normal frames).
+extern const TColor kVertTrack, kVertThumb, kVertGrip;
 
 struct SkinOptions {
   int checkFrames = 4;     // 4 or 12 check-box frames (13 x 13 each)
@@ -54,6 +56,14 @@ void Key(WORD vk, bool down);
 void Wheel(int delta);
 // A point of a window's client area on the screen.
 POINT ScreenPoint(HWND window, int x, int y);
+// A window's rectangle on the screen; what the system says of one of its scroll bars
+// (OBJID_VSCROLL, OBJID_HSCROLL, OBJID_CLIENT for a scroll-bar control).
+RECT WindowRect(HWND window);
+SCROLLBARINFO ScrollBarOf(HWND window, LONG id);
+// Waits (bounded) until the overlay of a window's vertical bar draws its thumb where the
+// system has the window's thumb: thumb or grip just inside its top, the track just
+// above it (when there is track above).
+bool ThumbDrawnAtSystemPlace(HWND host, HWND overlay);
 
 // Pixels of a window's client area as shown (children included).
 class Capture {

@@ -10,32 +10,19 @@
 #include <string>
 #include <vector>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/bitmap_object.h"
 #include "skin/controls/skin_control_factory.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_obj_image.h"
 #include "skin/controls/skin_scrollbar_h.h"
 
 using namespace controltest;
 
 namespace {
-const POINT kAway{900, 700};
 TColor ScrollCell(int cell) { return CellColour(3, cell - 1); }
 
-class SkinBareScrollTest : public ::testing::Test {
+class SkinBareScrollTest : public ControlTest {
  protected:
-  void SetUp() override {
-    MoveTo(kAway);
-    arrow_ = GetSystemMetrics(SM_CXHSCROLL);
-    skin_ = MakeSkin(options_);
-    ASSERT_TRUE(skin_);
-    form_ = MakeForm(360, 240);
-  }
-  void TearDown() override {
-    form_.reset();
-    MoveTo(kAway);
-  }
   HWND ListBox() {
     HWND list = CreateWindowExW(0, L"LISTBOX", L"",
                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_BORDER |
@@ -48,25 +35,10 @@ class SkinBareScrollTest : public ::testing::Test {
     SendMessageW(list, LB_SETHORIZONTALEXTENT, 600, 0);
     return list;
   }
-  static RECT Bar(HWND window, LONG id) {
-    SCROLLBARINFO info{};
-    info.cbSize = sizeof(info);
-    GetScrollBarInfo(window, id, &info);
-    return info.rcScrollBar;
-  }
-  static RECT WindowRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-  }
   // The colour at a screen point of the form, as shown.
   bool ScreenShows(POINT screen, TColor colour) {
-    return WaitFor([&] {
-      POINT p = screen;
-      ScreenToClient(form_->Handle(), &p);
-      last_ = PixelOf(form_->Handle(), p.x, p.y);
-      return last_ == Rgb(colour);
-    }, 2000);
+    ScreenToClient(form_->Handle(), &screen);
+    return Shows(screen.x, screen.y, colour);
   }
   int OverlayCount() {
     int count = 0;
@@ -78,12 +50,7 @@ class SkinBareScrollTest : public ::testing::Test {
     return count;
   }
 
-  SkinOptions options_;
-  int arrow_ = 16;
-  std::unique_ptr<TSkinData> skin_;
-  TSkinControlList list_;
-  std::unique_ptr<TForm> form_;
-  COLORREF last_ = 0;
+  const int arrow_ = GetSystemMetrics(SM_CXHSCROLL);
 };
 }  // namespace
 
@@ -92,15 +59,15 @@ TEST_F(SkinBareScrollTest, ListOverlaysFollowTheBarsOfABareWindow) {
   auto* w = dynamic_cast<TSkinScrollbarH*>(SkinBareWindow("TSkinScrollbarH", list, &list_, skin_.get()));
   ASSERT_TRUE(w);
   ASSERT_TRUE(WaitFor([&] { return w->VertOverlay()->Showing() && w->HorzOverlay()->Showing(); }));
-  RECT v = Bar(list, OBJID_VSCROLL), h = Bar(list, OBJID_HSCROLL);
+  RECT v = ScrollBarOf(list, OBJID_VSCROLL).rcScrollBar, h = ScrollBarOf(list, OBJID_HSCROLL).rcScrollBar;
   RECT ov = WindowRect(w->VertOverlay()->Handle()), oh = WindowRect(w->HorzOverlay()->Handle());
   EXPECT_TRUE(EqualRect(&v, &ov));
   EXPECT_TRUE(EqualRect(&h, &oh));
-  EXPECT_TRUE(ScreenShows(POINT{v.left + arrow_ / 2, v.top + arrow_ / 2}, ScrollCell(9)));
-  EXPECT_TRUE(ScreenShows(POINT{h.left + arrow_ / 2, h.top + arrow_ / 2}, ScrollCell(1)));
+  EXPECT_TRUE(ScreenShows(POINT{v.left + arrow_ / 2, v.top + arrow_ / 2}, ScrollCell(9))) << Seen();
+  EXPECT_TRUE(ScreenShows(POINT{h.left + arrow_ / 2, h.top + arrow_ / 2}, ScrollCell(1))) << Seen();
   // The size box between the two bars takes the skin's face colour.
   InvalidateRect(list, nullptr, TRUE);
-  EXPECT_TRUE(ScreenShows(POINT{v.left + 3, h.top + 3}, kButtonFace)) << std::hex << last_;
+  EXPECT_TRUE(ScreenShows(POINT{v.left + 3, h.top + 3}, kButtonFace)) << Seen();
 
   // A click on the down arrow goes to the real bar.
   MoveTo(POINT{v.left + arrow_ / 2, v.bottom - arrow_ / 2});
@@ -114,7 +81,7 @@ TEST_F(SkinBareScrollTest, ListOverlaysFollowTheBarsOfABareWindow) {
   EXPECT_FALSE(IsWindowVisible(w->HorzOverlay()->Handle()));
   SetWindowPos(list, nullptr, 40, 30, 220, 160, SWP_NOZORDER | SWP_SHOWWINDOW);
   EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w->VertOverlay()->Handle()) != FALSE; }));
-  v = Bar(list, OBJID_VSCROLL);
+  v = ScrollBarOf(list, OBJID_VSCROLL).rcScrollBar;
   ov = WindowRect(w->VertOverlay()->Handle());
   EXPECT_TRUE(EqualRect(&v, &ov));
 
@@ -144,7 +111,7 @@ TEST_F(SkinBareScrollTest, SizeGripTakesTheFaceColour) {
   TSkinControl* w = SkinBareWindow("TSkinSizer", grip, &list_, skin_.get());
   ASSERT_TRUE(w);
   InvalidateRect(grip, nullptr, TRUE);
-  EXPECT_TRUE(WaitFor([&] { return PixelOf(grip, 14, 14) == Rgb(kButtonFace); }));
+  EXPECT_SHOWS(grip, 14, 14, kButtonFace);
   EXPECT_EQ(PixelOf(grip, 2, 2), Rgb(kButtonFace));
   w->Free();
   DestroyWindow(grip);

@@ -8,21 +8,16 @@
 
 #include <functional>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/memo.h"
 #include "framework/scroll_controls.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_scrollbar.h"
 
 using namespace controltest;
 
 namespace {
-const POINT kAway{900, 700};
 // Cells of the 23-cell Scrollbar strip (strip 3 of the test skin), 1-based.
 TColor ScrollCell(int cell) { return CellColour(3, cell - 1); }
-const TColor kVertTrack = CellColour(4, 0);
-const TColor kVertThumb = CellColour(6, 0);
-const TColor kVertGrip = ScrollCell(20);
 const TColor kVertThumbPressed = CellColour(6, 1);
 
 std::function<void()>& DragCheck() {
@@ -31,18 +26,11 @@ std::function<void()>& DragCheck() {
 }
 void CALLBACK CheckTimer(HWND, UINT, UINT_PTR, DWORD) { DragCheck()(); }
 
-class SkinScrollbarsTest : public ::testing::Test {
+class SkinScrollbarsTest : public ControlTest {
  protected:
-  void SetUp() override {
-    MoveTo(kAway);
-    arrow_ = GetSystemMetrics(SM_CXHSCROLL);
-    skin_ = MakeSkin(options_);
-    ASSERT_TRUE(skin_);
-    form_ = MakeForm(400, 300);
-  }
-  void TearDown() override {
-    form_.reset();
-    MoveTo(kAway);
+  SkinScrollbarsTest() {
+    formWidth_ = 400;
+    formHeight_ = 300;
   }
   TMemo* AddMemo(int x, int y, int w, int h, TScrollStyle bars, int lines = 60) {
     auto* memo = new TMemo(form_.get());
@@ -62,50 +50,7 @@ class SkinScrollbarsTest : public ::testing::Test {
     Pump();
     return w;
   }
-  static SCROLLBARINFO Bar(HWND window, LONG id) {
-    SCROLLBARINFO info{};
-    info.cbSize = sizeof(info);
-    GetScrollBarInfo(window, id, &info);
-    return info;
-  }
-  static RECT WindowRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-  }
-  // The colour of a point of the overlay (in its own coordinates), as shown.
-  COLORREF OverlayPixel(TWScrollbar* overlay, int x, int y) {
-    overlay->Update();
-    POINT p{x, y};
-    MapWindowPoints(overlay->Handle(), form_->Handle(), &p, 1);
-    return PixelOf(form_->Handle(), p.x, p.y);
-  }
-  bool OverlayShows(TWScrollbar* overlay, int x, int y, TColor colour) {
-    return WaitFor([&] {
-      last_ = OverlayPixel(overlay, x, y);
-      return last_ == Rgb(colour);
-    }, 2000);
-  }
-  // The drawn thumb sits where the system has it: thumb colour just inside its top,
-  // track colour just above it (when there is track above).
-  bool ThumbDrawnAtSystemPlace(TMemo* memo, TWScrollbar* overlay) {
-    return WaitFor([&] {
-      SCROLLBARINFO info = Bar(memo->Handle(), OBJID_VSCROLL);
-      int mid = arrow_ / 2;
-      COLORREF top = OverlayPixel(overlay, mid, info.xyThumbTop + 1);
-      if (top != Rgb(kVertThumb) && top != Rgb(kVertGrip)) return false;
-      if (info.xyThumbTop - 2 > arrow_ && OverlayPixel(overlay, mid, info.xyThumbTop - 2) != Rgb(kVertTrack))
-        return false;
-      return true;
-    }, 2000);
-  }
-
-  SkinOptions options_;
-  int arrow_ = 16;
-  std::unique_ptr<TSkinData> skin_;
-  TSkinControlList list_;
-  std::unique_ptr<TForm> form_;
-  COLORREF last_ = 0;
+  const int arrow_ = GetSystemMetrics(SM_CXHSCROLL);
 };
 }  // namespace
 
@@ -114,20 +59,20 @@ TEST_F(SkinScrollbarsTest, OverlaysSitExactlyOverTheBarsAndPaintTheSkin) {
   TSkinScrollbar* w = Wrap(memo);
   ASSERT_TRUE(w->VertOverlay() && w->HorzOverlay());
   ASSERT_TRUE(WaitFor([&] { return w->VertOverlay()->Showing() && w->HorzOverlay()->Showing(); }));
-  RECT v = Bar(memo->Handle(), OBJID_VSCROLL).rcScrollBar;
-  RECT h = Bar(memo->Handle(), OBJID_HSCROLL).rcScrollBar;
+  RECT v = ScrollBarOf(memo->Handle(), OBJID_VSCROLL).rcScrollBar;
+  RECT h = ScrollBarOf(memo->Handle(), OBJID_HSCROLL).rcScrollBar;
   RECT ov = WindowRect(w->VertOverlay()->Handle()), oh = WindowRect(w->HorzOverlay()->Handle());
   EXPECT_TRUE(EqualRect(&v, &ov)) << ov.left << "," << ov.top << " " << v.left << "," << v.top;
   EXPECT_TRUE(EqualRect(&h, &oh));
   EXPECT_TRUE(IsWindowVisible(w->VertOverlay()->Handle()));
   int length = v.bottom - v.top;
-  EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ / 2, arrow_ / 2, ScrollCell(9))) << std::hex << last_;
-  EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ / 2, length - arrow_ / 2, ScrollCell(13)));
-  EXPECT_TRUE(OverlayShows(w->HorzOverlay(), arrow_ / 2, arrow_ / 2, ScrollCell(1)));
-  EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo, w->VertOverlay()));
+  EXPECT_SHOWS(w->VertOverlay(), arrow_ / 2, arrow_ / 2, ScrollCell(9));
+  EXPECT_SHOWS(w->VertOverlay(), arrow_ / 2, length - arrow_ / 2, ScrollCell(13));
+  EXPECT_SHOWS(w->HorzOverlay(), arrow_ / 2, arrow_ / 2, ScrollCell(1));
+  EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo->Handle(), w->VertOverlay()->Handle()));
   // The mouse over the down arrow makes it hot.
   MoveTo(ScreenPoint(w->VertOverlay()->Handle(), arrow_ / 2, length - arrow_ / 2));
-  EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ / 2, length - arrow_ / 2, ScrollCell(16)));
+  EXPECT_SHOWS(w->VertOverlay(), arrow_ / 2, length - arrow_ / 2, ScrollCell(16));
   // A click on it hands the press to the real bar: the text scrolls one line.
   LeftDown();
   LeftUp();
@@ -142,7 +87,7 @@ TEST_F(SkinScrollbarsTest, ThumbFollowsWheelKeysAndDragPastTheEnd) {
   MoveTo(ScreenPoint(memo->Handle(), 50, 50));
   Wheel(-WHEEL_DELTA);
   EXPECT_TRUE(WaitFor([&] { return GetScrollPos(memo->Handle(), SB_VERT) > 0; }));
-  EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo, overlay));
+  EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo->Handle(), overlay->Handle()));
   SetFocus(memo->Handle());
   for (int i = 0; i < 2; ++i) {
     Key(VK_NEXT, true);
@@ -150,12 +95,12 @@ TEST_F(SkinScrollbarsTest, ThumbFollowsWheelKeysAndDragPastTheEnd) {
   }
   int afterWheel = GetScrollPos(memo->Handle(), SB_VERT);
   EXPECT_TRUE(WaitFor([&] { return GetScrollPos(memo->Handle(), SB_VERT) > afterWheel + 3; }));
-  EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo, overlay));
+  EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo->Handle(), overlay->Handle()));
 
   // Drag the thumb below the end of the bar. The system's scrolling loop runs inside
   // the press; a timer that fires inside that loop moves the cursor, looks at the
   // overlay and releases the button.
-  SCROLLBARINFO info = Bar(memo->Handle(), OBJID_VSCROLL);
+  SCROLLBARINFO info = ScrollBarOf(memo->Handle(), OBJID_VSCROLL);
   const int length = info.rcScrollBar.bottom - info.rcScrollBar.top;
   const int thumbLength = info.xyThumbBottom - info.xyThumbTop;
   MoveTo(ScreenPoint(overlay->Handle(), arrow_ / 2, (info.xyThumbTop + info.xyThumbBottom) / 2));
@@ -192,18 +137,18 @@ TEST_F(SkinScrollbarsTest, ThumbFollowsWheelKeysAndDragPastTheEnd) {
   SCROLLINFO si{sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
   GetScrollInfo(memo->Handle(), SB_VERT, &si);
   EXPECT_EQ(si.nPos, si.nMax - static_cast<int>(si.nPage) + 1);
-  EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo, overlay));
+  EXPECT_TRUE(ThumbDrawnAtSystemPlace(memo->Handle(), overlay->Handle()));
 }
 
 TEST_F(SkinScrollbarsTest, ShortBarGetsTwoHalfArrowsAndNoTrack) {
   TMemo* memo = AddMemo(20, 20, 200, arrow_ + 12, ssVertical);
   TSkinScrollbar* w = Wrap(memo);
   ASSERT_TRUE(WaitFor([&] { return w->VertOverlay()->Showing(); }));
-  SCROLLBARINFO info = Bar(memo->Handle(), OBJID_VSCROLL);
+  SCROLLBARINFO info = ScrollBarOf(memo->Handle(), OBJID_VSCROLL);
   int length = info.rcScrollBar.bottom - info.rcScrollBar.top;
   ASSERT_LT(length, 2 * arrow_);
-  EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ / 2, length / 2 - 1, ScrollCell(9)));
-  EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ / 2, length / 2 + 1, ScrollCell(13)));
+  EXPECT_SHOWS(w->VertOverlay(), arrow_ / 2, length / 2 - 1, ScrollCell(9));
+  EXPECT_SHOWS(w->VertOverlay(), arrow_ / 2, length / 2 + 1, ScrollCell(13));
 }
 
 class ThicknessTest : public SkinScrollbarsTest, public ::testing::WithParamInterface<int> {
@@ -219,9 +164,10 @@ TEST_P(ThicknessTest, ImageHeightIsTheThicknessUnlessItDiffersByMoreThanTwo) {
   TSkinScrollbar* w = Wrap(memo);
   ASSERT_TRUE(WaitFor([&] { return w->VertOverlay()->Showing(); }));
   int thickness = GetParam() > 2 ? arrow_ : arrow_ - GetParam();
-  EXPECT_TRUE(OverlayShows(w->VertOverlay(), thickness - 1, arrow_ / 2, ScrollCell(9))) << std::hex << last_;
-  if (thickness < arrow_)
-    EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ - 1, arrow_ / 2, kButtonFace)) << std::hex << last_;
+  EXPECT_SHOWS(w->VertOverlay(), thickness - 1, arrow_ / 2, ScrollCell(9));
+  if (thickness < arrow_) {
+    EXPECT_SHOWS(w->VertOverlay(), arrow_ - 1, arrow_ / 2, kButtonFace);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Differences, ThicknessTest, ::testing::Values(2, 3));
@@ -236,7 +182,7 @@ TEST_F(SkinScrollbarsTest, OverlaysHideAndShowWithTheControl) {
   memo->SetBounds(40, 30, 220, 160);
   memo->Show();
   EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w->VertOverlay()->Handle()) != FALSE; }));
-  RECT v = Bar(memo->Handle(), OBJID_VSCROLL).rcScrollBar;
+  RECT v = ScrollBarOf(memo->Handle(), OBJID_VSCROLL).rcScrollBar;
   RECT ov = WindowRect(w->VertOverlay()->Handle());
   EXPECT_TRUE(EqualRect(&v, &ov));
 }
@@ -249,10 +195,10 @@ TEST_F(SkinScrollbarsTest, BarSwitchedOnAfterAttachingGetsItsOverlay) {
   ShowScrollBar(memo->Handle(), SB_VERT, TRUE);
   memo->Invalidate();
   ASSERT_TRUE(WaitFor([&] { return w->VertOverlay()->Showing(); }));
-  RECT v = Bar(memo->Handle(), OBJID_VSCROLL).rcScrollBar;
+  RECT v = ScrollBarOf(memo->Handle(), OBJID_VSCROLL).rcScrollBar;
   RECT ov = WindowRect(w->VertOverlay()->Handle());
   EXPECT_TRUE(EqualRect(&v, &ov));
-  EXPECT_TRUE(OverlayShows(w->VertOverlay(), arrow_ / 2, arrow_ / 2, ScrollCell(9)));
+  EXPECT_SHOWS(w->VertOverlay(), arrow_ / 2, arrow_ / 2, ScrollCell(9));
 }
 
 TEST_F(SkinScrollbarsTest, ScrollBarControlOverlayFollowsThePosition) {
@@ -266,7 +212,7 @@ TEST_F(SkinScrollbarsTest, ScrollBarControlOverlayFollowsThePosition) {
   ASSERT_TRUE(WaitFor([&] { return w->Overlay()->Showing(); }));
   RECT b = WindowRect(bar->Handle()), o = WindowRect(w->Overlay()->Handle());
   EXPECT_TRUE(EqualRect(&b, &o));
-  EXPECT_TRUE(OverlayShows(w->Overlay(), arrow_ / 2, arrow_ + 1, kVertThumb));
+  EXPECT_SHOWS(w->Overlay(), arrow_ / 2, arrow_ + 1, kVertThumb);
   // A click on the lower arrow scrolls through the real control.
   MoveTo(ScreenPoint(w->Overlay()->Handle(), arrow_ / 2, 200 - arrow_ / 2));
   LeftDown();
@@ -275,6 +221,6 @@ TEST_F(SkinScrollbarsTest, ScrollBarControlOverlayFollowsThePosition) {
   bar->SetPosition(90);
   // Thumb start a + MulDiv(L - 2a, 90, 100).
   int start = arrow_ + MulDiv(200 - 2 * arrow_, 90, 100);
-  EXPECT_TRUE(OverlayShows(w->Overlay(), arrow_ / 2, start + 1, kVertThumb));
-  EXPECT_TRUE(OverlayShows(w->Overlay(), arrow_ / 2, start - 2, kVertTrack));
+  EXPECT_SHOWS(w->Overlay(), arrow_ / 2, start + 1, kVertThumb);
+  EXPECT_SHOWS(w->Overlay(), arrow_ / 2, start - 2, kVertTrack);
 }
