@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "../controls/control_test_support.h"
 #include "../data/test_skins.h"
@@ -82,10 +83,35 @@ class ControlAssignmentTest : public ::testing::Test {
     ++count_;
     return control;
   }
+  // A control of class T owned by parent and placed on it (reached only through it).
+  template <class T>
+  T* OwnedBy(TWinControl* parent) {
+    auto* control = new T(parent);
+    control->SetParent(parent);
+    return control;
+  }
+  TRadioGroup* PutRadioGroup() {
+    auto* group = new TRadioGroup(form_.get());
+    group->SetParent(form_.get());
+    group->SetBounds(10, 150, 150, 90);
+    group->SetItems({"One", "Two"});
+    return group;
+  }
   TControlAssignment& Assign() {
     assignment_ = std::make_unique<TControlAssignment>(*skin_, entries_, form_->Handle());
     assignment_->SkinFormControls(*form_);
     return *assignment_;
+  }
+  // One row of a table: a control and the class of the wrapper it must get ("none").
+  struct Row {
+    TControl* control;
+    std::string wrapper;
+  };
+  // Assigns the form's controls and checks every row.
+  void ExpectWrappers(const std::vector<Row>& rows) {
+    Assign();
+    for (size_t i = 0; i < rows.size(); ++i)
+      EXPECT_EQ(WrapperClass(rows[i].control), rows[i].wrapper) << "row " << i << " " << rows[i].control->ClassName();
   }
   // The class of the control's wrapper, "none" without one.
   std::string WrapperClass(TControl* control) const {
@@ -108,102 +134,76 @@ class ControlAssignmentTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ControlAssignmentTest, TableRowsPickTheirWrappers) {
-  auto* check = Put<TCheckBox>(form_.get());
-  auto* radio = Put<TRadioButton>(form_.get());
-  auto* progress = Put<TProgressBar>(form_.get());
-  auto* memo = Put<TMemo>(form_.get());
-  auto* rich = Put<Named<TMemo>>(form_.get(), "TRichEdit");
   auto* list = Put<TListBox>(form_.get());  // a window with WS_VSCROLL while it scrolls
   for (int i = 0; i < 20; ++i) list->AddItem("item");
-  auto* button = Put<TButton>(form_.get());
-  auto* edit = Put<TEdit>(form_.get());
   auto* group = Put<TGroupBox>(form_.get());
-  auto* inGroup = Put<TButton>(group);
   auto* panel = Put<TPanel>(form_.get());
-  auto* inPanel = Put<TCheckBox>(panel);
   auto* mvc = Put<Named<TPanel>>(form_.get(), "TMvcPanel");
-  auto* inMvc = Put<TEdit>(mvc);
-  auto* noRule = Put<Named<TEdit>>(form_.get(), "TDBComboBoxEh");
-  auto* dcEdit = Put<TButtonsEdit>(form_.get(), 2);  // neither 0 nor 1: no wrapper
   auto* dcEdit0 = Put<TButtonsEdit>(form_.get(), 0);  // an edit wrapper on its window
-  auto* radioGroup = new TRadioGroup(form_.get());
-  radioGroup->SetParent(form_.get());
-  radioGroup->SetBounds(10, 150, 150, 90);
-  radioGroup->SetItems({"One", "Two"});
-  Assign();
-  EXPECT_EQ(WrapperClass(check), "TSkinCheckBox");
-  EXPECT_EQ(WrapperClass(radio), "TSkinRadioButton");
-  EXPECT_EQ(WrapperClass(progress), "TSkinProgress");
-  EXPECT_EQ(WrapperClass(memo), "TSkinScrollbar");
-  EXPECT_EQ(WrapperClass(rich), "TSkinScrollbar");
-  EXPECT_EQ(WrapperClass(list), "TSkinScrollbar");
-  EXPECT_EQ(WrapperClass(button), "TSkinButton");
-  EXPECT_EQ(WrapperClass(edit), "TSkinEdit");
-  EXPECT_EQ(WrapperClass(group), "TSkinGroupBox");
-  EXPECT_EQ(WrapperClass(inGroup), "TSkinButton");
-  EXPECT_EQ(WrapperClass(inPanel), "TSkinCheckBox");
-  EXPECT_EQ(WrapperClass(mvc), "none");  // its children are assigned instead
-  EXPECT_EQ(WrapperClass(inMvc), "TSkinEdit");
-  EXPECT_EQ(WrapperClass(noRule), "none");
-  EXPECT_EQ(WrapperClass(dcEdit), "none");
+  auto* radioGroup = PutRadioGroup();
+  const std::vector<Row> rows = {
+      {Put<TCheckBox>(form_.get()), "TSkinCheckBox"},
+      {Put<TRadioButton>(form_.get()), "TSkinRadioButton"},
+      {Put<TProgressBar>(form_.get()), "TSkinProgress"},
+      {Put<TMemo>(form_.get()), "TSkinScrollbar"},
+      {Put<Named<TMemo>>(form_.get(), "TRichEdit"), "TSkinScrollbar"},
+      {list, "TSkinScrollbar"},
+      {Put<TButton>(form_.get()), "TSkinButton"},
+      {Put<TEdit>(form_.get()), "TSkinEdit"},
+      {group, "TSkinGroupBox"},
+      {Put<TButton>(group), "TSkinButton"},
+      {Put<TCheckBox>(panel), "TSkinCheckBox"},
+      {mvc, "none"},  // its children are assigned instead
+      {Put<TEdit>(mvc), "TSkinEdit"},
+      {Put<Named<TEdit>>(form_.get(), "TDBComboBoxEh"), "none"},
+      {Put<TButtonsEdit>(form_.get(), 2), "none"},  // neither 0 nor 1: no wrapper
+      // A radio group is a group box: its buttons (owned by the group) are reached through it.
+      {radioGroup, "TSkinGroupBox"},
+      {radioGroup->Button(0), "TSkinRadioButton"},
+      {radioGroup->Button(1), "TSkinRadioButton"},
+  };
+  ExpectWrappers(rows);
   TSkinControl* byHandle = assignment_->WrapperOf(dcEdit0->Handle());
   ASSERT_NE(byHandle, nullptr);
   EXPECT_STREQ(byHandle->ClassName(), "TSkinEdit");
   EXPECT_EQ(byHandle->Control(), nullptr);  // attached to the bare window
-  // A radio group is a group box: its buttons (owned by the group) are reached through it.
-  EXPECT_EQ(WrapperClass(radioGroup), "TSkinGroupBox");
-  EXPECT_EQ(WrapperClass(radioGroup->Button(0)), "TSkinRadioButton");
-  EXPECT_EQ(WrapperClass(radioGroup->Button(1)), "TSkinRadioButton");
   // Every wrapped control answers the query-skinned message and has one entry.
-  for (TWinControl* c : {static_cast<TWinControl*>(check), static_cast<TWinControl*>(memo),
-                         static_cast<TWinControl*>(group), static_cast<TWinControl*>(inGroup)}) {
-    EXPECT_EQ(SendMessageW(c->Handle(), kQuerySkinnedMessage, 0, 0), 1) << c->ClassName();
-    EXPECT_EQ(EntriesFor(c), 1) << c->ClassName();
+  for (const Row& row : rows) {
+    auto* windowed = dynamic_cast<TWinControl*>(row.control);
+    if (row.wrapper == "none" || !windowed) continue;
+    EXPECT_EQ(SendMessageW(windowed->Handle(), kQuerySkinnedMessage, 0, 0), 1) << windowed->ClassName();
+    EXPECT_EQ(EntriesFor(windowed), 1) << windowed->ClassName();
   }
 }
 
 TEST_F(ControlAssignmentTest, ARowWhoseMemberIsClearLetsTheSearchGoOn) {
   skin_->SkinControls = WithoutControl(WithoutControl(skin_->SkinControls, xcScrollbar), xcRadioButton);
-  auto* memo = Put<TMemo>(form_.get());      // the memo rows need xcScrollbar: an edit now
-  auto* radio = Put<TRadioButton>(form_.get());  // no later row
-  auto* check = Put<TCheckBox>(form_.get());
-  Assign();
-  EXPECT_EQ(WrapperClass(memo), "TSkinEdit");
-  EXPECT_EQ(WrapperClass(radio), "none");
-  EXPECT_EQ(WrapperClass(check), "TSkinCheckBox");
+  ExpectWrappers({{Put<TMemo>(form_.get()), "TSkinEdit"},  // the memo rows need xcScrollbar
+                  {Put<TRadioButton>(form_.get()), "none"},  // no later row
+                  {Put<TCheckBox>(form_.get()), "TSkinCheckBox"}});
   // A check box stays a check box although a later row (any button control) could match.
   skin_->SkinControls = WithoutControl(skin_->SkinControls, xcCheckBox);
-  auto* check2 = Put<TCheckBox>(form_.get());
-  Assign();
-  EXPECT_EQ(WrapperClass(check2), "none");
+  ExpectWrappers({{Put<TCheckBox>(form_.get()), "none"}});
 }
 
 TEST_F(ControlAssignmentTest, Skin3rdLinesRouteClassesAndNilBeatsABuiltInRule) {
   skin_->Skin3rd = {"TEditX=button", "tedit=NIL", "TEdit=edit", "TButton=CheckBox",
                     "TMvcPanel=container", "TPanel=groupbox", "TMemo=combobox"};
   skin_->SkinControls = WithoutControl(skin_->SkinControls, xcCombo);
-  auto* edit = Put<TEdit>(form_.get());
-  auto* button = Put<TButton>(form_.get());
   auto* mvc = Put<Named<TPanel>>(form_.get(), "TMvcPanel");
-  auto* inMvc = Put<TCheckBox>(mvc);
-  auto* panel = Put<TPanel>(form_.get());
-  auto* memo = Put<TMemo>(form_.get());
-  Assign();
-  EXPECT_EQ(WrapperClass(edit), "none");            // "nil" wins over the TCustomEdit row
-  EXPECT_EQ(WrapperClass(button), "TSkinCheckBox");  // the map's kind, not the TButton row
-  EXPECT_EQ(WrapperClass(inMvc), "TSkinCheckBox");
-  EXPECT_EQ(WrapperClass(mvc), "none");
-  EXPECT_EQ(WrapperClass(panel), "TSkinGroupBox");
-  EXPECT_EQ(WrapperClass(memo), "none");  // matched, but xcCombo is clear: no built-in row
+  ExpectWrappers({{Put<TEdit>(form_.get()), "none"},            // "nil" wins over the TCustomEdit row
+                  {Put<TButton>(form_.get()), "TSkinCheckBox"},  // the map's kind, not the TButton row
+                  {Put<TCheckBox>(mvc), "TSkinCheckBox"},
+                  {mvc, "none"},
+                  {Put<TPanel>(form_.get()), "TSkinGroupBox"},
+                  {Put<TMemo>(form_.get()), "none"}});  // matched, but xcCombo is clear: no built-in row
   // The "edit" kind wraps only an edit with a border.
   skin_->Skin3rd = {"TEdit=edit"};
   auto* bordered = Put<TEdit>(form_.get());
   auto* bare = Put<TEdit>(form_.get());
   bare->BorderSingle = false;
   bare->RecreateWnd();
-  Assign();
-  EXPECT_EQ(WrapperClass(bordered), "TSkinEdit");
-  EXPECT_EQ(WrapperClass(bare), "none");
+  ExpectWrappers({{bordered, "TSkinEdit"}, {bare, "none"}});
 }
 
 // A button with the enumeration property "Kind" (the "bitbtn" kind's drop-down test).
@@ -228,40 +228,28 @@ TEST_F(ControlAssignmentTest, Skin3rdGroupAndScrollBarKindsReachTheChildren) {
                     "TPngButton=pngbitbtn"};
   auto* radios = Put<Named<TGroupBox>>(form_.get(), "TMyRadioGroup");
   radios->SetBounds(10, 100, 150, 80);
-  auto* radio1 = new TButton(radios);  // owned by the group: reached only through it
-  radio1->SetParent(radios);
   auto* checks = Put<Named<TGroupBox>>(form_.get(), "TMyCheckGroup");
   checks->SetBounds(170, 100, 150, 80);
-  auto* check1 = new TButton(checks);
-  check1->SetParent(checks);
   auto* box = Put<Named<TPanel>>(form_.get(), "TMyBox");
   box->SetBounds(10, 200, 150, 80);
-  auto* memoInBox = new TMemo(box);
-  memoInBox->SetParent(box);
-  auto* editInBox = new TEdit(box);
-  editInBox->SetParent(box);
   auto* scroller = Put<Named<TPanel>>(form_.get(), "TMyScroller");
   scroller->SetBounds(170, 200, 150, 80);
-  auto* inScroller = new TCheckBox(scroller);
-  inScroller->SetParent(scroller);
   auto* single = Put<Named<TMemo>>(form_.get(), "TMySingle");
-  auto* dropDown = Put<TKindButton>(form_.get(), "TcxButton", 1);
-  auto* plain = Put<TKindButton>(form_.get(), "TcxButton", 0);
   auto* png = Put<Named<TButton>>(form_.get(), "TPngButton");
-  Assign();
-  EXPECT_EQ(WrapperClass(radios), "TSkinGroupBox");
-  EXPECT_EQ(WrapperClass(radio1), "TSkinRadioButton");
-  EXPECT_EQ(WrapperClass(checks), "TSkinGroupBox");
-  EXPECT_EQ(WrapperClass(check1), "TSkinCheckBox");
-  EXPECT_EQ(WrapperClass(box), "none");
-  EXPECT_EQ(WrapperClass(memoInBox), "TSkinScrollbar");
-  EXPECT_EQ(WrapperClass(editInBox), "none");  // no scroll bars: left alone
-  EXPECT_EQ(WrapperClass(scroller), "TSkinScrollbar");
-  EXPECT_EQ(WrapperClass(inScroller), "TSkinCheckBox");
-  EXPECT_EQ(WrapperClass(single), "TSkinScrollbar");
+  // The groups' and boxes' children are owned by them: reached only through them.
+  ExpectWrappers({{radios, "TSkinGroupBox"},
+                  {OwnedBy<TButton>(radios), "TSkinRadioButton"},
+                  {checks, "TSkinGroupBox"},
+                  {OwnedBy<TButton>(checks), "TSkinCheckBox"},
+                  {box, "none"},
+                  {OwnedBy<TMemo>(box), "TSkinScrollbar"},
+                  {OwnedBy<TEdit>(box), "none"},  // no scroll bars: left alone
+                  {scroller, "TSkinScrollbar"},
+                  {OwnedBy<TCheckBox>(scroller), "TSkinCheckBox"},
+                  {single, "TSkinScrollbar"},
+                  {Put<TKindButton>(form_.get(), "TcxButton", 1), "TSkinMenuButton"},
+                  {Put<TKindButton>(form_.get(), "TcxButton", 0), "TSkinBitButton"}});
   EXPECT_EQ(assignment_->WrapperOf(single)->Kind, 1);
-  EXPECT_EQ(WrapperClass(dropDown), "TSkinMenuButton");
-  EXPECT_EQ(WrapperClass(plain), "TSkinBitButton");
   ASSERT_EQ(WrapperClass(png), "TSkinBitButton");
   EXPECT_EQ(static_cast<TSkinBitButton*>(assignment_->WrapperOf(png))->ImageProperty, "PngImage");
 }
@@ -269,31 +257,22 @@ TEST_F(ControlAssignmentTest, Skin3rdGroupAndScrollBarKindsReachTheChildren) {
 TEST_F(ControlAssignmentTest, ForeignAndSpinRowsAndSkin3rdForFrameworkControls) {
   skin_->Skin3rd = {"TComboBox=combobox", "TDateTimePicker=datetimepicker", "TTrackBar=trackbar"};
   auto* rz = Put<Named<TPanel>>(form_.get(), "TRzCheckBox");  // not a TCustomCheckBox
-  auto* track = Put<TTrackBar>(form_.get());
-  auto* spin = Put<TUpDown>(form_.get());
-  auto* combo = Put<TComboBox>(form_.get());
-  auto* picker = Put<TDateTimePicker>(form_.get());
-  Assign();
-  EXPECT_EQ(WrapperClass(rz), "TSkinObjImage");  // the "TRZCHECKBOX" row, image kind 1
+  ExpectWrappers({{rz, "TSkinObjImage"},  // the "TRZCHECKBOX" row, image kind 1
+                  {Put<TTrackBar>(form_.get()), "TSkinTrackBar"},
+                  {Put<TUpDown>(form_.get()), "TSkinUpDown"},  // the "TUPDOWN" row
+                  {Put<TComboBox>(form_.get()), "TSkinComBox"},
+                  {Put<TDateTimePicker>(form_.get()), "TSkinDateTime"}});
   EXPECT_EQ(assignment_->WrapperOf(rz)->Kind, 1);
-  EXPECT_EQ(WrapperClass(track), "TSkinTrackBar");
-  EXPECT_EQ(WrapperClass(spin), "TSkinUpDown");  // the "TUPDOWN" row
-  EXPECT_EQ(WrapperClass(combo), "TSkinComBox");
-  EXPECT_EQ(WrapperClass(picker), "TSkinDateTime");
   // Without the lines these framework controls match no built-in rule.
   skin_->Skin3rd.clear();
-  auto* combo2 = Put<TComboBox>(form_.get());
-  Assign();
-  EXPECT_EQ(WrapperClass(combo2), "none");
+  ExpectWrappers({{Put<TComboBox>(form_.get()), "none"}});
 }
 
 TEST_F(ControlAssignmentTest, TabRowsNeedTheSkinsTabsObject) {
   skin_->Skin3rd = {"TPageControl=tab"};
   auto* set = Put<TTabSet>(form_.get());
   auto* pages = Put<TPageControl>(form_.get());
-  Assign();
-  EXPECT_EQ(WrapperClass(set), "none");  // the test skin has no Tabs object
-  EXPECT_EQ(WrapperClass(pages), "none");
+  ExpectWrappers({{set, "none"}, {pages, "none"}});  // the test skin has no Tabs object
   entries_.clear();  // nothing may hold the first skin once it goes
   SkinOptions withTabs;
   withTabs.extra = "[Tabs]\nImage=tabs.bmp\n";
@@ -301,9 +280,7 @@ TEST_F(ControlAssignmentTest, TabRowsNeedTheSkinsTabsObject) {
   skin_ = MakeSkin(withTabs);
   ASSERT_TRUE(skin_ && skin_->Objects.Tabs);
   skin_->Skin3rd = {"TPageControl=tab"};
-  Assign();
-  EXPECT_EQ(WrapperClass(set), "TSkinTab31");  // the "TTABSET" row
-  EXPECT_EQ(WrapperClass(pages), "TSkinTab");
+  ExpectWrappers({{set, "TSkinTab31"}, {pages, "TSkinTab"}});  // TTabSet: the "TTABSET" row
 }
 
 TEST_F(ControlAssignmentTest, OnSkinControlFillsTheSlotOrLetsTheRulesDecide) {
@@ -348,23 +325,18 @@ TEST_F(ControlAssignmentTest, AFormPlacedOnTheFormIsABoxAndWhatItOwnsIsWrapped) 
 TEST_F(ControlAssignmentTest, DisableTagKeepsTheSystemLookAndRadioGroupsHandItOn) {
   auto* tagged = Put<TButton>(form_.get());
   tagged->Tag = skin_->DisableTag;
-  auto* radioGroup = new TRadioGroup(form_.get());
-  radioGroup->SetParent(form_.get());
-  radioGroup->SetBounds(10, 150, 150, 90);
-  radioGroup->SetItems({"One", "Two"});
+  auto* radioGroup = PutRadioGroup();
   radioGroup->Tag = skin_->DisableTag;
   auto* group = Put<TGroupBox>(form_.get());  // a plain group box does not hand it on
   group->Tag = skin_->DisableTag;
-  auto* inGroup = Put<TButton>(group);
-  Assign();
-  EXPECT_EQ(WrapperClass(tagged), "none");
+  ExpectWrappers({{tagged, "none"},
+                  {radioGroup, "none"},
+                  {radioGroup->Button(0), "none"},
+                  {radioGroup->Button(1), "none"},
+                  {group, "none"},
+                  {Put<TButton>(group), "TSkinButton"}});  // reached as the form's component
   EXPECT_NE(SendMessageW(tagged->Handle(), kQuerySkinnedMessage, 0, 0), 1);
-  EXPECT_EQ(WrapperClass(radioGroup), "none");
   EXPECT_EQ(radioGroup->Button(0)->Tag, skin_->DisableTag);
-  EXPECT_EQ(WrapperClass(radioGroup->Button(0)), "none");
-  EXPECT_EQ(WrapperClass(radioGroup->Button(1)), "none");
-  EXPECT_EQ(WrapperClass(group), "none");
-  EXPECT_EQ(WrapperClass(inGroup), "TSkinButton");  // reached as the form's component
 }
 
 TEST_F(ControlAssignmentTest, AControlIsWrappedOnceOnly) {
