@@ -63,6 +63,10 @@ bool ControlTest::Shows(HWND window, int x, int y, TColor colour) {
   }, x, y, colour);
 }
 
+POINT ControlTest::Centre(TControl* c) const {
+  return ScreenPoint(form_->Handle(), c->Left() + c->Width() / 2, c->Top() + c->Height() / 2);
+}
+
 std::string ControlTest::Seen() const {
   char text[80];
   snprintf(text, sizeof(text), "(%d,%d) pixel %06lx want %06lx", x_, y_, last_, wanted_);

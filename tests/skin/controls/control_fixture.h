@@ -36,6 +36,13 @@ class ControlTest : public ::testing::Test {
     control->SetBounds(x, y, w, h);
     return control;
   }
+  // ... on the form, with a caption.
+  template <class T>
+  T* Add(int x, int y, int w, int h, const char* caption) {
+    T* control = Add<T>(x, y, w, h);
+    control->SetCaption(caption);
+    return control;
+  }
   // A wrapper of class W on the control, in the list.
   template <class W>
   W* Wrap(TControl* control) {
@@ -53,6 +60,8 @@ class ControlTest : public ::testing::Test {
   bool Shows(HWND window, int x, int y, TColor colour);
   // The point, the pixel and the colour of the last of those waits.
   std::string Seen() const;
+  // The middle of a control of the form, on the screen.
+  POINT Centre(TControl* control) const;
 
   SkinOptions options_;
   int formWidth_ = 360, formHeight_ = 240;

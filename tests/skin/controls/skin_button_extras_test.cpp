@@ -7,65 +7,19 @@
 
 #include <vector>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/bit_btn.h"
 #include "framework/buttons.h"
 #include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_button.h"
-#include "skin/controls/skin_control_list.h"
 
 using namespace controltest;
 
 namespace {
-const POINT kAway{900, 700};
-
-class SkinButtonExtrasTest : public ::testing::Test {
+class SkinButtonExtrasTest : public ControlTest {
  protected:
-  void SetUp() override {
-    MoveTo(kAway);
-    skin_ = MakeSkin();
-    ASSERT_TRUE(skin_);
-    form_ = MakeForm(360, 220);
-  }
-  void TearDown() override {
-    form_.reset();
-    MoveTo(kAway);
-  }
-  template <class Control>
-  Control* Add(int x, int y, int w, int h, const char* caption) {
-    auto* c = new Control(form_.get());
-    c->SetParent(form_.get());
-    c->SetBounds(x, y, w, h);
-    c->SetCaption(caption);
-    return c;
-  }
-  template <class Wrapper>
-  void Wrap(TControl* control) {
-    (new Wrapper(control))->InitSkin(&list_, skin_.get(), false);
-  }
-  bool Shows(TWinControl* c, int x, int y, TColor colour) {
-    return ShowsRgb(c, x, y, Rgb(colour));
-  }
-  bool ShowsRgb(TWinControl* c, int x, int y, COLORREF colour) {
-    last_ = 0;
-    return WaitFor([&] {
-      c->Update();
-      last_ = PixelOf(form_->Handle(), c->Left() + x, c->Top() + y);
-      return last_ == colour;
-    }, 2000);
-  }
-  POINT Centre(TControl* c) {
-    return ScreenPoint(form_->Handle(), c->Left() + c->Width() / 2, c->Top() + c->Height() / 2);
-  }
-
-  std::unique_ptr<TSkinData> skin_;
-  TSkinControlList list_;
-  std::unique_ptr<TForm> form_;
-  COLORREF last_ = 0;
+  SkinButtonExtrasTest() { formHeight_ = 220; }
 };
-
-#define EXPECT_SHOWS(c, x, y, colour) \
-  EXPECT_TRUE(Shows(c, x, y, colour)) << "pixel " << std::hex << last_ << " want " << Rgb(colour)
 
 // Rows and columns of a button holding anything but its face colour.
 struct Ink {
@@ -154,16 +108,16 @@ TEST_F(SkinButtonExtrasTest, MenuButtonFacesArrowAndDropDownPress) {
   const int w = button->Width(), h = button->Height();
   EXPECT_SHOWS(button, 3, 3, kFace[0]);
   EXPECT_SHOWS(disabled, 3, 3, kFace[2]);
-  const COLORREF arrow = GetSysColor(COLOR_WINDOWTEXT);
-  EXPECT_TRUE(ShowsRgb(button, w - 12, h / 2, arrow)) << std::hex << last_;
-  EXPECT_TRUE(ShowsRgb(disabled, w - 12, h / 2, GetSysColor(COLOR_BTNSHADOW))) << std::hex << last_;
+  const TColor arrow = SystemColour(COLOR_WINDOWTEXT);
+  EXPECT_SHOWS(button, w - 12, h / 2, arrow);
+  EXPECT_SHOWS(disabled, w - 12, h / 2, SystemColour(COLOR_BTNSHADOW));
   EXPECT_SHOWS(button, w - 4, h / 2, kFace[0]);  // beside the arrow: face
 
   MoveTo(Centre(button));  // hot
   EXPECT_SHOWS(button, 3, 3, kFace[3]);
   LeftDown();  // the drop-down press: pressed face, arrow still drawn, no click yet
   EXPECT_SHOWS(button, 3, 3, kFace[1]);
-  EXPECT_TRUE(ShowsRgb(button, w - 12, h / 2, arrow));
+  EXPECT_SHOWS(button, w - 12, h / 2, arrow);
   EXPECT_EQ(clicks, 0);
   LeftUp();
   EXPECT_TRUE(WaitFor([&] { return clicks == 1; }));
