@@ -5,68 +5,22 @@
 
 #include <windows.h>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/bit_btn.h"
 #include "framework/buttons.h"
 #include "framework/speed_button.h"
 #include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_check_box.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_messages.h"
 
 using namespace controltest;
 
 namespace {
-const POINT kAway{900, 700};
-
-class SkinButtonsTest : public ::testing::Test {
+class SkinButtonsTest : public ControlTest {
  protected:
-  void SetUp() override {
-    MoveTo(kAway);
-    skin_ = MakeSkin(options_);
-    ASSERT_TRUE(skin_);
-    form_ = MakeForm(360, 220);
-  }
-  void TearDown() override {
-    form_.reset();
-    MoveTo(kAway);
-  }
-  template <class Control>
-  Control* Add(int x, int y, int w, int h, const char* caption = "") {
-    auto* c = new Control(form_.get());
-    c->SetParent(form_.get());
-    c->SetBounds(x, y, w, h);
-    c->SetCaption(caption);
-    return c;
-  }
-  template <class Wrapper>
-  Wrapper* Wrap(TControl* control) {
-    auto* w = new Wrapper(control);
-    w->InitSkin(&list_, skin_.get(), false);
-    return w;
-  }
-  // Waits until the control shows colour at (x, y) of its own rectangle.
-  bool Shows(TControl* c, int x, int y, TColor colour) {
-    last_ = 0;
-    return WaitFor([&] {
-      if (auto* w = dynamic_cast<TWinControl*>(c)) w->Update();
-      form_->Update();
-      last_ = PixelOf(form_->Handle(), c->Left() + x, c->Top() + y);
-      return last_ == Rgb(colour);
-    }, 2000);
-  }
-  POINT Centre(TControl* c) { return ScreenPoint(form_->Handle(), c->Left() + c->Width() / 2, c->Top() + c->Height() / 2); }
-
-  SkinOptions options_;
-  std::unique_ptr<TSkinData> skin_;
-  TSkinControlList list_;
-  std::unique_ptr<TForm> form_;
-  COLORREF last_ = 0;
+  SkinButtonsTest() { formHeight_ = 220; }
 };
-
-#define EXPECT_SHOWS(c, x, y, colour) \
-  EXPECT_TRUE(Shows(c, x, y, colour)) << "pixel " << std::hex << last_ << " want " << Rgb(colour)
 }  // namespace
 
 TEST_F(SkinButtonsTest, PushButtonFacesFollowMouseKeyboardAndFocus) {
@@ -210,8 +164,7 @@ INSTANTIATE_TEST_SUITE_P(Strips, SkinCheckTest,
 TEST_F(SkinButtonsTest, RadioButtonGlyphFramesInFourAndEightFrameStrips) {
   for (int frames : {4, 8}) {
     options_.radioFrames = frames;
-    skin_ = MakeSkin(options_);
-    ASSERT_TRUE(skin_);
+    ASSERT_TRUE(UseSkin(options_));
     auto* off = Add<TRadioButton>(10, 10, 150, 20, "Off");
     auto* on = Add<TRadioButton>(10, 40, 150, 20, "On");
     on->SetChecked(true);
