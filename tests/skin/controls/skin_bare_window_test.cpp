@@ -8,60 +8,40 @@
 
 #include <memory>
 
-#include "control_test_support.h"
+#include "control_fixture.h"
 #include "framework/subclass.h"
 #include "framework/thunk_pool.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_control_factory.h"
-#include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_messages.h"
 
 using namespace controltest;
 
 namespace {
-const POINT kAway{900, 700};
-
-class SkinBareWindowTest : public ::testing::Test {
+class SkinBareWindowTest : public ControlTest {
  protected:
+  SkinBareWindowTest() {
+    formWidth_ = 300;
+    formHeight_ = 160;
+  }
   void SetUp() override {
-    MoveTo(kAway);
-    skin_ = MakeSkin();
-    ASSERT_TRUE(skin_);
-    form_ = MakeForm(300, 160);
+    ControlTest::SetUp();
     subclasses_ = TWindowSubclass::LiveCount();
     thunks_ = thunks::LiveCount();
-  }
-  void TearDown() override {
-    form_.reset();
-    MoveTo(kAway);
   }
   // A system control of the form that no framework control owns.
   HWND Child(const wchar_t* text, DWORD style, int x, int y, int w = 90, int h = 30) {
     return CreateWindowExW(0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
                            form_->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
   }
-  bool Shows(HWND window, int x, int y, TColor colour) {
-    return WaitFor([&] {
-      UpdateWindow(window);
-      last_ = PixelOf(window, x, y);
-      return last_ == Rgb(colour);
-    }, 2000);
-  }
   void ExpectNothingLeft() {
     EXPECT_EQ(TWindowSubclass::LiveCount(), subclasses_);
     EXPECT_EQ(thunks::LiveCount(), thunks_);
   }
 
-  std::unique_ptr<TSkinData> skin_;
-  std::unique_ptr<TForm> form_;
-  TSkinControlList list_;
   int subclasses_ = 0;
   size_t thunks_ = 0;
-  COLORREF last_ = 0;
 };
-
-#define EXPECT_SHOWS(w, x, y, colour) \
-  EXPECT_TRUE(Shows(w, x, y, colour)) << "pixel " << std::hex << last_ << " want " << Rgb(colour)
 }  // namespace
 
 TEST_F(SkinBareWindowTest, BareButtonIsSkinnedAndClicksOnce) {
