@@ -8,15 +8,13 @@
 
 #include "framework/wide.h"
 #include "launcher/exit_status.h"
+#include "skin/controls/skin_messages.h"
 #include "packed_launcher.h"
 #include "process_windows.h"
 
 using namespace qmtest;
 
 namespace {
-constexpr UINT kIsSkinned = 48205;
-constexpr LPARAM kMagic = 16802;
-
 COLORREF ScreenPixel(int x, int y) {
   HDC screen = GetDC(nullptr);
   const COLORREF c = GetPixel(screen, x, y);
@@ -42,7 +40,7 @@ TEST_F(PackedLauncher, PayloadSkinDrawsTheWindow) {
   }
   ASSERT_NE(window, nullptr) << "no failure shown";
   // The window answers the skin engine's is-skinned query and has a shaped region.
-  EXPECT_EQ(SendMessageW(window, kIsSkinned, 0, kMagic), kMagic);
+  EXPECT_EQ(SendMessageW(window, skinmsg::kIsSkinned, 0, skinmsg::kMagic), skinmsg::kMagic);
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   EXPECT_NE(GetWindowRgn(window, region), ERROR);
   DeleteObject(region);

@@ -19,7 +19,7 @@
 #include "skin/forms/skin_manager.h"
 #include "skin/controls/skin_control_factory.h"
 #include "skin/data/skin_data.h"
-#include "skin/forms/skin_messages.h"
+#include "skin/controls/skin_messages.h"
 #include "skin/forms/win_skin_menu.h"
 
 namespace {

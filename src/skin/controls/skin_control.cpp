@@ -116,7 +116,7 @@ void TSkinControl::SkinChanged() {
 
 void TSkinControl::Dispatch(TMessage& m) noexcept {
   try {
-    if (m.Msg == kControlSkinSwitchMessage) {
+    if (m.Msg == skinmsg::kControlSkinSwitch) {
       active_ = static_cast<int>(m.WParam) > 0;
       if (active_) Repaint();
       m.Result = 0;
@@ -154,7 +154,7 @@ bool TSkinControl::BeforeMessage(TMessage& m) {
       CallDefault(m);
       MarkDead();
       return false;
-    case kQuerySkinnedMessage:
+    case skinmsg::kQuerySkinned:
       m.Result = 1;
       return false;
     default:

@@ -88,7 +88,7 @@ TSkinControl* SkinBareWindow(const std::string& wrapperClass, HWND window,
                              TComponent* owner) {
   if (!IsWindow(window) || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
     return nullptr;
-  if (SendMessageW(window, kQuerySkinnedMessage, 0, 0) == 1) return nullptr;
+  if (SendMessageW(window, skinmsg::kQuerySkinned, 0, 0) == 1) return nullptr;
   TSkinControl* wrapper = NewSkinControl(wrapperClass, owner);
   if (!wrapper) return nullptr;
   wrapper->InitSkinWindow(window, skinData, windowSkin);

@@ -29,7 +29,7 @@ class TSkinControlList {
   // Calls SkinChanged of every wrapper.
   void SkinChanged();
 
-  // The skinned window; receives kReplaceScrollbarMessage. May stay null.
+  // The skinned window; receives skinmsg::kReplaceScrollBar. May stay null.
   HWND Window = nullptr;
 
  private:

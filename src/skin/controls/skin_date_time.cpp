@@ -88,7 +88,7 @@ void TSkinDateTime::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, 
     // A picker that steps with an up-down has no drop-down button to cover: its up-down
     // is skinned instead.
     HWND spin = FindWindowExW(handle_, nullptr, UPDOWN_CLASSW, nullptr);
-    if (spin && SendMessageW(spin, kQuerySkinnedMessage, 0, 0) != 1) {
+    if (spin && SendMessageW(spin, skinmsg::kQuerySkinned, 0, 0) != 1) {
       auto* wrapper = new TSkinUpDown(this);
       wrapper->InitSkinWindow(spin, skinData_, windowSkin_, canvas_);
     }

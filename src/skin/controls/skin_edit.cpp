@@ -42,7 +42,7 @@ void TSkinEdit::FindSpinButton() {
   if ( !skinData_ || !HasControl(skinData_->SkinControls, xcSpin)) return;
   for (HWND child = GetTopWindow(handle_); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsSpinClass(child)) continue;
-    if (SendMessageW(child, kQuerySkinnedMessage, 0, 0) == 1) return;  // wrapped already
+    if (SendMessageW(child, skinmsg::kQuerySkinned, 0, 0) == 1) return;  // wrapped already
     auto* spin = new TSkinUpDown(this);
     spin->InEdit = true;
     spin->InitSkinWindow(child, skinData_, windowSkin_, canvas_);
@@ -56,13 +56,13 @@ TColor TSkinEdit::ShadowColour() const {
 }
 
 bool TSkinEdit::BeforeMessage(TMessage& m) {
-  if (m.Msg == kPaintIntoDcMessage && m.LParam == kSkinPaintMagic) {
+  if (m.Msg == skinmsg::kPaintInto && m.LParam == skinmsg::kMagic) {
     HDC dc = reinterpret_cast<HDC>(m.WParam);
     if (dc && GetObjectType(dc) != 0) {
       TMessage paint{WM_PAINT, m.WParam, 0, 0};  // the control paints into the DC
       CallDefault(paint);
     }
-    m.Result = kSkinPaintMagic;
+    m.Result = skinmsg::kMagic;
     return false;
   }
   return TSkinControl::BeforeMessage(m);

@@ -82,10 +82,10 @@ bool TSkinScrollbar::BeforeMessage(TMessage& m) {
         ReleaseDC(handle_, dc);
       }
       return false;
-    case kSkinPaintMessage:
-      if (m.LParam != kSkinPaintMagic) break;
+    case skinmsg::kPaintFrameTo:
+      if (m.LParam != skinmsg::kMagic) break;
       if (m.WParam && border_) DrawBorder(reinterpret_cast<HDC>(m.WParam));
-      m.Result = kSkinPaintMagic;
+      m.Result = skinmsg::kMagic;
       return false;
     default:
       break;
@@ -114,7 +114,7 @@ void TSkinScrollbar::AfterMessage(TMessage& m) {
       return;
     case CM_RECREATEWND:
       if (windowSkin_ && windowSkin_->Window)
-        PostMessageW(windowSkin_->Window, kReplaceScrollbarMessage, reinterpret_cast<WPARAM>(handle_), 0);
+        PostMessageW(windowSkin_->Window, skinmsg::kReplaceScrollBar, reinterpret_cast<WPARAM>(handle_), 0);
       return;
     default:
       TSkinControl::AfterMessage(m);

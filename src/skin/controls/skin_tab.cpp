@@ -86,7 +86,7 @@ bool TSkinTab::FindScrollArrows() {
   if (!handle_) return false;
   HWND arrows = FindWindowExW(handle_, nullptr, UPDOWN_CLASSW, nullptr);
   if (!arrows) return false;
-  if (!arrows_ && SendMessageW(arrows, kQuerySkinnedMessage, 0, 0) != 1) {
+  if (!arrows_ && SendMessageW(arrows, skinmsg::kQuerySkinned, 0, 0) != 1) {
     auto* wrapper = new TSkinUpDown(this);
     wrapper->InitSkinWindow(arrows, skinData_, windowSkin_, canvas_);
     arrows_ = wrapper;

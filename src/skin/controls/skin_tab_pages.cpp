@@ -155,7 +155,7 @@ void TSkinAdvPage::Unskin() {
 void TSkinAdvPage::DrawControl(HDC, const RECT&) {
   if (arrows_ || !handle_) return;
   HWND arrows = FindWindowExW(handle_, nullptr, UPDOWN_CLASSW, nullptr);
-  if (!arrows || SendMessageW(arrows, kQuerySkinnedMessage, 0, 0) == 1) return;
+  if (!arrows || SendMessageW(arrows, skinmsg::kQuerySkinned, 0, 0) == 1) return;
   auto* wrapper = new TSkinUpDown(this);
   wrapper->InitSkinWindow(arrows, skinData_, windowSkin_, canvas_);
   arrows_ = wrapper;

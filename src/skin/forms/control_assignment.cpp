@@ -19,7 +19,7 @@
 namespace {
 
 bool AnswersSkinned(HWND window) {
-  return window && SendMessageW(window, kQuerySkinnedMessage, 0, 0) == 1;
+  return window && SendMessageW(window, skinmsg::kQuerySkinned, 0, 0) == 1;
 }
 
 HWND WindowOf(TControl& control) {

@@ -9,7 +9,7 @@
 #include "framework/path_text.h"
 #include "skin/data/skin_data.h"
 #include "skin/forms/platform_version.h"
-#include "skin/forms/skin_messages.h"
+#include "skin/controls/skin_messages.h"
 #include "skin/forms/win_skin_pop_menu.h"
 
 namespace {

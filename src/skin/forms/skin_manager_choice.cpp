@@ -6,7 +6,7 @@
 #include "framework/path_text.h"
 #include "skin/data/skin_data.h"
 #include "skin/forms/skin_manager.h"
-#include "skin/forms/skin_messages.h"
+#include "skin/controls/skin_messages.h"
 
 namespace {
 constexpr long kNeverSkinTag = 99;

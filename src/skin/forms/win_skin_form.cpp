@@ -11,7 +11,7 @@
 #include "skin/forms/frame_region.h"
 #include "skin/forms/platform_version.h"
 #include "skin/forms/skin_manager.h"
-#include "skin/forms/skin_messages.h"
+#include "skin/controls/skin_messages.h"
 #include "skin/forms/win_skin_menu.h"
 
 namespace {

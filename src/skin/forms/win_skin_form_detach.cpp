@@ -2,7 +2,7 @@
 // back its system frame (see win_skin_form.h).
 #include "framework/form.h"
 #include "skin/data/skin_data.h"
-#include "skin/forms/skin_messages.h"
+#include "skin/controls/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
 #include "skin/forms/win_skin_menu.h"
 

@@ -3,7 +3,7 @@
 // win_skin_form.h).
 #include "skin/forms/platform_version.h"
 #include "skin/forms/skin_manager.h"
-#include "skin/forms/skin_messages.h"
+#include "skin/controls/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
 #include "skin/forms/win_skin_menu.h"
 

@@ -2,7 +2,7 @@
 // frame's bar), and MDI-maximised mode of MDI child skins (see win_skin_form.h).
 #include "skin/data/skin_data.h"
 #include "skin/forms/skin_manager.h"
-#include "skin/forms/skin_messages.h"
+#include "skin/controls/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/forms/frame_painter.h"
 #include "skin/forms/skin_manager.h"
-#include "skin/forms/skin_messages.h"
+#include "skin/controls/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
 #include "skin/forms/win_skin_menu.h"
 

@@ -9,7 +9,7 @@
 #include "skin/data/skin_draw.h"
 #include "skin/forms/skin_manager.h"
 #include "skin/forms/owner_drawn_menus.h"
-#include "skin/forms/skin_messages.h"
+#include "skin/controls/skin_messages.h"
 
 namespace {
 constexpr int kBorder = 3;

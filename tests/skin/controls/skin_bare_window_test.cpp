@@ -54,13 +54,13 @@ TEST_F(SkinBareWindowTest, BareButtonIsSkinnedAndClicksOnce) {
       ++clicks;
     return false;
   });
-  EXPECT_EQ(SendMessageW(button, kQuerySkinnedMessage, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(button, skinmsg::kQuerySkinned, 0, 0), 0);
   TSkinControl* wrapper = SkinBareWindow("TSkinButton", button, &list_, skin_.get());
   ASSERT_TRUE(wrapper);
   EXPECT_EQ(wrapper->State(), TSkinControl::kStateAttached);
   EXPECT_TRUE(list_.Contains(wrapper));
   EXPECT_EQ(list_.FindByHandle(button), wrapper);
-  EXPECT_EQ(SendMessageW(button, kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(button, skinmsg::kQuerySkinned, 0, 0), 1);
   // Skinned once only.
   EXPECT_EQ(SkinBareWindow("TSkinButton", button, &list_, skin_.get()), nullptr);
   EXPECT_EQ(SkinBareWindow("TNoSuchWrapper", Child(L"", 0, 20, 60), &list_, skin_.get()), nullptr);
@@ -77,17 +77,17 @@ TEST_F(SkinBareWindowTest, BareButtonIsSkinnedAndClicksOnce) {
   EXPECT_EQ(clicks, 1);
 
   // Switched off: the system draws the button again; switched on: skinned at once.
-  SendMessageW(button, kControlSkinSwitchMessage, 0, 0);
+  SendMessageW(button, skinmsg::kControlSkinSwitch, 0, 0);
   EXPECT_FALSE(wrapper->Active());
-  EXPECT_EQ(SendMessageW(button, kQuerySkinnedMessage, 0, 0), 0);
-  SendMessageW(button, kControlSkinSwitchMessage, 1, 0);
+  EXPECT_EQ(SendMessageW(button, skinmsg::kQuerySkinned, 0, 0), 0);
+  SendMessageW(button, skinmsg::kControlSkinSwitch, 1, 0);
   EXPECT_TRUE(wrapper->Active());
   MoveTo(kAway);
   EXPECT_SHOWS(button, 3, 3, kFace[4]);  // focused by the press
 
   wrapper->Free();
   EXPECT_FALSE(list_.Contains(wrapper));
-  EXPECT_EQ(SendMessageW(button, kQuerySkinnedMessage, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(button, skinmsg::kQuerySkinned, 0, 0), 0);
   counter.Detach();
   ExpectNothingLeft();
 }
@@ -138,7 +138,7 @@ TEST_F(SkinBareWindowTest, UndoneInAnyOrder) {
     HWND button = Child(L"C", 0, 10, 10);
     TSkinControl* wrapper = SkinBareWindow("TSkinCheckBox", button, &list_, skin_.get());
     ASSERT_TRUE(wrapper);
-    SendMessageW(button, kControlSkinSwitchMessage, 0, 0);
+    SendMessageW(button, skinmsg::kControlSkinSwitch, 0, 0);
     DestroyWindow(button);
     EXPECT_EQ(wrapper->State(), TSkinControl::kStateDead);
     wrapper->Free();
@@ -157,7 +157,7 @@ TEST_F(SkinBareWindowTest, UndoneInAnyOrder) {
       return false;
     });
     wrapper->Free();
-    EXPECT_EQ(SendMessageW(button, kQuerySkinnedMessage, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(button, skinmsg::kQuerySkinned, 0, 0), 0);
     EXPECT_EQ(SendMessageW(button, WM_GETTEXTLENGTH, 0, 0), 1);
     EXPECT_EQ(seen, 1);
     above.reset();
@@ -173,7 +173,7 @@ TEST_F(SkinBareWindowTest, UndoneInAnyOrder) {
     EXPECT_EQ(list_.Items().size(), 2u);
     owner->Free();
     EXPECT_TRUE(list_.Items().empty());
-    EXPECT_EQ(SendMessageW(two, kQuerySkinnedMessage, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(two, skinmsg::kQuerySkinned, 0, 0), 0);
     DestroyWindow(one);
     DestroyWindow(two);
   }

@@ -67,7 +67,7 @@ TEST_F(SkinBoxMediaTest, MediaPlayerBarShowsSkinnedButtonsAndPassesClicks) {
   };
   auto* wrapper = Wrap<TSkinMP>(player);
   ASSERT_NE(wrapper->Panel(), nullptr);
-  EXPECT_EQ(SendMessageW(player->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(player->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
   // Three buttons of 80 pixels: normal, disabled, normal; a glyph in the middle of each.
   EXPECT_SHOWS(20 + 3, 20 + 3, kFace[0]);
   EXPECT_SHOWS(20 + 83, 20 + 3, kFace[2]);

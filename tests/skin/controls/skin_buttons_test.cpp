@@ -28,7 +28,7 @@ TEST_F(SkinButtonsTest, PushButtonFacesFollowMouseKeyboardAndFocus) {
   int clicks = 0;
   button->OnClick = [&] { ++clicks; };
   Wrap<TSkinButton>(button);
-  EXPECT_EQ(SendMessageW(button->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(button->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
   EXPECT_SHOWS(button, 3, 3, kFace[0]);
   MoveTo(Centre(button));  // hot
   EXPECT_SHOWS(button, 3, 3, kFace[3]);
@@ -105,13 +105,13 @@ TEST_F(SkinButtonsTest, SwitchedOffTheControlPaintsItself) {
   auto* button = Add<TButton>(20, 20, 90, 30, "OK");
   Wrap<TSkinButton>(button);
   ASSERT_TRUE(Shows(button, 3, 3, kFace[0]));
-  SendMessageW(button->Handle(), kControlSkinSwitchMessage, 0, 0);
+  SendMessageW(button->Handle(), skinmsg::kControlSkinSwitch, 0, 0);
   InvalidateRect(button->Handle(), nullptr, TRUE);
   EXPECT_TRUE(WaitFor([&] {
     button->Update();
     return PixelOf(form_->Handle(), 23, 23) != Rgb(kFace[0]);
   }));
-  SendMessageW(button->Handle(), kControlSkinSwitchMessage, 1, 0);
+  SendMessageW(button->Handle(), skinmsg::kControlSkinSwitch, 1, 0);
   EXPECT_SHOWS(button, 3, 3, kFace[0]);
 }
 

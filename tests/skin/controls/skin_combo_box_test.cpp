@@ -73,7 +73,7 @@ TEST_F(SkinComboTest, EveryStyleShowsItsEdgeAndButtonCell) {
   auto* simple = Add(csSimple, 10, 130);
   for (auto* c : {dropDown, dropList, ownerDrawn, variable, disabled, rtl, simple}) ASSERT_TRUE(Wrap(c));
   SetFocus(form_->Handle());
-  EXPECT_EQ(SendMessageW(dropDown->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(dropDown->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
 
   for (auto* c : {dropDown, dropList, ownerDrawn, variable}) {
     EXPECT_SHOWS(c, ButtonPoint(c), kButton[0]) << c->Left() << "," << c->Top();
@@ -92,7 +92,7 @@ TEST_F(SkinComboTest, EveryStyleShowsItsEdgeAndButtonCell) {
   EXPECT_TRUE(simpleWrapper->ListWindow());
   ASSERT_TRUE(simpleWrapper->ListWrapper());
   EXPECT_STREQ(simpleWrapper->ListWrapper()->ClassName(), "TSkinScrollbarH");
-  EXPECT_EQ(SendMessageW(simpleWrapper->ListWindow(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(simpleWrapper->ListWindow(), skinmsg::kQuerySkinned, 0, 0), 1);
   simple->Update();
   Capture shot(form_->Handle());
   for (int y = 0; y < simple->Height(); y += 3)

@@ -30,7 +30,7 @@ TEST_F(SkinEditGroupTest, EditBorderIsSkinnedAndStaysWhileTyping) {
   plain->SetBounds(20, 60, 120, 24);
   Wrap<TSkinEdit>(edit);
   Wrap<TSkinEdit>(plain);
-  EXPECT_EQ(SendMessageW(edit->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(edit->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
   EXPECT_SHOWS(edit, 0, 0, kShadow);
   EXPECT_SHOWS(edit, 119, 23, kShadow);
   EXPECT_SHOWS(edit, 1, 12, kWhite);

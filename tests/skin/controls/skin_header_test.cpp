@@ -44,7 +44,7 @@ TEST_F(SkinHeaderTest, ItemsCaptionsAndTheHotItem) {
       dynamic_cast<TSkinHeader*>(SkinFrameworkControl("TSkinHeader", header, &list_, skin_.get(), false));
   ASSERT_TRUE(wrapper);
   HWND h = header->Handle();
-  EXPECT_EQ(SendMessageW(h, kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(h, skinmsg::kQuerySkinned, 0, 0), 1);
   EXPECT_EQ(wrapper->HotItem(), -1);
   RECT size = ItemRect(h, 1);
   ASSERT_EQ(size.right - size.left, 120);
@@ -86,10 +86,10 @@ TEST_F(SkinHeaderTest, ListViewColumnHeaderGoesWithTheListWrapper) {
   HWND header = wrapper->HeaderWindow();
   ASSERT_TRUE(header);
   ASSERT_TRUE(wrapper->Header());
-  EXPECT_EQ(SendMessageW(header, kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(header, skinmsg::kQuerySkinned, 0, 0), 1);
   EXPECT_SHOWS(header, 1, 1, HeaderCell(1));
   EXPECT_TRUE(list_.Contains(wrapper->Header()));
   wrapper->Free();
-  EXPECT_EQ(SendMessageW(header, kQuerySkinnedMessage, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(header, skinmsg::kQuerySkinned, 0, 0), 0);
   EXPECT_EQ(list_.Items().size(), 0u);
 }

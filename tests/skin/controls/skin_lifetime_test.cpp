@@ -37,7 +37,7 @@ struct Walk {
 BOOL CALLBACK CountChild(HWND w, LPARAM p) {
   auto* walk = reinterpret_cast<Walk*>(p);
   ++walk->windows;
-  if (SendMessageW(w, kQuerySkinnedMessage, 0, 0) == 1) ++walk->skinned;
+  if (SendMessageW(w, skinmsg::kQuerySkinned, 0, 0) == 1) ++walk->skinned;
   return TRUE;
 }
 
@@ -137,21 +137,21 @@ TEST(SkinQuery, AnsweredOnlyWhileWrappedAndSwitchable) {
   TSkinControlList list;
   auto* button = new TButton(form.get());
   button->SetParent(form.get());
-  EXPECT_EQ(SendMessageW(button->Handle(), kQuerySkinnedMessage, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(button->Handle(), skinmsg::kQuerySkinned, 0, 0), 0);
   TSkinControl* w = SkinFrameworkControl("TSkinButton", button, &list, skin.get(), false);
   ASSERT_TRUE(w);
   EXPECT_EQ(list.FindByControl(button), w);
   EXPECT_EQ(list.FindByHandle(button->Handle()), w);
-  EXPECT_EQ(SendMessageW(button->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(button->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
   w->InitSkin(&list, skin.get(), false);  // a second attach does nothing
   EXPECT_EQ(list.Items().size(), 1u);
-  SendMessageW(button->Handle(), kControlSkinSwitchMessage, 0, 0);
+  SendMessageW(button->Handle(), skinmsg::kControlSkinSwitch, 0, 0);
   EXPECT_FALSE(w->Active());
-  EXPECT_EQ(SendMessageW(button->Handle(), kQuerySkinnedMessage, 0, 0), 0);
-  SendMessageW(button->Handle(), kControlSkinSwitchMessage, 1, 0);
+  EXPECT_EQ(SendMessageW(button->Handle(), skinmsg::kQuerySkinned, 0, 0), 0);
+  SendMessageW(button->Handle(), skinmsg::kControlSkinSwitch, 1, 0);
   EXPECT_TRUE(w->Active());
   delete w;
-  EXPECT_EQ(SendMessageW(button->Handle(), kQuerySkinnedMessage, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(button->Handle(), skinmsg::kQuerySkinned, 0, 0), 0);
   EXPECT_TRUE(list.Items().empty());
   EXPECT_EQ(NewSkinControl("TSkinNothing", nullptr), nullptr);
 }

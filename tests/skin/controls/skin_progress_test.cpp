@@ -66,7 +66,7 @@ TEST_F(SkinProgressTest, FillFollowsPositionWithinTheRange) {
   auto* offsetRange = AddBar(70, 100, 300, 150);  // a quarter of a range not starting at 0
   auto* full = AddBar(100, 0, 10, 10);
   for (auto* bar : {quarter, empty, offsetRange, full}) Wrap<TSkinProgress>(bar);
-  EXPECT_EQ(SendMessageW(quarter->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(quarter->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
   for (auto* bar : {quarter, offsetRange}) {
     EXPECT_SHOWS(bar, 2, 10, kFill);
     EXPECT_SHOWS(bar, 47, 10, kFill);

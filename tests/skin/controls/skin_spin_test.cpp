@@ -63,7 +63,7 @@ TEST_F(SkinSpinTest, UpDownHalvesShowTheirStates) {
   horizontal->SetBounds(100, 20, 40, 20);
   for (auto* u : {vertical, disabled, horizontal})
     ASSERT_TRUE(SkinFrameworkControl("TSkinUpDown", u, &list_, skin_.get(), false));
-  EXPECT_EQ(SendMessageW(vertical->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(vertical->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
   // Up 1-4, down 5-8: normal is cell 1 and cell 5; disabled cell 3 and cell 7.
   EXPECT_SHOWS(vertical, 10, 5, VertCell(1));
   EXPECT_SHOWS(vertical, 10, 35, VertCell(5));
@@ -95,7 +95,7 @@ TEST_F(SkinSpinTest, UpDownInsideAnEditKeepsTheEditsBorder) {
     edit->Update();
     return wrapper->SpinWrapper() != nullptr;
   }));
-  EXPECT_EQ(SendMessageW(spin->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(spin->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
   spin->Invalidate();
   // The edit's three frames stay at the right edge, above and below the up-down.
   EXPECT_SHOWS(edit, 119, 15, kShadow);
@@ -125,7 +125,7 @@ TEST_F(SkinSpinTest, DateTimePickerBorderAndArrowButton) {
   ASSERT_TRUE(timeWrapper);
   EXPECT_FALSE(timeWrapper->ArrowButton());
   if (HWND spin = FindWindowExW(time->Handle(), nullptr, UPDOWN_CLASSW, nullptr)) {
-    EXPECT_EQ(SendMessageW(spin, kQuerySkinnedMessage, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(spin, skinmsg::kQuerySkinned, 0, 0), 1);
   }
   EXPECT_SHOWS(picker, 0, 12, kShadow);
   EXPECT_SHOWS(picker, 1, 12, kWhite);

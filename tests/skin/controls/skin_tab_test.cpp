@@ -85,7 +85,7 @@ TEST_F(SkinTabTest, TopAndBottomTabsAndThePane) {
   ASSERT_TRUE(topWrapper && bottomWrapper);
   EXPECT_EQ(topWrapper->Position(), TSkinTab::kTop);
   EXPECT_EQ(bottomWrapper->Position(), TSkinTab::kBottom);
-  EXPECT_EQ(SendMessageW(top->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(top->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
   // Top: drawn one pixel down; the band at the top, the selected tab in cell 2.
   RECT first = ItemRect(top, 0), selected = ItemRect(top, 1);
   EXPECT_SHOWS(top, first.left + 1, first.top + 2, TopBand(1));
@@ -123,7 +123,7 @@ TEST_F(SkinTabTest, ScrollArrowsAreLeftToTheirUpDown) {
     arrows = FindWindowExW(narrow->Handle(), nullptr, UPDOWN_CLASSW, nullptr);
     return arrows && IsWindowVisible(arrows) && wrapper->ScrollArrows();
   }));
-  EXPECT_EQ(SendMessageW(arrows, kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(arrows, skinmsg::kQuerySkinned, 0, 0), 1);
   RECT a{};
   GetWindowRect(arrows, &a);
   MapWindowPoints(nullptr, narrow->Handle(), reinterpret_cast<POINT*>(&a), 2);

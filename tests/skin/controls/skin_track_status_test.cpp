@@ -73,7 +73,7 @@ TEST_F(SkinBarsTest, TrackBarChannelAndThumbInBothOrientations) {
     t->SetPosition(2);
     ASSERT_TRUE(SkinFrameworkControl("TSkinTrackBar", t, &list_, skin_.get(), false));
   }
-  EXPECT_EQ(SendMessageW(lying->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(lying->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
   RECT t = Thumb(lying);
   EXPECT_SHOWS(lying, (t.left + t.right) / 2, (t.top + t.bottom) / 2, ThumbH(2));
   RECT c{};

@@ -171,7 +171,7 @@ TEST_F(ControlAssignmentTest, TableRowsPickTheirWrappers) {
   for (const Row& row : rows) {
     auto* windowed = dynamic_cast<TWinControl*>(row.control);
     if (row.wrapper == "none" || !windowed) continue;
-    EXPECT_EQ(SendMessageW(windowed->Handle(), kQuerySkinnedMessage, 0, 0), 1) << windowed->ClassName();
+    EXPECT_EQ(SendMessageW(windowed->Handle(), skinmsg::kQuerySkinned, 0, 0), 1) << windowed->ClassName();
     EXPECT_EQ(EntriesFor(windowed), 1) << windowed->ClassName();
   }
 }
@@ -300,7 +300,7 @@ TEST_F(ControlAssignmentTest, OnSkinControlFillsTheSlotOrLetsTheRulesDecide) {
   EXPECT_EQ(seenClass, "TEDIT");
   EXPECT_EQ(WrapperClass(edit), "TSkinButton");
   EXPECT_EQ(EntriesFor(edit), 1);
-  EXPECT_EQ(SendMessageW(edit->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(edit->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
   EXPECT_EQ(WrapperClass(check), "TSkinCheckBox");
 }
 
@@ -335,7 +335,7 @@ TEST_F(ControlAssignmentTest, DisableTagKeepsTheSystemLookAndRadioGroupsHandItOn
                   {radioGroup->Button(1), "none"},
                   {group, "none"},
                   {Put<TButton>(group), "TSkinButton"}});  // reached as the form's component
-  EXPECT_NE(SendMessageW(tagged->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_NE(SendMessageW(tagged->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
   EXPECT_EQ(radioGroup->Button(0)->Tag, skin_->DisableTag);
 }
 
@@ -378,6 +378,6 @@ TEST_F(ControlAssignmentTest, AScrollBarWrapperIsReplacedAfterItsWindowIsMadeAga
   ASSERT_NE(after, nullptr);
   EXPECT_STREQ(after->ClassName(), "TSkinScrollbar");
   EXPECT_EQ(after->Handle(), memo->Handle());
-  EXPECT_EQ(SendMessageW(memo->Handle(), kQuerySkinnedMessage, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(memo->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
   EXPECT_EQ(EntriesFor(memo), 1);
 }

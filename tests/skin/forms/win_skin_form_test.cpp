@@ -8,7 +8,7 @@
 #include "framework/form.h"
 #include "gui_support.h"
 #include "skin/forms/platform_version.h"
-#include "skin/forms/skin_messages.h"
+#include "skin/controls/skin_messages.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "framework/menus.h"
 #include "gui_support.h"
 #include "skin/data/image_utils.h"
-#include "skin/forms/skin_messages.h"
+#include "skin/controls/skin_messages.h"
 #include "skin/forms/win_skin_menu.h"
 
 namespace {

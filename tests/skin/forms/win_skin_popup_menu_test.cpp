@@ -12,7 +12,7 @@
 #include "framework/form.h"
 #include "framework/menus.h"
 #include "gui_support.h"
-#include "skin/forms/skin_messages.h"
+#include "skin/controls/skin_messages.h"
 #include "skin/forms/win_skin_menu.h"
 
 namespace {
