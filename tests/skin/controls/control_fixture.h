@@ -68,12 +68,12 @@ class ControlTest : public ::testing::Test {
   std::unique_ptr<TSkinData> skin_;
   TSkinControlList list_;
   std::unique_ptr<TForm> form_;
-  COLORREF last_ = 0;  // the pixel the last wait saw
 
  private:
   bool Poll(const std::function<COLORREF()>& read, int x, int y, TColor colour);
+  // The last wait: its point, the pixel it saw, the colour it wanted.
   int x_ = 0, y_ = 0;
-  COLORREF wanted_ = 0;
+  COLORREF last_ = 0, wanted_ = 0;
 };
 
 }  // namespace controltest
