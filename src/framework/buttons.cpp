@@ -1,4 +1,5 @@
-// TButtonControl, TButton, TCustomCheckBox, TRadioButton (see buttons.h).
+// TButtonControl, TButton, TCheckButtonControl, TCustomCheckBox, TRadioButton (see
+// buttons.h).
 #include "framework/buttons.h"
 
 // ---- TButtonControl ----
@@ -45,42 +46,66 @@ void TButton::CreateParams(TCreateParams& params) {
   params.Style |= default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
 }
 
-// ---- TCustomCheckBox ----
+// ---- TCheckButtonControl ----
 
 namespace {
 const std::vector<std::string> kLeftRightNames{"taLeftJustify", "taRightJustify"};
 }
 
-TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TButtonControl(owner) {
+bool TCheckButtonControl::StoreCheckState(TCheckBoxState state) {
+  if (state == state_) return false;
+  state_ = state;
+  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(state), 0);
+  return true;
+}
+
+void TCheckButtonControl::DefineChecked(TPropList& list) {
+  list.Boolean<TCheckButtonControl>("Checked", [](TCheckButtonControl& c) { return c.Checked(); },
+                                    [](TCheckButtonControl& c, bool v) { c.SetChecked(v); });
+}
+
+void TCheckButtonControl::DefineAlignment(TPropList& list) {
+  list.Enumeration<TCheckButtonControl>(
+      "Alignment", kLeftRightNames, [](TCheckButtonControl& c) -> int64_t { return c.Alignment; },
+      [](TCheckButtonControl& c, int64_t v) {
+        c.Alignment = v == 0 ? taLeftJustifyText : taRightJustifyText;
+      });
+}
+
+void TCheckButtonControl::CreateParams(TCreateParams& params) {
+  TButtonControl::CreateParams(params);
+  params.Style |= buttonStyle_;
+  if (Alignment == taLeftJustifyText) params.Style |= BS_LEFTTEXT;
+}
+
+void TCheckButtonControl::HandleCreated() {
+  // BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE are the states' ordinals.
+  SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(state_), 0);
+}
+
+// ---- TCustomCheckBox ----
+
+TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TCheckButtonControl(owner, BS_3STATE) {
   SetBounds(0, 0, 97, 17);
 }
 
 void TCustomCheckBox::DefineProperties(TPropList& list) const {
-  TButtonControl::DefineProperties(list);
+  TCheckButtonControl::DefineProperties(list);
   list.Enumeration<TCustomCheckBox>(
       "State", {"cbUnchecked", "cbChecked", "cbGrayed"},
       [](TCustomCheckBox& c) -> int64_t { return c.State(); },
       [](TCustomCheckBox& c, int64_t v) {
         if (v >= cbUnchecked && v <= cbGrayed) c.SetState(static_cast<TCheckBoxState>(v));
       });
-  list.Boolean<TCustomCheckBox>("Checked", [](TCustomCheckBox& c) { return c.Checked(); },
-                                [](TCustomCheckBox& c, bool v) { c.SetChecked(v); });
+  DefineChecked(list);
   list.Boolean<TCustomCheckBox>("AllowGrayed", [](TCustomCheckBox& c) { return c.AllowGrayed; },
                                 [](TCustomCheckBox& c, bool v) { c.AllowGrayed = v; });
-  list.Enumeration<TCustomCheckBox>(
-      "Alignment", kLeftRightNames, [](TCustomCheckBox& c) -> int64_t { return c.Alignment; },
-      [](TCustomCheckBox& c, int64_t v) { c.Alignment = v == 0 ? taLeftJustifyText : taRightJustifyText; });
-}
-
-void TCustomCheckBox::SetState(TCheckBoxState state) {
-  if (state == state_) return;
-  state_ = state;
-  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(state), 0);
+  DefineAlignment(list);
 }
 
 void TCustomCheckBox::Click() {
   // The box is not an automatic one: the control steps through its states itself.
-  switch (state_) {
+  switch (State()) {
     case cbUnchecked: SetState(AllowGrayed ? cbGrayed : cbChecked); break;
     case cbGrayed: SetState(cbChecked); break;
     case cbChecked: SetState(cbUnchecked); break;
@@ -88,33 +113,20 @@ void TCustomCheckBox::Click() {
   TButtonControl::Click();
 }
 
-void TCustomCheckBox::CreateParams(TCreateParams& params) {
-  TButtonControl::CreateParams(params);
-  params.Style |= BS_3STATE;
-  if (Alignment == taLeftJustifyText) params.Style |= BS_LEFTTEXT;
-}
-
-void TCustomCheckBox::HandleCreated() {
-  SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(state_), 0);
-}
-
 // ---- TRadioButton ----
 
-TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) { SetBounds(0, 0, 113, 17); }
+TRadioButton::TRadioButton(TComponent* owner) : TCheckButtonControl(owner, BS_RADIOBUTTON) {
+  SetBounds(0, 0, 113, 17);
+}
 
 void TRadioButton::DefineProperties(TPropList& list) const {
-  TButtonControl::DefineProperties(list);
-  list.Boolean<TRadioButton>("Checked", [](TRadioButton& r) { return r.Checked(); },
-                             [](TRadioButton& r, bool v) { r.SetChecked(v); });
-  list.Enumeration<TRadioButton>(
-      "Alignment", kLeftRightNames, [](TRadioButton& r) -> int64_t { return r.Alignment; },
-      [](TRadioButton& r, int64_t v) { r.Alignment = v == 0 ? taLeftJustifyText : taRightJustifyText; });
+  TCheckButtonControl::DefineProperties(list);
+  DefineChecked(list);
+  DefineAlignment(list);
 }
 
 void TRadioButton::SetChecked(bool value) {
-  if (value == checked_) return;
-  checked_ = value;
-  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (!StoreCheckState(value ? cbChecked : cbUnchecked)) return;
   if (!value || !Parent()) return;
   // Only one radio button of a parent is checked.
   for (int i = 0; i < Parent()->ControlCount(); ++i) {
@@ -126,14 +138,4 @@ void TRadioButton::SetChecked(bool value) {
 void TRadioButton::Click() {
   SetChecked(true);
   TButtonControl::Click();
-}
-
-void TRadioButton::CreateParams(TCreateParams& params) {
-  TButtonControl::CreateParams(params);
-  params.Style |= BS_RADIOBUTTON;
-  if (Alignment == taLeftJustifyText) params.Style |= BS_LEFTTEXT;
-}
-
-void TRadioButton::HandleCreated() {
-  SendMessageW(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }

@@ -3,6 +3,8 @@
 //   TButtonControl   base of the button-class controls: OnClick from the reflected
 //                    BN_CLICKED notification
 //   TButton          push button; Default draws it as the default button
+//   TCheckButtonControl  base of check boxes and radio buttons: the check state kept
+//                    by the control and shown by the window, and the box's side
 //   TCustomCheckBox  check box with three states (AllowGrayed lets a click reach the
 //                    grayed one); TCheckBox publishes it
 //   TRadioButton     radio button; checking one unchecks its siblings
@@ -45,28 +47,47 @@ class TButton : public TButtonControl {
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TLeftRight { taLeftJustifyText, taRightJustifyText };
 
-class TCustomCheckBox : public TButtonControl {
+// Check boxes and radio buttons: the window is a button of the given style (not an
+// automatic one) whose check mark follows the state the control keeps.
+class TCheckButtonControl : public TButtonControl {
+ public:
+  const char* ClassName() const override { return "TCheckButtonControl"; }
+
+  bool Checked() const { return state_ == cbChecked; }
+  virtual void SetChecked(bool value) = 0;
+  // taLeftJustifyText puts the box on the right of the text (BS_LEFTTEXT).
+  TLeftRight Alignment = taRightJustifyText;
+
+ protected:
+  TCheckButtonControl(TComponent* owner, LONG buttonStyle)
+      : TButtonControl(owner), buttonStyle_(buttonStyle) {}
+  TCheckBoxState CheckState() const { return state_; }
+  // Keeps the state and shows it in the window; false when it was the state already.
+  bool StoreCheckState(TCheckBoxState state);
+  // The published Checked and Alignment properties, for the DefineProperties of the
+  // derived classes, which place them among their own.
+  static void DefineChecked(TPropList& list);
+  static void DefineAlignment(TPropList& list);
+  void CreateParams(TCreateParams& params) override;
+  void HandleCreated() override;
+
+ private:
+  LONG buttonStyle_;
+  TCheckBoxState state_ = cbUnchecked;
+};
+
+class TCustomCheckBox : public TCheckButtonControl {
  public:
   explicit TCustomCheckBox(TComponent* owner);
   const char* ClassName() const override { return "TCustomCheckBox"; }
   void DefineProperties(TPropList& list) const override;
 
-  TCheckBoxState State() const { return state_; }
-  void SetState(TCheckBoxState state);
-  bool Checked() const { return state_ == cbChecked; }
-  void SetChecked(bool value) { SetState(value ? cbChecked : cbUnchecked); }
+  TCheckBoxState State() const { return CheckState(); }
+  void SetState(TCheckBoxState state) { StoreCheckState(state); }
+  void SetChecked(bool value) override { SetState(value ? cbChecked : cbUnchecked); }
   bool AllowGrayed = false;
-  // taLeftJustifyText puts the box on the right of the text (BS_LEFTTEXT).
-  TLeftRight Alignment = taRightJustifyText;
 
   void Click() override;
-
- protected:
-  void CreateParams(TCreateParams& params) override;
-  void HandleCreated() override;
-
- private:
-  TCheckBoxState state_ = cbUnchecked;
 };
 
 class TCheckBox : public TCustomCheckBox {
@@ -75,22 +96,13 @@ class TCheckBox : public TCustomCheckBox {
   const char* ClassName() const override { return "TCheckBox"; }
 };
 
-class TRadioButton : public TButtonControl {
+class TRadioButton : public TCheckButtonControl {
  public:
   explicit TRadioButton(TComponent* owner);
   const char* ClassName() const override { return "TRadioButton"; }
   void DefineProperties(TPropList& list) const override;
 
-  bool Checked() const { return checked_; }
-  void SetChecked(bool value);
-  TLeftRight Alignment = taRightJustifyText;
+  void SetChecked(bool value) override;
 
   void Click() override;
-
- protected:
-  void CreateParams(TCreateParams& params) override;
-  void HandleCreated() override;
-
- private:
-  bool checked_ = false;
 };

@@ -1,6 +1,7 @@
 // The GUI layer's controls under Wine: windows made on demand and linked to their
 // controls, replaceable message methods, windowless children painted by their parent,
-// parent fonts, the image's placement and property access on real controls.
+// parent fonts, the image's placement, property access on real controls, and the check
+// state of check boxes and radio buttons.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 
 #include <vector>
 
+#include "framework/buttons.h"
 #include "framework/form.h"
 #include "framework/gdi.h"
 #include "framework/image.h"
@@ -188,4 +190,54 @@ TEST(GuiControls, PropertiesOfRealControls) {
   wchar_t text[16];
   GetWindowTextW(panel->Handle(), text, 16);
   EXPECT_STREQ(text, L"Hello");
+}
+
+TEST(GuiControls, CheckBoxesAndRadioButtonsShowTheStateTheyKeep) {
+  TForm form(nullptr);
+  auto* box = new TCheckBox(&form);
+  box->SetParent(&form);
+  box->AllowGrayed = true;
+  box->Alignment = taLeftJustifyText;
+  box->SetState(cbGrayed);  // before the window exists
+  const LONG style = GetWindowLongW(box->Handle(), GWL_STYLE);
+  EXPECT_EQ(style & BS_TYPEMASK, BS_3STATE);
+  EXPECT_TRUE(style & BS_LEFTTEXT);
+  EXPECT_EQ(SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+  int clicks = 0;
+  box->OnClick = [&] { ++clicks; };
+  // A click steps grayed -> checked -> unchecked -> grayed.
+  const TCheckBoxState steps[] = {cbChecked, cbUnchecked, cbGrayed};
+  for (TCheckBoxState expected : steps) {
+    box->Click();
+    EXPECT_EQ(box->State(), expected);
+    EXPECT_EQ(SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), static_cast<LRESULT>(expected));
+  }
+  EXPECT_EQ(clicks, 3);
+  EXPECT_TRUE(SetPropText(box, "Checked", "True"));
+  EXPECT_EQ(GetEnumProp(box, "State"), "cbChecked");
+  EXPECT_EQ(GetEnumProp(box, "Alignment"), "taLeftJustify");
+  EXPECT_TRUE(SetPropText(box, "State", "cbUnchecked"));
+  EXPECT_EQ(GetEnumProp(box, "Checked"), "False");
+
+  // Radio buttons of one parent: checking one unchecks the others, also by name.
+  auto* panel = new TPanel(&form);
+  panel->SetParent(&form);
+  TRadioButton* radios[3];
+  for (auto*& radio : radios) {
+    radio = new TRadioButton(panel);
+    radio->SetParent(panel);
+  }
+  radios[0]->SetChecked(true);
+  EXPECT_EQ(GetWindowLongW(radios[0]->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_RADIOBUTTON);
+  EXPECT_EQ(SendMessageW(radios[0]->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+  radios[2]->Click();
+  EXPECT_FALSE(radios[0]->Checked());
+  EXPECT_EQ(SendMessageW(radios[0]->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageW(radios[2]->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(SetPropText(radios[1], "Checked", "True"));
+  EXPECT_EQ(GetEnumProp(radios[2], "Checked"), "False");
+  EXPECT_EQ(GetEnumProp(radios[1], "Checked"), "True");
+  EXPECT_EQ(GetEnumProp(radios[1], "Alignment"), "taRightJustify");
+  EXPECT_TRUE(SetPropText(radios[1], "Alignment", "taLeftJustify"));
+  EXPECT_EQ(radios[1]->Alignment, taLeftJustifyText);
 }
