@@ -42,7 +42,7 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC face, const RECT& rect, int state, 
   } else if ((images = dynamic_cast<TImageList*>(GetObjectProp(control, "Images")))) {
     imageIndex = IntPropOr(control, "ImageIndex", -1);
     int disabledIndex = IntPropOr(control, "DisabledIndex", -1);
-    if (state == 3 && disabledIndex >= 0) imageIndex = disabledIndex;
+    if (state == kFaceDisabled && disabledIndex >= 0) imageIndex = disabledIndex;
     if (imageIndex < 0 || imageIndex >= images->Count()) images = nullptr;
   }
   SIZE glyphSize{0, 0};
@@ -57,11 +57,11 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC face, const RECT& rect, int state, 
                                      IntPropOr(control, "Spacing", 4), centred);
   if (strip) {
     if (glyphFrame > frames) glyphFrame = 1;
-    DrawGlyphFrame(face, place.glyph, *strip, frames, glyphFrame, state == 3);
+    DrawGlyphFrame(face, place.glyph, *strip, frames, glyphFrame, state == kFaceDisabled);
   } else if (images) {
     images->Draw(face, place.glyph.left, place.glyph.top, imageIndex, true);
   }
-  SetTextColor(face, ColorToRGB(ButtonTextColour(skinData_, state, state != 3,
+  SetTextColor(face, ColorToRGB(ButtonTextColour(skinData_, state, state != kFaceDisabled,
                                                  ControlFontColour(control))));
   SetBkMode(face, TRANSPARENT);
   RECT textRect = place.text;
@@ -69,16 +69,8 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC face, const RECT& rect, int state, 
   DrawFocus(face, place.text);
 }
 
-void TSkinBitButton::DrawControl(HDC dc, const RECT& rect) {
-  if (!HasFace()) return;
-  focused_ = handle_ && GetFocus() == handle_;
-  caption_ = ControlCaption(control_, handle_);
-  int state = FaceState();
-  HDC face = BeginFace(rect, state);
-  if (!face) return;
-  int glyphFrame = state == 2 ? 3 : state == 3 ? 2 : 1;
-  DrawGlyphAndCaption(face, rect, state, glyphFrame);
-  BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, face, 0, 0, SRCCOPY);
+void TSkinBitButton::DrawFaceContent(HDC face, const RECT& rect, int state) {
+  DrawGlyphAndCaption(face, rect, state, ButtonGlyphFrame(state, false));
 }
 
 // ---- TSkinSpeedButton ----
@@ -101,11 +93,9 @@ void TSkinSpeedButton::InitSkin(TSkinControlList* windowSkin, TSkinData* skinDat
 
 int TSkinSpeedButton::FaceState() const {
   TControl* c = graphicControl_;
-  if (SameTextAscii(GetEnumProp(c, "Down"), "True")) return 2;
-  if (c && !c->Enabled()) return 3;
-  if (mouseState_ & kPressed) return 2;
-  if (mouseState_ & kHot) return 4;
-  return 1;
+  // A button held down shows pressed even when disabled.
+  if (SameTextAscii(GetEnumProp(c, "Down"), "True")) return kFacePressed;
+  return ChooseButtonFace(c && !c->Enabled(), mouseState_ & kPressed, mouseState_ & kHot, false);
 }
 
 bool TSkinSpeedButton::BeforeMessage(TMessage& m) {
@@ -165,7 +155,7 @@ void TSkinSpeedButton::DrawControl(HDC dc, const RECT& rect) {
     bool down = SameTextAscii(GetEnumProp(c, "Down"), "True");
     int w = rect.right - rect.left, h = rect.bottom - rect.top;
     HDC face = nullptr;
-    if (state == 2 || state == 4 || !flat) {
+    if (state == kFacePressed || state == kFaceHot || !flat) {
       face = BeginFace(rect, state);
     } else if ((face_.Width() == w && face_.Height() == h) || face_.SetSize(w, h)) {
       // A flat button at rest shows only its background.
@@ -176,8 +166,7 @@ void TSkinSpeedButton::DrawControl(HDC dc, const RECT& rect) {
         FillFace(face, rect);
     }
     if (face) {
-      int glyphFrame = down ? 4 : state == 2 ? 3 : state == 3 ? 2 : 1;
-      DrawGlyphAndCaption(face, rect, state, glyphFrame);
+      DrawGlyphAndCaption(face, rect, state, ButtonGlyphFrame(state, down));
       BitBlt(dc, rect.left, rect.top, w, h, face, 0, 0, SRCCOPY);
     }
   } catch (...) {

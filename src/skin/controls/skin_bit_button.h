@@ -13,12 +13,12 @@ class TSkinBitButton : public TSkinButton {
  public:
   explicit TSkinBitButton(TComponent* owner) : TSkinButton(owner) {}
   const char* ClassName() const override { return "TSkinBitButton"; }
-  void DrawControl(HDC dc, const RECT& rect) override;
 
   // Empty, or the name of a picture property that replaces the glyph.
   std::string ImageProperty;
 
  protected:
+  void DrawFaceContent(HDC face, const RECT& rect, int state) override;
   // Draws the glyph and caption of the control into the face DC.
   void DrawGlyphAndCaption(HDC face, const RECT& rect, int state, int glyphFrame);
 };

@@ -12,6 +12,19 @@ constexpr UINT_PTR kClickTimer = 1;
 constexpr int kParentBackgroundTag = 5555;
 }  // namespace
 
+int ChooseButtonFace(bool disabled, bool pressed, bool hot, bool focused) {
+  if (disabled) return kFaceDisabled;
+  if (pressed) return kFacePressed;
+  if (hot) return kFaceHot;
+  if (focused) return kFaceFocused;
+  return kFaceNormal;
+}
+
+int ButtonGlyphFrame(int face, bool down) {
+  if (down) return 4;
+  return face == kFacePressed ? 3 : face == kFaceDisabled ? 2 : 1;
+}
+
 void TSkinButton::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bool manageColour,
                            TBitmap* canvas) {
   if (attached_) return;
@@ -36,12 +49,13 @@ bool TSkinButton::NoFocusRect() const {
   return skinData_ && HasOption(skinData_->Options, xoNoFocusRect);
 }
 
+bool TSkinButton::WindowDisabled() const {
+  return handle_ && (GetStyle(handle_, GWL_STYLE) & WS_DISABLED);
+}
+
 int TSkinButton::FaceState() const {
-  if (handle_ && (GetStyle(handle_, GWL_STYLE) & WS_DISABLED)) return 3;
-  if (mouseState_ & kPressed) return 2;
-  if (mouseState_ & kHot) return 4;
-  if (handle_ && GetFocus() == handle_) return 5;
-  return 1;
+  return ChooseButtonFace(WindowDisabled(), mouseState_ & kPressed, mouseState_ & kHot,
+                          handle_ && GetFocus() == handle_);
 }
 
 void TSkinButton::StartTimer() {
@@ -164,7 +178,7 @@ HDC TSkinButton::BeginFace(const RECT& rect, int state) {
 RECT TSkinButton::DrawCaption(HDC dc, const RECT& textRect, int state, UINT extraFlags) {
   std::wstring text = ExpandLineBreaks(caption_);
   SelectGuard font(dc, ControlFont(control_ ? control_ : graphicControl_, handle_));
-  TColor colour = ButtonTextColour(skinData_, state, state != 3,
+  TColor colour = ButtonTextColour(skinData_, state, state != kFaceDisabled,
                                    ControlFontColour(control_ ? control_ : graphicControl_));
   SetTextColor(dc, ColorToRGB(colour));
   SetBkMode(dc, TRANSPARENT);
@@ -193,39 +207,36 @@ void TSkinButton::DrawFocus(HDC dc, const RECT& textExtent) {
 void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
   if (!HasFace()) return;
   focused_ = handle_ && GetFocus() == handle_;
-  enabled_ = !(handle_ && (GetStyle(handle_, GWL_STYLE) & WS_DISABLED));
+  enabled_ = !WindowDisabled();
   caption_ = ControlCaption(control_, handle_);
   int state = FaceState();
   HDC face = BeginFace(rect, state);
   if (!face) return;
+  DrawFaceContent(face, rect, state);
+  BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, face, 0, 0, SRCCOPY);
+}
+
+void TSkinButton::DrawFaceContent(HDC face, const RECT& rect, int state) {
   RECT textRect = rect;
   InflateRect(&textRect, -2, -2);
   RECT extent = DrawCaption(face, textRect, state, 0);
   DrawFocus(face, extent);
-  BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, face, 0, 0, SRCCOPY);
 }
 
 // ---- TSkinMenuButton ----
 
 int TSkinMenuButton::FaceState() const {
-  if (handle_ && (GetStyle(handle_, GWL_STYLE) & WS_DISABLED)) return 3;
-  if (mouseState_ & kPressed) return 2;
-  if ((mouseState_ & kHot) || (handle_ && GetFocus() == handle_)) return 4;
-  return 1;
+  // Focus shows as the hot face.
+  return ChooseButtonFace(WindowDisabled(), mouseState_ & kPressed,
+                          (mouseState_ & kHot) || (handle_ && GetFocus() == handle_), false);
 }
 
-void TSkinMenuButton::DrawControl(HDC dc, const RECT& rect) {
-  if (!HasFace()) return;
-  focused_ = handle_ && GetFocus() == handle_;
-  caption_ = ControlCaption(control_, handle_);
-  int state = FaceState();
-  HDC face = BeginFace(rect, state);
-  if (!face) return;
+void TSkinMenuButton::DrawFaceContent(HDC face, const RECT& rect, int state) {
   int w = rect.right - rect.left, h = rect.bottom - rect.top;
   std::wstring text = ExpandLineBreaks(caption_);
   {
     SelectGuard font(face, ControlFont(control_, handle_));
-    SetTextColor(face, ColorToRGB(ButtonTextColour(skinData_, state, state != 3,
+    SetTextColor(face, ColorToRGB(ButtonTextColour(skinData_, state, state != kFaceDisabled,
                                                    ControlFontColour(control_))));
     SetBkMode(face, TRANSPARENT);
     RECT extent{0, 0, w - 17, h};
@@ -239,11 +250,10 @@ void TSkinMenuButton::DrawControl(HDC dc, const RECT& rect) {
     DrawFocus(face, r);
   }
   POINT arrow[3] = {{w - 12, h / 2 + 2}, {w - 15, h / 2 - 1}, {w - 9, h / 2 - 1}};
-  COLORREF colour = GetSysColor(state == 3 ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT);
+  COLORREF colour = GetSysColor(state == kFaceDisabled ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT);
   OwnedBrush brush(CreateSolidBrush(colour));
   OwnedPen pen(CreatePen(PS_SOLID, 1, colour));
   SelectGuard selectBrush(face, brush.Get());
   SelectGuard selectPen(face, pen.Get());
   Polygon(face, arrow, 3);
-  BitBlt(dc, rect.left, rect.top, w, h, face, 0, 0, SRCCOPY);
 }

@@ -3,9 +3,23 @@
 //                     takes the left-button press itself and replays one complete
 //                     click to the control when the button is released over it
 //   TSkinMenuButton   the same face with a drop-down arrow at the right
+// and the choice of face and glyph frames that every button wrapper shares.
 #pragma once
 #include "framework/bitmap.h"
 #include "skin/controls/skin_control.h"
+
+// The frames of a button face strip (frame numbers start at 1).
+constexpr int kFaceNormal = 1;
+constexpr int kFacePressed = 2;
+constexpr int kFaceDisabled = 3;
+constexpr int kFaceHot = 4;
+constexpr int kFaceFocused = 5;
+
+// The face a button shows: disabled before pressed before hot before focused.
+int ChooseButtonFace(bool disabled, bool pressed, bool hot, bool focused);
+// The frame of a glyph strip for a face: 4 for a button held down, 3 pressed,
+// 2 disabled, else 1.
+int ButtonGlyphFrame(int face, bool down);
 
 class TSkinButton : public TSkinControl {
  public:
@@ -20,11 +34,15 @@ class TSkinButton : public TSkinControl {
   void AfterMessage(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
 
-  // Face state: 1 normal, 2 pressed, 3 disabled, 4 hot, 5 focused.
+  // Face state: one of the kFace frames above.
   virtual int FaceState() const;
   bool HasFace() const;
 
  protected:
+  bool WindowDisabled() const;
+  // Draws what lies on the face (here the caption and focus rectangle) into the face
+  // DC that DrawControl prepared for the state.
+  virtual void DrawFaceContent(HDC face, const RECT& rect, int state);
   // Sizes and fills the face bitmap and draws the face frame; null when the skin has
   // no face image.
   HDC BeginFace(const RECT& rect, int state);
@@ -47,5 +65,7 @@ class TSkinMenuButton : public TSkinButton {
   explicit TSkinMenuButton(TComponent* owner) : TSkinButton(owner) {}
   const char* ClassName() const override { return "TSkinMenuButton"; }
   int FaceState() const override;
-  void DrawControl(HDC dc, const RECT& rect) override;
+
+ protected:
+  void DrawFaceContent(HDC face, const RECT& rect, int state) override;
 };
