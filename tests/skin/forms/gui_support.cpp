@@ -58,6 +58,32 @@ void KeyChord(WORD modifier, WORD key) {
   SendInput(4, in, sizeof in[0]);
 }
 
+void Key(WORD key) {
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_KEYBOARD;
+  in[0].ki.wVk = in[1].ki.wVk = key;
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, in, sizeof in[0]);
+}
+
+namespace {
+BOOL CALLBACK FindVisiblePopupMenu(HWND w, LPARAM l) {
+  wchar_t name[16] = {};
+  GetClassNameW(w, name, 16);
+  if (lstrcmpW(name, L"#32768") == 0 && IsWindowVisible(w)) {
+    *reinterpret_cast<HWND*>(l) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+HWND VisiblePopupMenu() {
+  HWND found = nullptr;
+  EnumWindows(&FindVisiblePopupMenu, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 namespace {
 const wchar_t kClass[] = L"QuillmereSkinTestWindow";
 void RegisterOnce() {

@@ -1,6 +1,7 @@
 // Helpers of the window-skin tests under Wine: bounded waits that pump messages, real
-// mouse input through SendInput, plain test windows of this module, pixels read back
-// from a window's DC, and a skin manager set up with the tests' skin.
+// mouse and key input through SendInput, the open pop-up menu window, plain test windows
+// of this module, pixels read back from a window's DC, and a skin manager set up with the
+// tests' skin.
 #pragma once
 #include <windows.h>
 
@@ -22,6 +23,10 @@ void MoveMouse(POINT screen);
 void MouseButton(DWORD flags);  // MOUSEEVENTF_LEFTDOWN, ...
 void Click(POINT screen, bool right = false);
 void KeyChord(WORD modifier, WORD key);  // e.g. VK_MENU + VK_SPACE
+void Key(WORD key);                      // pressed and released
+
+// The visible pop-up menu window (class "#32768"), or null.
+HWND VisiblePopupMenu();
 
 // A plain top-level window of this module (DefWindowProc) with the client size asked
 // for; destroyed with the owner.

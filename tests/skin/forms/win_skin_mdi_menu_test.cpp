@@ -37,8 +37,8 @@ bool HasIcon(const TWinSkinMenu& menus) {
 struct PopupWatch {
   static HMENU shown;
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND popup = FindWindowW(L"#32768", nullptr);
-    if (!popup || !IsWindowVisible(popup)) return;
+    HWND popup = gui::VisiblePopupMenu();
+    if (!popup) return;
     shown = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
     EndMenu();
   }

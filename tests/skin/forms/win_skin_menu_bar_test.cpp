@@ -22,6 +22,8 @@
 
 namespace {
 
+using gui::Key;
+using gui::VisiblePopupMenu;
 using gui::WaitFor;
 
 // A bounded poll for the driver thread (it has no messages to pump).
@@ -31,31 +33,6 @@ bool Poll(const std::function<bool()>& done, int limitMs = 4000) {
     Sleep(10);
   }
   return done();
-}
-
-void Key(WORD key) {
-  INPUT in[2] = {};
-  in[0].type = in[1].type = INPUT_KEYBOARD;
-  in[0].ki.wVk = in[1].ki.wVk = key;
-  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, in, sizeof in[0]);
-}
-
-BOOL CALLBACK FindPopup(HWND w, LPARAM l) {
-  wchar_t name[16] = {};
-  GetClassNameW(w, name, 16);
-  if (std::wstring(name) == L"#32768" && IsWindowVisible(w)) {
-    *reinterpret_cast<HWND*>(l) = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The visible pop-up menu window, or null.
-HWND OpenPopup() {
-  HWND found = nullptr;
-  EnumWindows(&FindPopup, reinterpret_cast<LPARAM>(&found));
-  return found;
 }
 
 // Runs the driver on its own thread while this thread pumps messages (the menus' loops
@@ -157,7 +134,8 @@ TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
   auto check = [&failure](bool ok, const char* what) {
     if (!ok && failure.empty()) {
       failure = what;
-      failure += " (open " + std::to_string(TWinSkinMenu::OpenIndex()) + (OpenPopup() ? ", a pop-up shows)" : ")");
+      failure += " (open " + std::to_string(TWinSkinMenu::OpenIndex()) +
+                 (VisiblePopupMenu() ? ", a pop-up shows)" : ")");
     }
     return ok;
   };
@@ -179,7 +157,7 @@ TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
     // separators tidied (one between Open and Save, none at the ends).
     gui::Click(Centre(window, fileButton.Rect));
     HWND popup = nullptr;
-    if (check(Poll([&] { return (popup = OpenPopup()) != nullptr; }), "drop-down opened") &&
+    if (check(Poll([&] { return (popup = VisiblePopupMenu()) != nullptr; }), "drop-down opened") &&
         check(TWinSkinMenu::OpenIndex() == 0, "File is open")) {
       check(SendMessageW(popup, skinmsg::kQuerySkinned, 0, 0) == 1, "drop-down skinned");
       check(GetMenuItemCount(f.file->Handle()) == 3, "separators tidied");
@@ -198,12 +176,13 @@ TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
     }
     // Right on a plain item: the next menu; the empty caption is skipped; right on the
     // last menu wraps to the first; left goes back.
-    step([] { Key(VK_RIGHT); }, [] { return TWinSkinMenu::OpenIndex() == 1 && OpenPopup(); }, "right opens Edit");
-    step([] { Key(VK_RIGHT); }, [] { return TWinSkinMenu::OpenIndex() == 3 && OpenPopup(); },
+    step([] { Key(VK_RIGHT); }, [] { return TWinSkinMenu::OpenIndex() == 1 && VisiblePopupMenu(); },
+         "right opens Edit");
+    step([] { Key(VK_RIGHT); }, [] { return TWinSkinMenu::OpenIndex() == 3 && VisiblePopupMenu(); },
          "right skips the empty button");
-    step([] { Key(VK_RIGHT); }, [] { return TWinSkinMenu::OpenIndex() == 0 && OpenPopup(); },
+    step([] { Key(VK_RIGHT); }, [] { return TWinSkinMenu::OpenIndex() == 0 && VisiblePopupMenu(); },
          "right on the last wraps");
-    step([] { Key(VK_LEFT); }, [] { return TWinSkinMenu::OpenIndex() == 3 && OpenPopup(); },
+    step([] { Key(VK_LEFT); }, [] { return TWinSkinMenu::OpenIndex() == 3 && VisiblePopupMenu(); },
          "left from the first wraps");
     // The mouse moves to another button: its menu opens.
     const POINT edit = Centre(window, menus->Buttons()[1]->Rect);
@@ -214,20 +193,20 @@ TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
          [] { return TWinSkinMenu::OpenIndex() == 1; }, "mouse moves to Edit", 4);
     // Alt ends the tracking.
     Key(VK_MENU);
-    check(Poll([] { return TWinSkinMenu::OpenIndex() == -1 && !OpenPopup(); }), "Alt ends tracking");
+    check(Poll([] { return TWinSkinMenu::OpenIndex() == -1 && !VisiblePopupMenu(); }), "Alt ends tracking");
     gui::MoveMouse(POINT{w.left + 200, w.top + 150});
     // Alt+E opens Edit; Enter chooses its first item: Copy's OnClick runs once.
     gui::KeyChord(VK_MENU, 'E');
-    check(Poll([] { return TWinSkinMenu::OpenIndex() == 1 && OpenPopup(); }), "accelerator opens Edit");
+    check(Poll([] { return TWinSkinMenu::OpenIndex() == 1 && VisiblePopupMenu(); }), "accelerator opens Edit");
     Key(VK_RETURN);
     check(Poll([&] { return TWinSkinMenu::OpenIndex() == -1 && f.copies == 1; }), "Copy chosen once");
     // A right click in the client area opens the context menu, skinned.
     gui::Click(POINT{w.left + 200, w.top + 150}, true);
-    if (check(Poll([&] { return (popup = OpenPopup()) != nullptr; }), "context menu opened")) {
+    if (check(Poll([&] { return (popup = VisiblePopupMenu()) != nullptr; }), "context menu opened")) {
       check(SendMessageW(popup, skinmsg::kQuerySkinned, 0, 0) == 1, "context menu skinned");
       Key(VK_DOWN);
       Key(VK_RETURN);
-      check(Poll([&] { return f.refreshes == 1 && !OpenPopup(); }), "Refresh chosen once");
+      check(Poll([&] { return f.refreshes == 1 && !VisiblePopupMenu(); }), "Refresh chosen once");
     }
   });
   EXPECT_EQ(failure, "");
@@ -303,7 +282,7 @@ TEST(WinSkinMenu, RightToLeftBarFromTheMenuBarPictureKeysSwappedPopupBordered) {
   Drive([&] {
     gui::Click(Centre(window, one));
     HWND popup = nullptr;
-    if (!Poll([&] { return (popup = OpenPopup()) != nullptr && TWinSkinMenu::OpenIndex() == 0; })) {
+    if (!Poll([&] { return (popup = VisiblePopupMenu()) != nullptr && TWinSkinMenu::OpenIndex() == 0; })) {
       failure = "menu One opened";
     } else {
       // The pop-up's border comes from MenuBackground.
@@ -319,7 +298,7 @@ TEST(WinSkinMenu, RightToLeftBarFromTheMenuBarPictureKeysSwappedPopupBordered) {
       Key(VK_LEFT);
       if (failure.empty() && !Poll([] { return TWinSkinMenu::OpenIndex() == 1; })) failure = "left opens Two";
       Key(VK_ESCAPE);
-      Poll([] { return TWinSkinMenu::OpenIndex() == -1 && !OpenPopup(); });
+      Poll([] { return TWinSkinMenu::OpenIndex() == -1 && !VisiblePopupMenu(); });
     }
   });
   EXPECT_EQ(failure, "");

@@ -29,8 +29,8 @@ struct MenuWatch {
     count = -1;
   }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND menu = FindWindowW(L"#32768", nullptr);
-    if (!menu || !IsWindowVisible(menu)) return;
+    HWND menu = gui::VisiblePopupMenu();
+    if (!menu) return;
     RECT r{};
     GetClientRect(menu, &r);
     itemBackground = gui::WindowPixel(menu, r.right - 4, 8);

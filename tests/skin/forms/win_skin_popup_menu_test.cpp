@@ -17,15 +17,9 @@
 
 namespace {
 
+using gui::Key;
+using gui::VisiblePopupMenu;
 using gui::WaitFor;
-
-void Key(WORD key) {
-  INPUT in[2] = {};
-  in[0].type = in[1].type = INPUT_KEYBOARD;
-  in[0].ki.wVk = in[1].ki.wVk = key;
-  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, in, sizeof in[0]);
-}
 
 // Pumps messages as the application's loop does (menu shortcuts first) until done()
 // holds or limitMs passed.
@@ -44,29 +38,13 @@ bool PumpUntil(const std::function<bool()>& done, int limitMs = 3000) {
   }
 }
 
-BOOL CALLBACK FindVisiblePopup(HWND w, LPARAM l) {
-  wchar_t name[16] = {};
-  GetClassNameW(w, name, 16);
-  if (std::wstring(name) == L"#32768" && IsWindowVisible(w)) {
-    *reinterpret_cast<HWND*>(l) = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND VisiblePopup() {
-  HWND found = nullptr;
-  EnumWindows(&FindVisiblePopup, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
 // What an open context menu looks like (a timer that the menu's loop dispatches looks,
 // then closes it).
 struct PopupLook {
   static bool seen, skinned, ownerDrawn;
   static HMENU menu;
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND popup = VisiblePopup();
+    HWND popup = VisiblePopupMenu();
     if (!popup || seen) return;
     skinned = SendMessageW(popup, skinmsg::kQuerySkinned, 0, 0) == 1;
     MENUITEMINFOW info{};
@@ -104,7 +82,7 @@ TEST(WinSkinPopupMenu, DisableTagKeepsTheSystemsLook) {
     KillTimer(nullptr, timer);
     EXPECT_EQ(PopupLook::skinned, !tagged) << (tagged ? "tagged" : "untagged") << " pop-up window";
     EXPECT_EQ(PopupLook::ownerDrawn, !tagged) << (tagged ? "tagged" : "untagged") << " items";
-    WaitFor([] { return !VisiblePopup(); });
+    WaitFor([] { return !VisiblePopupMenu(); });
   }
   gui::MoveMouse(POINT{5, 700});
 }
@@ -140,19 +118,19 @@ TEST(WinSkinPopupMenu, ShortCutsReachOnClickOnceFromTheKeyboard) {
   gui::KeyChord(VK_CONTROL, 'D');
   PumpUntil([] { return false; }, 200);
   EXPECT_EQ(TWinSkinMenu::OpenIndex(), -1);
-  EXPECT_EQ(VisiblePopup(), nullptr);
+  EXPECT_EQ(VisiblePopupMenu(), nullptr);
   EXPECT_EQ(saves, 1);
   EXPECT_EQ(refreshes, 1);
   EXPECT_EQ(finds, 1);
   EXPECT_EQ(deletes, 0) << "a disabled item";
-  if (HWND open = VisiblePopup()) EndMenu(), (void)open;
+  if (HWND open = VisiblePopupMenu()) EndMenu(), (void)open;
 }
 
 // The bar's open button seen from inside the menu loop (then the menu is closed).
 struct OpenWatch {
   static int index;
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (!VisiblePopup() || index >= 0) return;
+    if (!VisiblePopupMenu() || index >= 0) return;
     index = TWinSkinMenu::OpenIndex();
     EndMenu();
   }
