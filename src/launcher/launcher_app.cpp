@@ -2,19 +2,20 @@
 #include "launcher/launcher_app.h"
 
 #include "framework/application.h"
+#include "launcher/launcher_skin_controls.h"
 #include "launcher/main_form.h"
 #include "skin/forms/control_assignment.h"
 #include "skin/forms/skin_manager.h"
 
 namespace {
 // The skin manager for the run: the window's skin data component creates it and it
-// skins the window and hands its controls (the marquee bar) to control wrappers; it
-// goes after the application's forms.
+// skins the window and hands its controls (the marquee bar) to control wrappers of the
+// launcher's kinds; it goes after the application's forms.
 class SkinManagerScope {
  public:
   SkinManagerScope() {
     InstallSkinManager();
-    InstallControlAssignment();
+    InstallControlAssignment(LauncherSkinControlKinds());
   }
   SkinManagerScope(const SkinManagerScope&) = delete;
   SkinManagerScope& operator=(const SkinManagerScope&) = delete;

@@ -11,6 +11,7 @@
 #include "framework/file_system.h"
 #include "framework/panel.h"
 #include "framework/wide.h"
+#include "launcher/launcher_skin_controls.h"
 #include "launcher/main_form.h"
 #include "launcher/marquee_progress_bar.h"
 #include "skin/forms/control_assignment.h"
@@ -21,7 +22,7 @@ TEST(LauncherSkin, MainWindowTakesTheSkin) {
   const std::string skinFile = testskin::BesideProgram("classic.skn");
   if (!fsys::FileExists(skinFile)) GTEST_SKIP() << "classic.skn is not built beside the test";
   InstallSkinManager();
-  InstallControlAssignment();
+  InstallControlAssignment(LauncherSkinControlKinds());  // as the launcher does
   {
     TformMain form(nullptr);
     form.SetIcon(LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));  // the application's icon

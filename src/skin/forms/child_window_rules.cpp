@@ -38,7 +38,7 @@ const char* ButtonWrapper(DWORD style) {
 
 TSkinControl* TControlAssignment::WrapWindow(const std::string& wrapperClass, HWND window) {
   if (!window || WrapperOf(window)) return nullptr;
-  TSkinControl* wrapper = SkinBareWindow(wrapperClass, window, wrappers_.get(), &skinData_);
+  TSkinControl* wrapper = SkinBareWindow(wrapperClass, window, wrappers_.get(), &skinData_, nullptr, kinds_);
   if (!wrapper) return nullptr;
   entries_.push_back(std::make_unique<TAssignedWrapper>(wrappers_, wrapper));
   return wrapper;

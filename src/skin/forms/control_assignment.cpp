@@ -8,7 +8,6 @@
 #include "framework/panel.h"
 #include "framework/path_text.h"
 #include "skin/controls/skin_control.h"
-#include "skin/controls/skin_control_factory.h"
 #include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/controls/skin_scrollbar.h"
@@ -29,8 +28,9 @@ HWND WindowOf(TControl& control) {
 
 }  // namespace
 
-TControlAssignment::TControlAssignment(TSkinData& skinData, TSkinnedControlList& entries, HWND window)
-    : skinData_(skinData), entries_(entries), wrappers_(SharedWrapperList(entries, window)) {}
+TControlAssignment::TControlAssignment(TSkinData& skinData, TSkinnedControlList& entries, HWND window,
+                                       const TSkinControlKinds& kinds)
+    : skinData_(skinData), entries_(entries), kinds_(kinds), wrappers_(SharedWrapperList(entries, window)) {}
 
 bool TControlAssignment::Has(int member) const {
   return HasControl(skinData_.SkinControls, static_cast<TSkinControlType>(member));
@@ -112,7 +112,7 @@ TSkinControl* TControlAssignment::Wrap(const std::string& wrapperClass, TControl
       return nullptr;
     }
   }
-  TSkinControl* wrapper = NewSkinControl(wrapperClass, &control);
+  TSkinControl* wrapper = kinds_.Make(wrapperClass, &control);
   if (!wrapper) return nullptr;
   wrapper->Kind = options.kind;
   if (options.prepare) options.prepare(*wrapper);
@@ -164,23 +164,24 @@ void TControlAssignment::ReplaceScrollbar(HWND window) {
   Wrap(listView ? "TSkinListView" : "TSkinScrollbar", *control, false, options);
 }
 
-void InstallControlAssignment() {
+void InstallControlAssignment(const TSkinControlKinds& kinds) {
+  const TSkinControlKinds* known = &kinds;
   TControlAssignmentSeams seams;
-  seams.AssignAll = [](TWinSkinForm& skin, TSkinnedControlList& list) {
+  seams.AssignAll = [known](TWinSkinForm& skin, TSkinnedControlList& list) {
     if (!skin.SkinData()) return;
-    TControlAssignment assignment(*skin.SkinData(), list, skin.Window());
+    TControlAssignment assignment(*skin.SkinData(), list, skin.Window(), *known);
     if (skin.Form())
       assignment.SkinFormControls(*skin.Form());
     else
       assignment.SkinChildWindows(skin.Window());
   };
-  seams.AssignChild = [](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
+  seams.AssignChild = [known](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
     if (!skin.SkinData()) return;
-    TControlAssignment(*skin.SkinData(), list, skin.Window()).AssignChildWindow(child);
+    TControlAssignment(*skin.SkinData(), list, skin.Window(), *known).AssignChildWindow(child);
   };
-  seams.ReplaceScrollbar = [](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
+  seams.ReplaceScrollbar = [known](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
     if (!skin.SkinData()) return;
-    TControlAssignment(*skin.SkinData(), list, skin.Window()).ReplaceScrollbar(child);
+    TControlAssignment(*skin.SkinData(), list, skin.Window(), *known).ReplaceScrollbar(child);
   };
   SetControlAssignment(std::move(seams));
 }

@@ -4,8 +4,9 @@
 // (SkinFormControls, AssignControl); any other window's controls are child windows
 // chosen by window class and style (SkinChildWindows, AssignChildWindow). A control that
 // answers the query-skinned message, or that has a wrapper in the list, is never wrapped
-// again. Wrappers are made by class name through the wrapper factory, so a wrapper class
-// that is not built yet simply gives no wrapper.
+// again. Wrappers are made by class name from the program's wrapper kinds, so a wrapper
+// class that the program does not list (or that is not built yet) simply gives no
+// wrapper.
 //
 // Files: control_assignment.cpp (walks, the steps before the tables, making wrappers),
 // control_rules.cpp (the framework-control table), skin3rd_rules.cpp (the Skin3rd
@@ -17,6 +18,7 @@
 #include <memory>
 #include <string>
 
+#include "skin/controls/skin_control_factory.h"
 #include "skin/forms/skinned_controls.h"
 
 class TComponent;
@@ -43,8 +45,10 @@ struct TWrapOptions {
 class TControlAssignment {
  public:
   // entries: the window skin's list (new entries are appended); window: the skinned
-  // window (scroll-bar wrappers post their replace request to it).
-  TControlAssignment(TSkinData& skinData, TSkinnedControlList& entries, HWND window);
+  // window (scroll-bar wrappers post their replace request to it); kinds: the wrapper
+  // classes that may be made (kept by reference: it outlives the assignment).
+  TControlAssignment(TSkinData& skinData, TSkinnedControlList& entries, HWND window,
+                     const TSkinControlKinds& kinds = AllSkinControlKinds());
   TControlAssignment(const TControlAssignment&) = delete;
   TControlAssignment& operator=(const TControlAssignment&) = delete;
 
@@ -85,10 +89,12 @@ class TControlAssignment {
 
   TSkinData& skinData_;
   TSkinnedControlList& entries_;
+  const TSkinControlKinds& kinds_;
   std::shared_ptr<TSkinControlList> wrappers_;
 };
 
 // Makes the control assignment the one every window skin made from now on uses: a
 // framework form's controls, any other window's child windows, size grips made later,
-// and scroll-bar wrapper replacement.
-void InstallControlAssignment();
+// and scroll-bar wrapper replacement. kinds: the wrapper classes the program makes (a
+// table that lives as long as the program).
+void InstallControlAssignment(const TSkinControlKinds& kinds = AllSkinControlKinds());

@@ -1,0 +1,16 @@
+// The launcher's table of control wrapper kinds (see launcher_skin_controls.h).
+#include "launcher/launcher_skin_controls.h"
+
+#include "skin/controls/skin_box.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_progress.h"
+
+const TSkinControlKinds& LauncherSkinControlKinds() {
+  static const TSkinControlKinds kinds{
+      {"TSkinBox", MakeSkinControl<TSkinBox>},            // panels of the main window
+      {"TSkinProgress", MakeSkinControl<TSkinProgress>},  // its marquee bar
+      {"TSkinBoxH", MakeSkinControl<TSkinBoxH>},          // a message box's dialog face
+      {"TSkinButton", MakeSkinControl<TSkinButton>},      // and its buttons
+  };
+  return kinds;
+}
