@@ -14,6 +14,9 @@ routines (and what they call) are reached only through the unwind records: the f
 pass keeps them as roots. When anything about the first pass goes wrong, the program is
 linked as usual.
 
+The linked program's unwind tables are then packed (compact_eh_frame.py beside this
+file): the records of the left-out functions and the repeated common entries go.
+
 Used as the link rule launcher of a target:  link_dropping_dead_unwind.py COMPILER ARGS...
 """
 import os
@@ -21,6 +24,9 @@ import re
 import subprocess
 import sys
 import tempfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import compact_eh_frame  # noqa: E402
 
 REMOVED = re.compile(r"removing unused section '(\.text[^'\[]*)(?:\[[^']*\])?' in file '([^']+)'")
 # Characters a file or section name may hold unquoted in a linker script rule.
@@ -57,6 +63,14 @@ def dead_code_rules(args, removed_report):
     return rules
 
 
+def pack_unwind_tables(program, link_map):
+    """Packs the program's unwind tables; on any doubt the program stays as linked."""
+    try:
+        compact_eh_frame.compact_program(program, link_map)
+    except (compact_eh_frame.Unsupported, OSError, ValueError, IndexError, compact_eh_frame.struct.error) as e:
+        print(f"link_dropping_dead_unwind: unwind tables left as linked ({e})", file=sys.stderr)
+
+
 def main():
     args = sys.argv[1:]
     if "-o" not in args:
@@ -77,7 +91,11 @@ def main():
             discard = "  /DISCARD/ :\n  {\n" + "".join(rules) + "  }\n"
             with open(second, "w") as f:
                 f.write(script.replace("SECTIONS\n{\n", "SECTIONS\n{\n" + discard, 1))
-            return subprocess.call(args + ["-Wl,-T," + second])
+            link_map = os.path.join(tmp, "link.map")
+            status = subprocess.call(args + ["-Wl,-T," + second, "-Wl,-Map," + link_map])
+            if status == 0:
+                pack_unwind_tables(args[args.index("-o") + 1], link_map)
+            return status
     except (OSError, RuntimeError, subprocess.SubprocessError, ValueError) as e:
         print(f"link_dropping_dead_unwind: {e}; linking as usual", file=sys.stderr)
         return subprocess.call(args)
