@@ -233,22 +233,9 @@ int TSkinMenuButton::FaceState() const {
 
 void TSkinMenuButton::DrawFaceContent(HDC face, const RECT& rect, int state) {
   int w = rect.right - rect.left, h = rect.bottom - rect.top;
-  std::wstring text = ExpandLineBreaks(caption_);
-  {
-    SelectGuard font(face, ControlFont(control_, handle_));
-    SetTextColor(face, ColorToRGB(ButtonTextColour(skinData_, state, state != kFaceDisabled,
-                                                   ControlFontColour(control_))));
-    SetBkMode(face, TRANSPARENT);
-    RECT extent{0, 0, w - 17, h};
-    DrawTextW(face, text.c_str(), static_cast<int>(text.size()), &extent,
-              DT_SINGLELINE | DT_CALCRECT | DT_NOCLIP);
-    int tw = extent.right - extent.left, th = extent.bottom - extent.top;
-    RECT r{(w - 17 - tw) / 2 + 2, (h - th) / 2, 0, 0};
-    r.right = r.left + tw;
-    r.bottom = r.top + th;
-    DrawTextW(face, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_NOCLIP);
-    DrawFocus(face, r);
-  }
+  // The caption, with its "||" line breaks, is centred in the part left of the arrow.
+  RECT extent = DrawCaption(face, RECT{2, 0, w - 15, h}, state, 0);
+  DrawFocus(face, extent);
   POINT arrow[3] = {{w - 12, h / 2 + 2}, {w - 15, h / 2 - 1}, {w - 9, h / 2 - 1}};
   COLORREF colour = GetSysColor(state == kFaceDisabled ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT);
   OwnedBrush brush(CreateSolidBrush(colour));

@@ -1,6 +1,7 @@
-// Push-button details under Wine: a "||" caption drawn as two lines, the disabled frame
-// of a bit button's glyph strip, and the menu button's faces, arrow and drop-down press,
-// read back from the window on a test skin with a distinct colour per frame.
+// Push-button details under Wine: a "||" caption drawn as two lines on push and menu
+// buttons, the disabled frame of a bit button's glyph strip, and the menu button's faces,
+// arrow and drop-down press, read back from the window on a test skin with a distinct
+// colour per frame.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -38,12 +39,14 @@ struct Ink {
     return n;
   }
 };
-Ink InkOf(HWND form, TControl* b, TColor face) {
+// Looks at the button's face less a border of 3 pixels and, at the right, less
+// rightSkip pixels (a menu button's arrow).
+Ink InkOf(HWND form, TControl* b, TColor face, int rightSkip = 0) {
   Capture shot(form);
   Ink ink;
   ink.rows.assign(b->Height(), false);
   for (int y = 3; y < b->Height() - 3; ++y)
-    for (int x = 3; x < b->Width() - 3; ++x)
+    for (int x = 3; x < b->Width() - 3 - rightSkip; ++x)
       if (shot.At(b->Left() + x, b->Top() + y) != Rgb(face)) {
         ink.rows[y] = true;
         ink.left = std::min(ink.left, x);
@@ -55,18 +58,28 @@ Ink InkOf(HWND form, TControl* b, TColor face) {
 
 TEST_F(SkinButtonExtrasTest, DoubleBarCaptionBreaksIntoTwoLines) {
   skin_->Options = WithOption(skin_->Options, xoNoFocusRect);
-  auto* single = Add<TButton>(20, 20, 120, 70, "MW");
-  auto* twoLines = Add<TButton>(180, 20, 120, 70, "MW||MW");
-  Wrap<TSkinButton>(single);
-  Wrap<TSkinButton>(twoLines);
-  ASSERT_TRUE(Shows(single, 3, 3, kFace[0]));
-  ASSERT_TRUE(Shows(twoLines, 3, 3, kFace[0]));
-  Ink one = InkOf(form_->Handle(), single, kFace[0]);
-  Ink two = InkOf(form_->Handle(), twoLines, kFace[0]);
-  ASSERT_EQ(one.Bands(), 1);
-  EXPECT_EQ(two.Bands(), 2);                         // two lines of text
-  EXPECT_EQ(two.RowCount(), 2 * one.RowCount());     // each as tall as the single line
-  EXPECT_EQ(two.right - two.left, one.right - one.left);  // and as wide: no "||" drawn
+  // Push buttons in the first row, menu buttons (whose arrow is left out) in the second.
+  for (const bool menu : {false, true}) {
+    const int top = menu ? 110 : 20, arrow = menu ? 15 : 0;
+    auto* single = Add<TButton>(20, top, 120, 70, "MW");
+    auto* twoLines = Add<TButton>(180, top, 120, 70, "MW||MW");
+    if (menu) {
+      Wrap<TSkinMenuButton>(single);
+      Wrap<TSkinMenuButton>(twoLines);
+    } else {
+      Wrap<TSkinButton>(single);
+      Wrap<TSkinButton>(twoLines);
+    }
+    ASSERT_TRUE(Shows(single, 3, 3, kFace[0]));
+    ASSERT_TRUE(Shows(twoLines, 3, 3, kFace[0]));
+    Ink one = InkOf(form_->Handle(), single, kFace[0], arrow);
+    Ink two = InkOf(form_->Handle(), twoLines, kFace[0], arrow);
+    SCOPED_TRACE(menu ? "menu button" : "push button");
+    ASSERT_EQ(one.Bands(), 1);
+    EXPECT_EQ(two.Bands(), 2);                         // two lines of text
+    EXPECT_EQ(two.RowCount(), 2 * one.RowCount());     // each as tall as the single line
+    EXPECT_EQ(two.right - two.left, one.right - one.left);  // and as wide: no "||" drawn
+  }
 }
 
 TEST_F(SkinButtonExtrasTest, DisabledBitButtonShowsTheDisabledGlyphFrame) {
