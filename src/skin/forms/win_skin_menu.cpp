@@ -168,7 +168,7 @@ TMenuBtn* TWinSkinMenu::FindAccelerator(wchar_t key) const {
 bool TWinSkinMenu::HandleNcMouse(UINT msg, POINT p, LRESULT& result) {
   if (!menu_) return false;
   if (PtInRect(&childIcon_, p)) {
-    if (msg == WM_NCLBUTTONDOWN) OpenChildSystemMenu();
+    if (msg == WM_NCLBUTTONDOWN && HasChildIcon()) Track(kChildIconIndex, false);
     result = 0;
     return true;
   }

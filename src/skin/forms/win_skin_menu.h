@@ -2,7 +2,8 @@
 // menu bar off the window and draws it in the non-client band from the skin (with or
 // without the skin's menu-bar object, right-to-left too), keeps one TMenuBtn per
 // top-level item, opens their sub-menus with TrackPopupMenu and moves between them with
-// the mouse and the left and right keys (a WH_MSGFILTER hook while a menu is open),
+// the mouse and the left and right keys (a WH_MSGFILTER hook while a menu is open; a
+// maximised MDI child's icon is the stop before the first button),
 // opens a menu by its accelerator, and draws the items of every menu the window opens
 // (menu bar, context menus) owner-drawn from the skin's MenuItem object. In an MDI frame
 // a maximised child's icon (its system menu) and caption buttons sit in the bar.
@@ -58,8 +59,10 @@ class TWinSkinMenu {
   // Opens the button's sub-menu (and the ones the user moves to) until the menus close.
   void Open(TMenuBtn& button, bool byKeyboard = false);
   const std::vector<std::unique_ptr<TMenuBtn>>& Buttons() const { return buttons_; }
-  // The button whose menu is open (-1: none; process-wide).
+  // The button whose menu is open (-1: none, kChildIconIndex: the maximised MDI child's
+  // system menu under its icon; process-wide).
   static int OpenIndex();
+  static constexpr int kChildIconIndex = -2;
   // True (once) when Alt closed the bar's menu a moment ago.
   static bool AltJustEndedTracking();
 
@@ -85,9 +88,15 @@ class TWinSkinMenu {
   // MDI frame (win_skin_menu_mdi.cpp): a maximised child's icon at x and its caption
   // buttons into the bar buffer; returns where the first button starts.
   int PaintMdiParts(HDC buffer, const RECT& bar, int x, bool rightToLeft);
-  // Opens the maximised child's system menu under its icon; false when there is none.
-  bool OpenChildSystemMenu();
+  // A maximised MDI child's icon shows in the bar.
+  bool HasChildIcon() const;
+  // Runs the maximised child's system menu under its icon; the command chosen, or 0.
+  UINT RunChildSystemMenu(HMENU system);
+  // Opens the menu at index (a button's or kChildIconIndex) and then the ones the user
+  // moves to, until the menus close.
+  void Track(int index, bool byKeyboard);
   void TrackOnce(TMenuBtn& button, bool byKeyboard);
+  void TrackChildSystemMenu(bool byKeyboard);
   // A button's top-left + (1, 1), and its menu's corner (left or right, bottom), on screen.
   POINT ScreenPointOf(const TMenuBtn& button) const;
   POINT ScreenPointOfBottom(const TMenuBtn& button) const;

@@ -89,11 +89,11 @@ int TWinSkinMenu::PaintMdiParts(HDC buffer, const RECT& bar, int x, bool rightTo
   return rightToLeft ? left - kIconGap : left + size + kIconGap;
 }
 
-bool TWinSkinMenu::OpenChildSystemMenu() {
-  HWND child = mdiChild_;
-  if (!child || !IsWindow(child)) return false;
-  HMENU system = GetSystemMenu(child, FALSE);
-  if (!system) return false;
+bool TWinSkinMenu::HasChildIcon() const {
+  return mdiChild_ && IsWindow(mdiChild_) && childIcon_.right > childIcon_.left;
+}
+
+UINT TWinSkinMenu::RunChildSystemMenu(HMENU system) {
   RECT w{};
   GetWindowRect(window_, &w);
   const POINT at{w.left + (rightToLeft_ ? childIcon_.right : childIcon_.left), w.top + bar_.bottom};
@@ -101,6 +101,5 @@ bool TWinSkinMenu::OpenChildSystemMenu() {
   const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | (rightToLeft_ ? TPM_RIGHTALIGN : TPM_LEFTALIGN);
   const auto command = static_cast<UINT>(TrackPopupMenu(system, flags, at.x, at.y, 0, window_, nullptr));
   manager_.SetMenuKind(0);
-  if (command && IsWindow(child)) PostMessageW(child, WM_SYSCOMMAND, command, 0);
-  return true;
+  return command;
 }

@@ -1,8 +1,13 @@
 // TWinSkinMenu: opening a menu-bar button's menu and moving between top-level menus
 // while one is open (see win_skin_menu.h). The tracking values are process-wide, since
 // one menu is tracked at a time; the WH_MSGFILTER hook lives only while TrackPopupMenu
-// runs. A switch ends the open menu (EndMenu) and the loop in Open opens the next one.
+// runs. A switch ends the open menu (EndMenu) and the loop in Track opens the next one.
+// The stops along the bar are a maximised MDI child's icon (its system menu), then the
+// buttons; the keys move round them, wrapping at either end.
 #include <windows.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "framework/hook.h"
 #include "framework/menus.h"
@@ -13,8 +18,9 @@
 
 struct TMenuTracking {
   TWinSkinMenu* bar = nullptr;  // the bar whose menu is open
-  int openIndex = -1;
-  int target = -1;              // the button to open next (a switch), -1: none
+  int openIndex = -1;           // a button's index, or the child's icon
+  HMENU openMenu = nullptr;     // the menu open at the bar's level
+  int target = -1;              // the stop to open next (a switch), -1: none
   bool byKeyboard = false;      // the next menu selects its first item
   POINT lastMouse{-1, -1};
   DWORD altEndedAt = 0;         // when Alt last ended a tracking (0: not lately)
@@ -22,6 +28,12 @@ struct TMenuTracking {
 
   bool OnFilter(int code, LPARAM lParam);
   void SwitchTo(int index, bool keyboard);
+  // The next (delta 1) or previous (-1) stop from the stop from, wrapping round.
+  int NextStop(int from, int delta) const;
+  // Around one TrackPopupMenu: the open stop and menu, the filter hook, and with
+  // byKeyboard the first item selected.
+  void Begin(int index, HMENU menu, bool byKeyboard);
+  void End();
 };
 
 namespace {
@@ -43,27 +55,54 @@ bool TWinSkinMenu::AltJustEndedTracking() {
 }
 
 void TMenuTracking::SwitchTo(int index, bool keyboard) {
-  if (index == openIndex || index < 0) return;
+  if (index == openIndex || (index < 0 && index != TWinSkinMenu::kChildIconIndex)) return;
   target = index;
   byKeyboard = keyboard;
   EndMenu();
 }
 
+int TMenuTracking::NextStop(int from, int delta) const {
+  // The child's icon, then every visible button with a caption (and the one at from).
+  std::vector<int> stops;
+  if (bar->HasChildIcon()) stops.push_back(TWinSkinMenu::kChildIconIndex);
+  const auto& buttons = bar->buttons_;
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    const TMenuBtn& b = *buttons[i];
+    const int index = static_cast<int>(i);
+    if (index == from || (b.Visible && !b.Caption.empty() && b.Rect.right > b.Rect.left))
+      stops.push_back(index);
+  }
+  const auto at = std::find(stops.begin(), stops.end(), from);
+  if (at == stops.end()) return from;
+  const int count = static_cast<int>(stops.size());
+  const int position = static_cast<int>(at - stops.begin());
+  return stops[static_cast<size_t>(((position + delta) % count + count) % count)];
+}
+
+void TMenuTracking::Begin(int index, HMENU menu, bool keyboard) {
+  openIndex = index;
+  openMenu = menu;
+  bar->selectedMenu_ = nullptr;
+  bar->selectedSubMenu_ = nullptr;
+  bar->selectedHasSub = false;
+  GetCursorPos(&lastMouse);
+  hook.Install(WH_MSGFILTER, [](int code, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (!Tracking().OnFilter(code, lParam)) return false;
+    result = 1;
+    return true;
+  });
+  if (keyboard) PostMessageW(bar->window_, WM_KEYDOWN, VK_DOWN, 0);  // selects the first item
+}
+
+void TMenuTracking::End() {
+  hook.Uninstall();
+  openIndex = -1;
+  openMenu = nullptr;
+}
+
 bool TMenuTracking::OnFilter(int code, LPARAM lParam) {
   auto* msg = reinterpret_cast<MSG*>(lParam);
   if (!bar || !msg || code != MSGF_MENU) return false;
-  const auto& buttons = bar->buttons_;
-  const int count = static_cast<int>(buttons.size());
-  if (count == 0) return false;
-  // The next and previous visible, enabled button with a caption, wrapping round.
-  auto step = [&](int from, int delta) {
-    for (int i = 1; i <= count; ++i) {
-      const int index = ((from + delta * i) % count + count) % count;
-      const TMenuBtn& b = *buttons[static_cast<size_t>(index)];
-      if (b.Visible && !b.Caption.empty() && b.Rect.right > b.Rect.left) return index;
-    }
-    return from;
-  };
   switch (msg->message) {
     case WM_KEYDOWN: {
       WPARAM key = msg->wParam;
@@ -73,16 +112,17 @@ bool TMenuTracking::OnFilter(int code, LPARAM lParam) {
       }
       // A right-to-left bar runs the other way.
       if (bar->RightToLeft() && (key == VK_LEFT || key == VK_RIGHT)) key = key == VK_LEFT ? VK_RIGHT : VK_LEFT;
-      const HMENU open = buttons[static_cast<size_t>(openIndex)]->SubMenu;
       if (key == VK_LEFT) {
-        // Only from the open menu's own level: deeper, left closes a sub-menu.
-        if (!bar->selectedMenu_ || bar->selectedMenu_ == open || bar->selectedSubMenu_ == open) {
-          SwitchTo(step(openIndex, -1), true);
+        // Only from the open menu's own level: deeper, left closes a sub-menu. The
+        // child's system menu has no deeper level.
+        if (openIndex == TWinSkinMenu::kChildIconIndex || !bar->selectedMenu_ ||
+            bar->selectedMenu_ == openMenu || bar->selectedSubMenu_ == openMenu) {
+          SwitchTo(NextStop(openIndex, -1), true);
           return true;
         }
       } else if (key == VK_RIGHT) {
         if (!bar->selectedHasSub) {
-          SwitchTo(step(openIndex, 1), true);
+          SwitchTo(NextStop(openIndex, 1), true);
           return true;
         }
       }
@@ -104,7 +144,12 @@ bool TMenuTracking::OnFilter(int code, LPARAM lParam) {
       lastMouse = screen;
       RECT w{};
       GetWindowRect(bar->window_, &w);
-      const TMenuBtn* under = bar->HitTest(POINT{screen.x - w.left, screen.y - w.top});
+      const POINT p{screen.x - w.left, screen.y - w.top};
+      if (bar->HasChildIcon() && PtInRect(&bar->childIcon_, p)) {
+        SwitchTo(TWinSkinMenu::kChildIconIndex, false);
+        return false;
+      }
+      const TMenuBtn* under = bar->HitTest(p);
       if (under && under->Index != openIndex) SwitchTo(under->Index, false);
       return false;
     }
@@ -119,15 +164,21 @@ POINT TWinSkinMenu::ScreenPointOfBottom(const TMenuBtn& button) const {
   return POINT{w.left + (rightToLeft_ ? button.Rect.right : button.Rect.left), w.top + button.Rect.bottom};
 }
 
-void TWinSkinMenu::Open(TMenuBtn& first, bool byKeyboard) {
+void TWinSkinMenu::Open(TMenuBtn& first, bool byKeyboard) { Track(first.Index, byKeyboard); }
+
+void TWinSkinMenu::Track(int index, bool byKeyboard) {
   TMenuTracking& t = Tracking();
   if (t.bar) return;  // one menu at a time
   t.bar = this;
-  int index = first.Index;
   bool keyboard = byKeyboard;
-  while (index >= 0 && index < static_cast<int>(buttons_.size())) {
+  for (;;) {
     t.target = -1;
-    TrackOnce(*buttons_[static_cast<size_t>(index)], keyboard);
+    if (index == kChildIconIndex && HasChildIcon())
+      TrackChildSystemMenu(keyboard);
+    else if (index >= 0 && index < static_cast<int>(buttons_.size()))
+      TrackOnce(*buttons_[static_cast<size_t>(index)], keyboard);
+    else
+      break;
     index = t.target;
     keyboard = t.byKeyboard;
   }
@@ -149,9 +200,6 @@ void TWinSkinMenu::TrackOnce(TMenuBtn& button, bool byKeyboard) {
     return;
   }
   t.openIndex = button.Index;
-  selectedMenu_ = nullptr;
-  selectedSubMenu_ = nullptr;
-  selectedHasSub = false;
   const bool drawItems = skin_ && (HasControl(skin_->SkinControls, xcMenuItem) ||
                                    HasControl(skin_->SkinControls, xcMainMenu));
   if (drawItems) ownerDrawn_.Take(button.SubMenu, true);
@@ -159,23 +207,29 @@ void TWinSkinMenu::TrackOnce(TMenuBtn& button, bool byKeyboard) {
   windowSkin_.SetMenuTracking(true);
   manager_.SetMenuKind(1);
   manager_.SetMenuBarTracking(true);
-  GetCursorPos(&t.lastMouse);
-  t.hook.Install(WH_MSGFILTER, [](int code, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (!Tracking().OnFilter(code, lParam)) return false;
-    result = 1;
-    return true;
-  });
-  if (byKeyboard) PostMessageW(window_, WM_KEYDOWN, VK_DOWN, 0);  // selects the first item
+  t.Begin(button.Index, button.SubMenu, byKeyboard);
   if (button.Enabled) {
     const POINT at = ScreenPointOfBottom(button);
     UINT flags = TPM_RIGHTBUTTON | (rightToLeft_ ? TPM_RIGHTALIGN : TPM_LEFTALIGN);
     TrackPopupMenu(button.SubMenu, flags, at.x, at.y, 0, window_, nullptr);
   }
-  t.hook.Uninstall();
+  t.End();
   manager_.SetMenuBarTracking(false);
   manager_.SetMenuKind(0);
   windowSkin_.SetMenuTracking(false);
-  t.openIndex = -1;
   ownerDrawn_.RestoreAll();
   if (button.State == ncPressed) button.Leave();
+}
+
+void TWinSkinMenu::TrackChildSystemMenu(bool byKeyboard) {
+  TMenuTracking& t = Tracking();
+  HWND child = mdiChild_;
+  HMENU system = GetSystemMenu(child, FALSE);
+  if (!system) return;
+  windowSkin_.SetMenuTracking(true);
+  t.Begin(kChildIconIndex, system, byKeyboard);
+  const UINT command = RunChildSystemMenu(system);
+  t.End();
+  windowSkin_.SetMenuTracking(false);
+  if (command && IsWindow(child)) PostMessageW(child, WM_SYSCOMMAND, command, 0);
 }

@@ -1,6 +1,9 @@
 // Window-skin test helpers (see gui_support.h).
 #include "gui_support.h"
 
+#include <atomic>
+#include <thread>
+
 #include "framework/bitmap.h"
 #include "framework/gdi.h"
 
@@ -82,6 +85,39 @@ HWND VisiblePopupMenu() {
   HWND found = nullptr;
   EnumWindows(&FindVisiblePopupMenu, reinterpret_cast<LPARAM>(&found));
   return found;
+}
+
+bool Poll(const std::function<bool()>& done, int limitMs) {
+  for (int waited = 0; waited < limitMs; waited += 10) {
+    if (done()) return true;
+    Sleep(10);
+  }
+  return done();
+}
+
+void Drive(const std::function<void()>& driver) {
+  std::atomic<bool> done{false};
+  std::thread thread([&] {
+    driver();
+    done = true;
+  });
+  while (!WaitFor([&] { return done.load(); }, 30000)) EndMenu();
+  thread.join();
+}
+
+bool InputSteps::Check(bool ok, const char* what) {
+  if (!ok && failure_.empty()) failure_ = std::string(what) + " (" + describe_() + ")";
+  return ok;
+}
+
+void InputSteps::Step(const std::function<void()>& input, const std::function<bool()>& reached,
+                      const char* what, int tries) {
+  for (int i = 1; i < tries; ++i) {
+    input();
+    if (Poll(reached, 1500)) return;
+  }
+  input();
+  Check(Poll(reached), what);
 }
 
 namespace {

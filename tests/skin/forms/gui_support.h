@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "form_test_skin.h"
 #include "skin/forms/skin_manager.h"
@@ -27,6 +28,33 @@ void Key(WORD key);                      // pressed and released
 
 // The visible pop-up menu window (class "#32768"), or null.
 HWND VisiblePopupMenu();
+
+// Modal menu loops: a driver thread makes the input and watches while the test thread
+// pumps messages (the loops run there).
+// A bounded poll for the driver thread (it has no messages to pump).
+bool Poll(const std::function<bool()>& done, int limitMs = 4000);
+// Runs the driver on its own thread while this thread pumps messages; a menu still open
+// at the end is closed.
+void Drive(const std::function<void()>& driver);
+
+// Steps of input on a driver thread, each with the state it must lead to. The first
+// failure is kept, with what describe() tells of the state at that moment. Under Wine a
+// switch between menus now and then misses its input (the menu loop drops it): a step is
+// tried again, up to tries times in all (a repeated mouse move is harmless, so mouse
+// steps may try more often; a late key would overshoot).
+class InputSteps {
+ public:
+  explicit InputSteps(std::function<std::string()> describe) : describe_(std::move(describe)) {}
+  // Records what as the failure when ok is false (and none came before); returns ok.
+  bool Check(bool ok, const char* what);
+  void Step(const std::function<void()>& input, const std::function<bool()>& reached,
+            const char* what, int tries = 2);
+  const std::string& Failure() const { return failure_; }
+
+ private:
+  std::function<std::string()> describe_;
+  std::string failure_;
+};
 
 // A plain top-level window of this module (DefWindowProc) with the client size asked
 // for; destroyed with the owner.

@@ -1,8 +1,9 @@
 // MDI menus of a skinned framework frame under Wine: the active child's main menu merged
 // into the frame's bar by GroupIndex (its items reach their OnClick through the frame),
-// a maximised child's icon opening the child's system menu and its minimise, restore and
-// close buttons drawn in the bar, the bar back to the frame's own items when the child
-// goes, and the frame's menu given back without the system's MDI items.
+// a maximised child's icon opening the child's system menu (by a click, and as a stop of
+// the left and right keys and of the mouse moving along the open bar) and its minimise,
+// restore and close buttons drawn in the bar, the bar back to the frame's own items when
+// the child goes, and the frame's menu given back without the system's MDI items.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -108,6 +109,40 @@ TEST(WinSkinMdiMenu, ChildMenuMergedAndMaximisedChildInTheBar) {
   EXPECT_TRUE(WaitFor([] { return PopupWatch::shown != nullptr; }));
   KillTimer(nullptr, timer);
   EXPECT_EQ(PopupWatch::shown, GetSystemMenu(childWindow, FALSE));
+
+  // Along the open bar the icon is the stop before File: left from File opens the
+  // child's system menu, left again the last menu; right from the last menu comes back
+  // to the icon and right again to File. The mouse moving onto the icon opens it too.
+  constexpr int kIcon = TWinSkinMenu::kChildIconIndex;
+  const HMENU childSystem = GetSystemMenu(childWindow, FALSE);
+  auto opened = [](int index, HMENU menu) {
+    return [index, menu] {
+      HWND popup = gui::VisiblePopupMenu();
+      return TWinSkinMenu::OpenIndex() == index && popup &&
+             (!menu || reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0)) == menu);
+    };
+  };
+  gui::InputSteps steps([] { return "open " + std::to_string(TWinSkinMenu::OpenIndex()); });
+  gui::Drive([&] {
+    const RECT file = bar.Buttons()[0]->Rect;
+    gui::Click(POINT{w.left + (file.left + file.right) / 2, w.top + (file.top + file.bottom) / 2});
+    steps.Check(gui::Poll(opened(0, nullptr)), "File opened");
+    steps.Step([] { gui::Key(VK_LEFT); }, opened(kIcon, childSystem), "left from File opens the icon's menu");
+    steps.Step([] { gui::Key(VK_LEFT); }, opened(2, nullptr), "left from the icon opens Window");
+    steps.Step([] { gui::Key(VK_RIGHT); }, opened(kIcon, childSystem), "right from Window opens the icon's menu");
+    steps.Step([] { gui::Key(VK_RIGHT); }, opened(0, nullptr), "right from the icon opens File");
+    const POINT middle{w.left + (icon.left + icon.right) / 2, w.top + (icon.top + icon.bottom) / 2};
+    steps.Step([&] {
+                 gui::MoveMouse(POINT{middle.x + 2, middle.y});
+                 gui::MoveMouse(middle);
+               },
+               opened(kIcon, childSystem), "the mouse onto the icon opens its menu", 4);
+    gui::Key(VK_ESCAPE);
+    steps.Check(gui::Poll([] { return TWinSkinMenu::OpenIndex() == -1 && !gui::VisiblePopupMenu(); }),
+                "Escape closes the menu");
+  });
+  EXPECT_EQ(steps.Failure(), "");
+  EXPECT_TRUE(IsWindow(childWindow)) << "no command reached the child";
 
   // The close button in the bar closes the child: the bar has the frame's items again.
   gui::Click(POINT{w.left + closeX, w.top + barMiddle});

@@ -4,14 +4,13 @@
 // an empty caption skipped), Alt ending the tracking, an accelerator opening its menu,
 // OnClick once per choice, a skinned context menu, and detach giving the menu back.
 // The menu loops are modal: a driver thread makes the input and watches while the test
-// thread pumps messages.
+// thread pumps messages (gui::Drive).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <atomic>
 #include <string>
-#include <thread>
 
 #include "framework/form.h"
 #include "framework/menus.h"
@@ -22,30 +21,11 @@
 
 namespace {
 
+using gui::Drive;
 using gui::Key;
+using gui::Poll;
 using gui::VisiblePopupMenu;
 using gui::WaitFor;
-
-// A bounded poll for the driver thread (it has no messages to pump).
-bool Poll(const std::function<bool()>& done, int limitMs = 4000) {
-  for (int waited = 0; waited < limitMs; waited += 10) {
-    if (done()) return true;
-    Sleep(10);
-  }
-  return done();
-}
-
-// Runs the driver on its own thread while this thread pumps messages (the menus' loops
-// run here); a menu still open at the end is closed.
-void Drive(const std::function<void()>& driver) {
-  std::atomic<bool> done{false};
-  std::thread thread([&] {
-    driver();
-    done = true;
-  });
-  while (!WaitFor([&] { return done.load(); }, 30000)) EndMenu();
-  thread.join();
-}
 
 POINT Centre(HWND window, const RECT& r) {
   const RECT w = gui::WindowRect(window);
@@ -130,86 +110,69 @@ TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
   gui::MoveMouse(Centre(window, fileButton.Rect));
   EXPECT_TRUE(WaitFor([&] { return gui::WindowPixel(window, fileButton.Rect.left, fileButton.Rect.top + 3) == hilight; }));
 
-  std::string failure;
-  auto check = [&failure](bool ok, const char* what) {
-    if (!ok && failure.empty()) {
-      failure = what;
-      failure += " (open " + std::to_string(TWinSkinMenu::OpenIndex()) +
-                 (VisiblePopupMenu() ? ", a pop-up shows)" : ")");
-    }
-    return ok;
-  };
-  // One step of input and what it must lead to. Under Wine a switch between menus now and
-  // then misses its input (the menu loop drops it): the step is tried again, up to tries
-  // times in all (a repeated mouse move is harmless, so mouse steps may try more often).
-  auto step = [&check](const std::function<void()>& input, const std::function<bool()>& reached,
-                       const char* what, int tries = 2) {
-    for (int i = 1; i < tries; ++i) {
-      input();
-      if (Poll(reached, 1500)) return;
-    }
-    input();
-    check(Poll(reached), what);
-  };
+  gui::InputSteps steps([] {
+    return "open " + std::to_string(TWinSkinMenu::OpenIndex()) +
+           (VisiblePopupMenu() ? ", a pop-up shows" : "");
+  });
   Drive([&] {
     const RECT w = gui::WindowRect(window);
     // A click opens the drop-down, skinned, its items drawn by the skin and the
     // separators tidied (one between Open and Save, none at the ends).
     gui::Click(Centre(window, fileButton.Rect));
     HWND popup = nullptr;
-    if (check(Poll([&] { return (popup = VisiblePopupMenu()) != nullptr; }), "drop-down opened") &&
-        check(TWinSkinMenu::OpenIndex() == 0, "File is open")) {
-      check(SendMessageW(popup, skinmsg::kQuerySkinned, 0, 0) == 1, "drop-down skinned");
-      check(GetMenuItemCount(f.file->Handle()) == 3, "separators tidied");
+    if (steps.Check(Poll([&] { return (popup = VisiblePopupMenu()) != nullptr; }), "drop-down opened") &&
+        steps.Check(TWinSkinMenu::OpenIndex() == 0, "File is open")) {
+      steps.Check(SendMessageW(popup, skinmsg::kQuerySkinned, 0, 0) == 1, "drop-down skinned");
+      steps.Check(GetMenuItemCount(f.file->Handle()) == 3, "separators tidied");
       RECT p{};
       GetWindowRect(popup, &p);
       const TColor menuColour = formskin::kMenu;
-      check(Poll([&] {
-              HDC dc = GetWindowDC(popup);
-              bool seen = false;
-              for (int y = 4; y < p.bottom - p.top - 4 && !seen; y += 2)
-                seen = GetPixel(dc, (p.right - p.left) - 8, y) == static_cast<COLORREF>(menuColour);
-              ReleaseDC(popup, dc);
-              return seen;
-            }),
-            "items drawn in the skin's menu colour");
+      steps.Check(Poll([&] {
+                    HDC dc = GetWindowDC(popup);
+                    bool seen = false;
+                    for (int y = 4; y < p.bottom - p.top - 4 && !seen; y += 2)
+                      seen = GetPixel(dc, (p.right - p.left) - 8, y) == static_cast<COLORREF>(menuColour);
+                    ReleaseDC(popup, dc);
+                    return seen;
+                  }),
+                  "items drawn in the skin's menu colour");
     }
     // Right on a plain item: the next menu; the empty caption is skipped; right on the
     // last menu wraps to the first; left goes back.
-    step([] { Key(VK_RIGHT); }, [] { return TWinSkinMenu::OpenIndex() == 1 && VisiblePopupMenu(); },
-         "right opens Edit");
-    step([] { Key(VK_RIGHT); }, [] { return TWinSkinMenu::OpenIndex() == 3 && VisiblePopupMenu(); },
-         "right skips the empty button");
-    step([] { Key(VK_RIGHT); }, [] { return TWinSkinMenu::OpenIndex() == 0 && VisiblePopupMenu(); },
-         "right on the last wraps");
-    step([] { Key(VK_LEFT); }, [] { return TWinSkinMenu::OpenIndex() == 3 && VisiblePopupMenu(); },
-         "left from the first wraps");
+    steps.Step([] { Key(VK_RIGHT); }, [] { return TWinSkinMenu::OpenIndex() == 1 && VisiblePopupMenu(); },
+               "right opens Edit");
+    steps.Step([] { Key(VK_RIGHT); }, [] { return TWinSkinMenu::OpenIndex() == 3 && VisiblePopupMenu(); },
+               "right skips the empty button");
+    steps.Step([] { Key(VK_RIGHT); }, [] { return TWinSkinMenu::OpenIndex() == 0 && VisiblePopupMenu(); },
+               "right on the last wraps");
+    steps.Step([] { Key(VK_LEFT); }, [] { return TWinSkinMenu::OpenIndex() == 3 && VisiblePopupMenu(); },
+               "left from the first wraps");
     // The mouse moves to another button: its menu opens.
     const POINT edit = Centre(window, menus->Buttons()[1]->Rect);
-    step([&] {
-           gui::MoveMouse(POINT{edit.x - 2, edit.y});
-           gui::MoveMouse(edit);
-         },
-         [] { return TWinSkinMenu::OpenIndex() == 1; }, "mouse moves to Edit", 4);
+    steps.Step([&] {
+                 gui::MoveMouse(POINT{edit.x - 2, edit.y});
+                 gui::MoveMouse(edit);
+               },
+               [] { return TWinSkinMenu::OpenIndex() == 1; }, "mouse moves to Edit", 4);
     // Alt ends the tracking.
     Key(VK_MENU);
-    check(Poll([] { return TWinSkinMenu::OpenIndex() == -1 && !VisiblePopupMenu(); }), "Alt ends tracking");
+    steps.Check(Poll([] { return TWinSkinMenu::OpenIndex() == -1 && !VisiblePopupMenu(); }), "Alt ends tracking");
     gui::MoveMouse(POINT{w.left + 200, w.top + 150});
     // Alt+E opens Edit; Enter chooses its first item: Copy's OnClick runs once.
     gui::KeyChord(VK_MENU, 'E');
-    check(Poll([] { return TWinSkinMenu::OpenIndex() == 1 && VisiblePopupMenu(); }), "accelerator opens Edit");
+    steps.Check(Poll([] { return TWinSkinMenu::OpenIndex() == 1 && VisiblePopupMenu(); }), "accelerator opens Edit");
     Key(VK_RETURN);
-    check(Poll([&] { return TWinSkinMenu::OpenIndex() == -1 && f.copies == 1; }), "Copy chosen once");
+    steps.Check(Poll([&] { return TWinSkinMenu::OpenIndex() == -1 && f.copies == 1; }), "Copy chosen once");
     // A right click in the client area opens the context menu, skinned.
     gui::Click(POINT{w.left + 200, w.top + 150}, true);
-    if (check(Poll([&] { return (popup = VisiblePopupMenu()) != nullptr; }), "context menu opened")) {
-      check(SendMessageW(popup, skinmsg::kQuerySkinned, 0, 0) == 1, "context menu skinned");
+    if (steps.Check(Poll([&] { return (popup = VisiblePopupMenu()) != nullptr; }), "context menu opened")) {
+      steps.Check(SendMessageW(popup, skinmsg::kQuerySkinned, 0, 0) == 1, "context menu skinned");
       Key(VK_DOWN);
       Key(VK_RETURN);
-      check(Poll([&] { return f.refreshes == 1 && !VisiblePopupMenu(); }), "Refresh chosen once");
+      steps.Check(Poll([&] { return f.refreshes == 1 && !VisiblePopupMenu(); }), "Refresh chosen once");
     }
   });
-  EXPECT_EQ(failure, "");
+  EXPECT_EQ(steps.Failure(), "");
   EXPECT_EQ(f.copies, 1);
   gui::PumpFor(50);
   EXPECT_EQ(f.copies, 1);
