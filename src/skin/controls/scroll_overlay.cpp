@@ -23,11 +23,25 @@ void TWScrollbar::Attach(TSkinControl* wrapper, HWND host, TControl* hostControl
   if (mode_ == kControl)
     vertical_ = !SameTextAscii(GetEnumProp(hostControl, "Kind"), "sbHorizontal");
   if (wrapper) SetColor(wrapper->ParentColour());
-  if (hostControl)
-    SetParent(hostControl->Parent());
-  else
-    SetParentWindow(GetParent(host));
   Place();
+}
+
+bool TWScrollbar::MakeWindow(const RECT& placed) {
+  if (HandleAllocated()) return true;
+  // Made where it will show, so that showing it is the only move left.
+  SetBounds(placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top);
+  try {
+    if (hostControl_ && hostControl_->Parent())
+      SetParent(hostControl_->Parent());
+    else if (HWND parent = GetParent(host_))
+      SetParentWindow(parent);
+    else
+      return false;  // a top-level host: nothing to lie in
+    HandleNeeded();
+  } catch (...) {
+    return false;
+  }
+  return HandleAllocated();
 }
 
 bool TWScrollbar::ReadBar(SCROLLBARINFO& info) const {
@@ -73,29 +87,36 @@ void TWScrollbar::Place() {
     return;
   }
   HWND parent = GetParent(host_);
-  if (!Parent() && !ParentWindow()) return;  // a top-level host: nothing to lie in
   RECT bar = info.rcScrollBar;
+  POINT inParent{bar.left, bar.top};
+  if (parent) ScreenToClient(parent, &inParent);
+  const RECT placed{inParent.x, inParent.y, inParent.x + bar.right - bar.left,
+                    inParent.y + bar.bottom - bar.top};
+  // The window is made the first time the bar shows: a bar that never shows (a list
+  // whose items fit) costs no window.
+  const bool made = !HandleAllocated();
+  if (!MakeWindow(placed)) return;
   POINT topLeft{bar.left, bar.top}, bottomRight{bar.right, bar.bottom};
   ScreenToClient(host_, &topLeft);
   ScreenToClient(host_, &bottomRight);
   clientRect_ = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
   barLength_ = vertical_ ? bar.bottom - bar.top : bar.right - bar.left;
   barOrigin_ = POINT{bar.left, bar.top};
-  POINT inParent{bar.left, bar.top};
-  if (parent) ScreenToClient(parent, &inParent);
-  HWND overlay = Handle();
+  HWND overlay = WindowHandle();
   showing_ = true;
   // Already over the bar and above the host: moving it again would only make the host
   // paint its frame (and come back here) once more.
-  const RECT placed{inParent.x, inParent.y, inParent.x + bar.right - bar.left,
-                    inParent.y + bar.bottom - bar.top};
-  const bool aboveHost = JustAboveHost();
-  if (aboveHost && IsWindowVisible(overlay) && EqualRect(&placed, &placed_)) {
+  const bool aboveHost = !made && JustAboveHost();
+  const bool visible = IsWindowVisible(overlay) != FALSE;
+  if (aboveHost && visible && EqualRect(&placed, &placed_)) {
     InvalidateRect(overlay, nullptr, FALSE);
     return;
   }
   placed_ = placed;
-  UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
+  // Nothing is erased at once (the overlay paints itself whole at its next paint) and
+  // it has no use for the changing notice: fewer messages per show.
+  UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_DEFERERASE | SWP_NOSENDCHANGING;
+  if (made) flags |= SWP_NOMOVE | SWP_NOSIZE;  // made in place
   HWND previous = nullptr;
   if (aboveHost) {
     flags |= SWP_NOZORDER;
@@ -103,10 +124,11 @@ void TWScrollbar::Place() {
     previous = GetWindow(host_, GW_HWNDPREV);
     if (previous == overlay) previous = GetWindow(overlay, GW_HWNDPREV);
   }
-  // One move that also sets the Z order, shows the overlay and repaints it.
+  // One move that also sets the Z order and shows the overlay; a window that shows
+  // now is painted whole anyway, one that was showing is repainted.
   SetWindowPos(overlay, previous ? previous : HWND_TOP, inParent.x, inParent.y,
                bar.right - bar.left, bar.bottom - bar.top, flags);
-  InvalidateRect(overlay, nullptr, FALSE);
+  if (visible) InvalidateRect(overlay, nullptr, FALSE);
 }
 
 bool TWScrollbar::JustAboveHost() const {

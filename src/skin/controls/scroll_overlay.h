@@ -21,7 +21,8 @@ class TWScrollbar : public TWinControl {
   const char* ClassName() const override { return "TWScrollbar"; }
 
   // Covers the bar of host (hostControl: its framework control, whose parent becomes
-  // the overlay's parent); places the overlay.
+  // the overlay's parent); places the overlay. The overlay's window is made only when
+  // its bar first shows.
   void Attach(TSkinControl* wrapper, HWND host, TControl* hostControl);
   // Follows the bar: shown over it while bar and host are visible, hidden otherwise.
   void Place();
@@ -46,6 +47,9 @@ class TWScrollbar : public TWinControl {
  private:
   // The overlay lies above its host with at most the host's other overlay between.
   bool JustAboveHost() const;
+  // Makes the window (a child of the host's parent) at placed, hidden; false when
+  // there is no parent to lie in or the window cannot be made.
+  bool MakeWindow(const RECT& placed);
   void Press(TMessage& message);
   void Release(TMessage& message);
 

@@ -115,8 +115,8 @@ void TSkinMP::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bool m
   auto* player = dynamic_cast<TWinControl*>(control_);
   if (!attached_ || !player || !skinData_) return;
   panel_ = new TWMediaPlayer(this, *player, *skinData_);
+  panel_->Place();  // sized first, so the window is made at its size
   panel_->SetParent(player);
-  panel_->Place();
 }
 
 void TSkinMP::FreePanel() {

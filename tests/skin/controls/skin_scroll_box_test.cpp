@@ -1,16 +1,23 @@
-// A scroll box's scroll-bar overlays under Wine: placed exactly over its real bars and
-// following a scroll made with real input (the wheel and a click on an overlay arrow).
+// Scroll-bar overlays of boxes under Wine: a scroll box's placed exactly over its real
+// bars and following a scroll made with real input (the wheel and a click on an overlay
+// arrow); a list box's made only once its bar shows, then following the bar as items
+// come and go.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <string>
+
 #include "control_fixture.h"
+#include "framework/list_controls.h"
 #include "framework/scroll_controls.h"
 #include "skin/controls/skin_scrollbar.h"
 
 using namespace controltest;
 
 namespace {
+const TColor kUpArrow = CellColour(3, 8);  // cell 9 of the Scrollbar strip
+
 class SkinScrollBoxTest : public ControlTest {
  protected:
   SkinScrollBoxTest() {
@@ -57,4 +64,41 @@ TEST_F(SkinScrollBoxTest, OverlaysSitOverTheBarsAndFollowAScroll) {
   // Content that fits: both bars go, and their overlays with them.
   box->SetContentSize(50, 50);
   EXPECT_TRUE(WaitFor([&] { return !vert->Showing() && !horz->Showing(); }));
+}
+
+TEST_F(SkinScrollBoxTest, ListBarOverlayIsMadeWhenTheBarShowsAndFollowsIt) {
+  auto* box = Add<TListBox>(20, 20, 150, 100);
+  box->AddItem("The only item");
+  auto* wrapper = new TSkinScrollbar(box);
+  wrapper->InitScrollbar(box, skin_.get(), &list_);
+  Pump();
+  TWScrollbar* vert = wrapper->VertOverlay();
+  TWScrollbar* horz = wrapper->HorzOverlay();
+  ASSERT_TRUE(vert && horz);
+  // The item fits: no bar, and no overlay window made for it.
+  ASSERT_TRUE(ScrollBarOf(box->Handle(), OBJID_VSCROLL).rgstate[0] & STATE_SYSTEM_INVISIBLE);
+  EXPECT_FALSE(vert->Showing());
+  EXPECT_FALSE(vert->HandleAllocated());
+  EXPECT_FALSE(horz->HandleAllocated());
+
+  const int mid = GetSystemMetrics(SM_CXVSCROLL) / 2;
+  for (int round = 0; round < 2; ++round) {
+    // Items beyond the height: the bar shows, and the overlay over it, above the list
+    // (the skin's up arrow shows on the form there).
+    for (int i = 0; i < 30; ++i) box->AddItem("Item " + std::to_string(i));
+    ASSERT_TRUE(WaitFor([&] { return vert->Showing(); })) << "round " << round;
+    RECT v = ScrollBarOf(box->Handle(), OBJID_VSCROLL).rcScrollBar;
+    RECT ov = WindowRect(vert->Handle());
+    EXPECT_TRUE(EqualRect(&v, &ov)) << ov.left << "," << ov.top << " want " << v.left << "," << v.top;
+    POINT arrow{v.left + mid, v.top + mid};
+    ScreenToClient(form_->Handle(), &arrow);
+    EXPECT_SHOWS(arrow.x, arrow.y, kUpArrow);
+    // Back to one item: the bar goes, and the overlay with it.
+    box->Clear();
+    box->AddItem("The only item");
+    EXPECT_TRUE(WaitFor([&] { return !vert->Showing() && !IsWindowVisible(vert->Handle()); }))
+        << "round " << round;
+  }
+  // The horizontal bar never showed: its overlay never got a window.
+  EXPECT_FALSE(horz->HandleAllocated());
 }

@@ -3,6 +3,8 @@
 // edits, memos, list boxes, progress bars, group boxes, radio groups, panels and
 // media-player bars), timed as SkinFormControls runs (choosing and attaching every
 // wrapper), and the whole form repainted with and without the wrappers in the same run.
+// A second form per round is assigned control by control, giving the time each kind of
+// control takes (with the wrappers it gets), to show where the assignment's time goes.
 // Usage: control_assignment_bench [ROUNDS]   (needs a display)
 #include <windows.h>
 
@@ -10,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -77,6 +80,27 @@ void Populate(TForm& form) {
     ++placed;
   }
 }
+
+// Assigns the form's controls one by one (as the form's walk does), adding each one's
+// time to its class's total.
+void AssignByKind(TSkinData& skin, TForm& form, std::map<std::string, std::vector<double>>& ms,
+                  std::map<std::string, int>& counts) {
+  TSkinnedControlList entries;
+  TControlAssignment assignment(skin, entries, form.Handle());
+  std::map<std::string, double> round;
+  counts.clear();
+  // The controls as placed (scroll-bar overlays join the form as they are made).
+  std::vector<TControl*> controls;
+  for (int i = 0; i < form.ControlCount(); ++i) controls.push_back(form.Controls(i));
+  for (TControl* control : controls) {
+    auto start = Clock::now();
+    assignment.AssignControl(*control, &form);
+    round[control->ClassName()] += Ms(Clock::now() - start);
+    ++counts[control->ClassName()];
+  }
+  for (const auto& [kind, total] : round) ms[kind].push_back(total);
+  entries.clear();
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -87,6 +111,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::vector<double> assign, plain, skinned;
+  std::map<std::string, std::vector<double>> byKind;
+  std::map<std::string, int> kindCounts;
   size_t wrappers = 0;
   for (int r = 0; r < rounds; ++r) {
     auto form = MakeForm(1010, 710);
@@ -103,6 +129,10 @@ int main(int argc, char** argv) {
     skinned.push_back(RepaintMs(*form));
     entries.clear();
     form.reset();
+    auto split = MakeForm(1010, 710);
+    Populate(*split);
+    Pump();
+    AssignByKind(*skin, *split, byKind, kindCounts);
   }
   double p = MedianOf(plain), s = MedianOf(skinned);
   std::printf("controls: 200, wrappers: %zu, rounds: %d (medians)\n", wrappers, rounds);
@@ -110,5 +140,8 @@ int main(int argc, char** argv) {
   std::printf("repaint unskinned: %.2f ms\n", p);
   std::printf("repaint skinned:   %.2f ms\n", s);
   std::printf("skinned / unskinned: %.2f\n", p > 0 ? s / p : 0.0);
+  std::printf("assign by kind (all controls of the kind, one by one):\n");
+  for (auto& [kind, figures] : byKind)
+    std::printf("  %-14s %3d  %7.2f ms\n", kind.c_str(), kindCounts[kind], MedianOf(figures));
   return 0;
 }
