@@ -7,7 +7,6 @@
 //   TPropList     the properties of one class
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,37 +14,68 @@ class TPersistent;
 
 enum class TPropKind { Integer, Enumeration, String, Object };
 
+// One accessor of a published property: a plain function of the declaring class T (a
+// lambda without captures) and a thunk, one per T and signature, that casts the object
+// to T and calls it. Empty when the property has no such accessor (a read-only
+// property's setter).
+template <class Signature>
+class TPropAccessor;
+
+template <class R, class... A>
+class TPropAccessor<R(TPersistent&, A...)> {
+ public:
+  TPropAccessor() = default;
+  // The accessor calling fn, a function pointer taking a T& first (null: empty).
+  template <class T, class F>
+  static TPropAccessor Of(F fn) {
+    TPropAccessor accessor;
+    if (fn) {
+      accessor.function_ = reinterpret_cast<void (*)()>(fn);
+      accessor.thunk_ = &Call<T, F>;
+    }
+    return accessor;
+  }
+  explicit operator bool() const { return function_ != nullptr; }
+  R operator()(TPersistent& object, A... args) const { return thunk_(function_, object, args...); }
+
+ private:
+  template <class T, class F>
+  static R Call(void (*function)(), TPersistent& object, A... args) {
+    return reinterpret_cast<F>(function)(static_cast<T&>(object), args...);
+  }
+
+  void (*function_)() = nullptr;
+  R (*thunk_)(void (*)(), TPersistent&, A...) = nullptr;
+};
+
 struct TPropInfo {
   std::string Name;
   TPropKind Kind = TPropKind::Integer;
   std::vector<std::string> EnumNames;  // value names by ordinal (Enumeration only)
-  std::function<int64_t(TPersistent&)> GetOrdinal;      // Integer, Enumeration
-  std::function<void(TPersistent&, int64_t)> SetOrdinal;  // may be empty (read-only)
-  std::function<std::string(TPersistent&)> GetString;  // String
-  std::function<void(TPersistent&, const std::string&)> SetString;
-  std::function<TPersistent*(TPersistent&)> ReadObject;  // Object
-  std::function<void(TPersistent&, TPersistent*)> WriteObject;  // may be empty (read-only)
+  TPropAccessor<int64_t(TPersistent&)> GetOrdinal;          // Integer, Enumeration
+  TPropAccessor<void(TPersistent&, int64_t)> SetOrdinal;    // may be empty (read-only)
+  TPropAccessor<std::string(TPersistent&)> GetString;       // String
+  TPropAccessor<void(TPersistent&, const std::string&)> SetString;
+  TPropAccessor<TPersistent*(TPersistent&)> ReadObject;     // Object
+  TPropAccessor<void(TPersistent&, TPersistent*)> WriteObject;  // may be empty (read-only)
 };
 
 class TPropList {
  public:
-  // Typed helpers: T is the class that declares the property.
+  // Typed helpers: T is the class that declares the property; the accessors are plain
+  // functions (lambdas without captures), a null setter makes the property read-only.
   template <class T>
-  void Integer(const std::string& name, std::function<int64_t(T&)> get,
-               std::function<void(T&, int64_t)> set = {});
+  void Integer(const std::string& name, int64_t (*get)(T&), void (*set)(T&, int64_t) = nullptr);
   template <class T>
-  void Enumeration(const std::string& name, std::vector<std::string> names,
-                   std::function<int64_t(T&)> get, std::function<void(T&, int64_t)> set = {});
+  void Enumeration(const std::string& name, std::vector<std::string> names, int64_t (*get)(T&),
+                   void (*set)(T&, int64_t) = nullptr);
   template <class T>
-  void Boolean(const std::string& name, std::function<bool(T&)> get,
-               std::function<void(T&, bool)> set = {});
+  void Boolean(const std::string& name, bool (*get)(T&), void (*set)(T&, bool) = nullptr);
   template <class T>
-  void String(const std::string& name, std::function<std::string(T&)> get,
-              std::function<void(T&, const std::string&)> set = {});
+  void String(const std::string& name, std::string (*get)(T&),
+              void (*set)(T&, const std::string&) = nullptr);
   template <class T>
-  void Object(const std::string& name, std::function<TPersistent*(T&)> get,
-              std::function<void(T&, TPersistent*)> set = {});
-
+  void Object(const std::string& name, TPersistent* (*get)(T&), void (*set)(T&, TPersistent*) = nullptr);
   // Case-insensitive lookup; a later declaration of a name hides an earlier one.
   const TPropInfo* Find(const std::string& name) const;
   const std::vector<TPropInfo>& Items() const { return items_; }
@@ -90,57 +120,57 @@ bool SetObjectProp(TPersistent* object, const std::string& name, TPersistent* va
 
 // ---- template definitions ----
 template <class T>
-void TPropList::Integer(const std::string& name, std::function<int64_t(T&)> get,
-                        std::function<void(T&, int64_t)> set) {
+void TPropList::Integer(const std::string& name, int64_t (*get)(T&), void (*set)(T&, int64_t)) {
   TPropInfo p;
   p.Name = name;
   p.Kind = TPropKind::Integer;
-  p.GetOrdinal = [get](TPersistent& o) { return get(static_cast<T&>(o)); };
-  if (set) p.SetOrdinal = [set](TPersistent& o, int64_t v) { set(static_cast<T&>(o), v); };
+  p.GetOrdinal = decltype(p.GetOrdinal)::template Of<T>(get);
+  p.SetOrdinal = decltype(p.SetOrdinal)::template Of<T>(set);
   items_.push_back(std::move(p));
 }
 
 template <class T>
 void TPropList::Enumeration(const std::string& name, std::vector<std::string> names,
-                            std::function<int64_t(T&)> get, std::function<void(T&, int64_t)> set) {
+                            int64_t (*get)(T&), void (*set)(T&, int64_t)) {
   TPropInfo p;
   p.Name = name;
   p.Kind = TPropKind::Enumeration;
   p.EnumNames = std::move(names);
-  p.GetOrdinal = [get](TPersistent& o) { return get(static_cast<T&>(o)); };
-  if (set) p.SetOrdinal = [set](TPersistent& o, int64_t v) { set(static_cast<T&>(o), v); };
+  p.GetOrdinal = decltype(p.GetOrdinal)::template Of<T>(get);
+  p.SetOrdinal = decltype(p.SetOrdinal)::template Of<T>(set);
   items_.push_back(std::move(p));
 }
 
 template <class T>
-void TPropList::Boolean(const std::string& name, std::function<bool(T&)> get,
-                        std::function<void(T&, bool)> set) {
-  std::function<void(T&, int64_t)> setOrdinal;
-  if (set) setOrdinal = [set](T& o, int64_t v) { set(o, v != 0); };
-  Enumeration<T>(name, {"False", "True"}, [get](T& o) -> int64_t { return get(o) ? 1 : 0; },
-                 setOrdinal);
+void TPropList::Boolean(const std::string& name, bool (*get)(T&), void (*set)(T&, bool)) {
+  // An enumeration False, True: the thunks turn the Boolean into ordinals 0 and 1 and
+  // any non-zero ordinal into true.
+  TPropInfo p;
+  p.Name = name;
+  p.Kind = TPropKind::Enumeration;
+  p.EnumNames = {"False", "True"};
+  p.GetOrdinal = decltype(p.GetOrdinal)::template Of<T>(get);
+  p.SetOrdinal = decltype(p.SetOrdinal)::template Of<T>(set);
+  items_.push_back(std::move(p));
 }
 
 template <class T>
-void TPropList::String(const std::string& name, std::function<std::string(T&)> get,
-                       std::function<void(T&, const std::string&)> set) {
+void TPropList::String(const std::string& name, std::string (*get)(T&),
+                       void (*set)(T&, const std::string&)) {
   TPropInfo p;
   p.Name = name;
   p.Kind = TPropKind::String;
-  p.GetString = [get](TPersistent& o) { return get(static_cast<T&>(o)); };
-  if (set)
-    p.SetString = [set](TPersistent& o, const std::string& v) { set(static_cast<T&>(o), v); };
+  p.GetString = decltype(p.GetString)::template Of<T>(get);
+  p.SetString = decltype(p.SetString)::template Of<T>(set);
   items_.push_back(std::move(p));
 }
 
 template <class T>
-void TPropList::Object(const std::string& name, std::function<TPersistent*(T&)> get,
-                       std::function<void(T&, TPersistent*)> set) {
+void TPropList::Object(const std::string& name, TPersistent* (*get)(T&), void (*set)(T&, TPersistent*)) {
   TPropInfo p;
   p.Name = name;
   p.Kind = TPropKind::Object;
-  p.ReadObject = [get](TPersistent& o) { return get(static_cast<T&>(o)); };
-  if (set)
-    p.WriteObject = [set](TPersistent& o, TPersistent* v) { set(static_cast<T&>(o), v); };
+  p.ReadObject = decltype(p.ReadObject)::template Of<T>(get);
+  p.WriteObject = decltype(p.WriteObject)::template Of<T>(set);
   items_.push_back(std::move(p));
 }
