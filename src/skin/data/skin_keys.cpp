@@ -1,6 +1,8 @@
 // The skin description's key catalogue and section-name rules.
 #include "skin/data/skin_keys.h"
 
+#include <array>
+
 #include "framework/path_text.h"
 
 namespace skinkeys {
@@ -12,6 +14,51 @@ constexpr KeyKind kImage = KeyKind::Image;
 constexpr KeyKind kRgb = KeyKind::RgbTriple;
 // Colour keys whose default is the skin's ButtonText colour carry this marker.
 constexpr int32_t kButtonTextDefault = SystemColour(kColorButtonText);
+
+template <size_t N>
+using Keys = std::array<KeyDef, N>;
+
+// One table made of groups of keys, in the order given.
+template <size_t... N>
+constexpr Keys<(N + ...)> Join(const Keys<N>&... groups) {
+  Keys<(N + ...)> all{};
+  size_t at = 0;
+  auto append = [&all, &at](const auto& group) {
+    for (const KeyDef& key : group) all[at++] = key;
+  };
+  (append(groups), ...);
+  return all;
+}
+
+// Groups of keys that several sections share, with the same defaults.
+constexpr Keys<4> kMarginKeys = {{
+    {"LeftWidth", kInt, 0},
+    {"RightWidth", kInt, 0},
+    {"TopHeight", kInt, 0},
+    {"BottomHeight", kInt, 0},
+}};
+constexpr Keys<2> kTransTileKeys = {{
+    {"Trans", kInt, 0},
+    {"Tile", kInt, 0},
+}};
+constexpr Keys<6> kTextColourKeys = {{
+    {"NormalColour", kInt, -1},
+    {"MouseOverColour", kInt, -1},
+    {"PressedColour", kInt, -1},
+    {"NormalColour2", kColour, kButtonTextDefault},
+    {"MouseOverColour2", kColour, kButtonTextDefault},
+    {"PressedColour2", kColour, kButtonTextDefault},
+}};
+
+constexpr auto kButtonsTable = Join(
+    Keys<3>{{{"Bitmap", kImage, 0}, {"CheckButton", kImage, 0}, {"RadioButton", kImage, 0}}},
+    kMarginKeys, kTransTileKeys, kTextColourKeys,
+    Keys<2>{{{"RadioButtonFrame", kInt, 0}, {"CheckButtonFrame", kInt, 0}}});
+constexpr auto kPlainObjectTable =
+    Join(Keys<2>{{{"Image", kImage, 0, true}, {"Style", kInt, 0}}}, kMarginKeys,
+         Keys<1>{{{"Frame", kInt, 0}}}, kTransTileKeys, kTextColourKeys);
+constexpr auto kProgressTable =
+    Join(Keys<2>{{{"Bitmap", kImage, 0, true}, {"Style", kInt, 0}}}, kMarginKeys, kTransTileKeys);
 }  // namespace
 
 const KeyDef kPersonalityKeys[] = {
@@ -64,26 +111,8 @@ const KeyDef kCaptionButtonKeys[] = {
 };
 const size_t kCaptionButtonKeyCount = sizeof kCaptionButtonKeys / sizeof kCaptionButtonKeys[0];
 
-const KeyDef kButtonsKeys[] = {
-    {"Bitmap", kImage, 0},
-    {"CheckButton", kImage, 0},
-    {"RadioButton", kImage, 0},
-    {"LeftWidth", kInt, 0},
-    {"RightWidth", kInt, 0},
-    {"TopHeight", kInt, 0},
-    {"BottomHeight", kInt, 0},
-    {"Trans", kInt, 0},
-    {"Tile", kInt, 0},
-    {"NormalColour", kInt, -1},
-    {"MouseOverColour", kInt, -1},
-    {"PressedColour", kInt, -1},
-    {"NormalColour2", kColour, kButtonTextDefault},
-    {"MouseOverColour2", kColour, kButtonTextDefault},
-    {"PressedColour2", kColour, kButtonTextDefault},
-    {"RadioButtonFrame", kInt, 0},
-    {"CheckButtonFrame", kInt, 0},
-};
-const size_t kButtonsKeyCount = sizeof kButtonsKeys / sizeof kButtonsKeys[0];
+const KeyDef* const kButtonsKeys = kButtonsTable.data();
+const size_t kButtonsKeyCount = kButtonsTable.size();
 
 const char* const kPlainObjectSections[] = {
     "Progress.Chunk",     "GroupBoxEdge",       "StatusBarEdges",     "Tab.Pane",
@@ -96,24 +125,8 @@ const char* const kPlainObjectSections[] = {
 const size_t kPlainObjectSectionCount =
     sizeof kPlainObjectSections / sizeof kPlainObjectSections[0];
 
-const KeyDef kPlainObjectKeys[] = {
-    {"Image", kImage, 0, true},
-    {"Style", kInt, 0},
-    {"LeftWidth", kInt, 0},
-    {"RightWidth", kInt, 0},
-    {"TopHeight", kInt, 0},
-    {"BottomHeight", kInt, 0},
-    {"Frame", kInt, 0},
-    {"Trans", kInt, 0},
-    {"Tile", kInt, 0},
-    {"NormalColour", kInt, -1},
-    {"MouseOverColour", kInt, -1},
-    {"PressedColour", kInt, -1},
-    {"NormalColour2", kColour, kButtonTextDefault},
-    {"MouseOverColour2", kColour, kButtonTextDefault},
-    {"PressedColour2", kColour, kButtonTextDefault},
-};
-const size_t kPlainObjectKeyCount = sizeof kPlainObjectKeys / sizeof kPlainObjectKeys[0];
+const KeyDef* const kPlainObjectKeys = kPlainObjectTable.data();
+const size_t kPlainObjectKeyCount = kPlainObjectTable.size();
 
 const TwoImageSection kTwoImageSections[4] = {
     {"Tabs", "Border"},
@@ -122,17 +135,8 @@ const TwoImageSection kTwoImageSections[4] = {
     {"ComboButton", "****"},
 };
 
-const KeyDef kProgressKeys[] = {
-    {"Bitmap", kImage, 0, true},
-    {"Style", kInt, 0},
-    {"LeftWidth", kInt, 0},
-    {"RightWidth", kInt, 0},
-    {"TopHeight", kInt, 0},
-    {"BottomHeight", kInt, 0},
-    {"Trans", kInt, 0},
-    {"Tile", kInt, 0},
-};
-const size_t kProgressKeyCount = sizeof kProgressKeys / sizeof kProgressKeys[0];
+const KeyDef* const kProgressKeys = kProgressTable.data();
+const size_t kProgressKeyCount = kProgressTable.size();
 
 const KeyDef kGroupBoxExtraKeys[] = {
     {"BackgroundAlignment", kInt, 0},

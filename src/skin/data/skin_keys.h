@@ -87,13 +87,13 @@ constexpr const char* kMdiControlsImage = "Image";
 
 // ---- Section Buttons -------------------------------------------------------------------
 constexpr const char* kButtons = "Buttons";
-extern const KeyDef kButtonsKeys[];
+extern const KeyDef* const kButtonsKeys;
 extern const size_t kButtonsKeyCount;
 
 // ---- Plain skin objects ----------------------------------------------------------------
 extern const char* const kPlainObjectSections[];  // Progress.Chunk ... TRACKVERT
 extern const size_t kPlainObjectSectionCount;
-extern const KeyDef kPlainObjectKeys[];  // Image (makes the object), Style, margins, ...
+extern const KeyDef* const kPlainObjectKeys;  // Image (makes the object), Style, margins, ...
 extern const size_t kPlainObjectKeyCount;
 constexpr const char* kFrameCount = "FrameCount";  // HorzScrollThumb, VertScrollThumb
 constexpr int32_t kFrameCountDefault = 3;
@@ -107,7 +107,7 @@ extern const TwoImageSection kTwoImageSections[4];  // Tabs, UpDown.Horz, UpDown
 
 // ---- Section Progress ------------------------------------------------------------------
 constexpr const char* kProgress = "Progress";
-extern const KeyDef kProgressKeys[];  // Bitmap (makes the object), Style, margins, Trans, Tile
+extern const KeyDef* const kProgressKeys;  // Bitmap (makes the object), Style, margins, Trans, Tile
 extern const size_t kProgressKeyCount;
 
 // ---- Section GroupBox: plain keys except Frame, plus the background keys ---------------
