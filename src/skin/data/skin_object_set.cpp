@@ -24,6 +24,42 @@ void MoveInto(std::unique_ptr<T>& current, std::unique_ptr<T>& next) {
   }
 }
 
+// Calls visit with the member pointer of every slot that holds an object only while the
+// skin defines it, in a fixed order.
+template <typename Visit>
+void ForEachPerSkinSlot(Visit&& visit) {
+  visit(&TSkinObjects::MenuBar);
+  visit(&TSkinObjects::Progress);
+  visit(&TSkinObjects::ProgressChunk);
+  visit(&TSkinObjects::GroupBoxEdge);
+  visit(&TSkinObjects::GroupBox);
+  visit(&TSkinObjects::Tabs);
+  visit(&TSkinObjects::StatusBarEdges);
+  visit(&TSkinObjects::TabPane);
+  visit(&TSkinObjects::ToolBars);
+  visit(&TSkinObjects::ComboButton);
+  visit(&TSkinObjects::SunkEdge);
+  visit(&TSkinObjects::ExtraImages);
+  visit(&TSkinObjects::Headerbar);
+  visit(&TSkinObjects::MenuItem);
+  visit(&TSkinObjects::MenuBackground);
+  visit(&TSkinObjects::Scrollbar);
+  visit(&TSkinObjects::HorzScroll);
+  visit(&TSkinObjects::VertScroll);
+  visit(&TSkinObjects::HorzScrollThumb);
+  visit(&TSkinObjects::VertScrollThumb);
+  visit(&TSkinObjects::TrackbarThumbHorz);
+  visit(&TSkinObjects::TrackbarThumbVert);
+  visit(&TSkinObjects::TrackbarThumbLeft);
+  visit(&TSkinObjects::TrackbarThumbRight);
+  visit(&TSkinObjects::TrackbarThumbUp);
+  visit(&TSkinObjects::TrackbarThumbDown);
+  visit(&TSkinObjects::UpDownHorz);
+  visit(&TSkinObjects::UpDownVert);
+  visit(&TSkinObjects::Track);
+  visit(&TSkinObjects::TrackVert);
+}
+
 void ClampTo4(int& margin) {
   if (margin > 4) margin = 4;
 }
@@ -93,36 +129,7 @@ std::vector<const TDataSkinObject*> TSkinObjects::All() const {
   AddIf(list, Bottom);
   AddIf(list, Title);
   AddIf(list, Buttons);
-  AddIf(list, MenuBar);
-  AddIf(list, Progress);
-  AddIf(list, ProgressChunk);
-  AddIf(list, GroupBoxEdge);
-  AddIf(list, GroupBox);
-  AddIf(list, Tabs);
-  AddIf(list, StatusBarEdges);
-  AddIf(list, TabPane);
-  AddIf(list, ToolBars);
-  AddIf(list, ComboButton);
-  AddIf(list, SunkEdge);
-  AddIf(list, ExtraImages);
-  AddIf(list, Headerbar);
-  AddIf(list, MenuItem);
-  AddIf(list, MenuBackground);
-  AddIf(list, Scrollbar);
-  AddIf(list, HorzScroll);
-  AddIf(list, VertScroll);
-  AddIf(list, HorzScrollThumb);
-  AddIf(list, VertScrollThumb);
-  AddIf(list, TrackbarThumbHorz);
-  AddIf(list, TrackbarThumbVert);
-  AddIf(list, TrackbarThumbLeft);
-  AddIf(list, TrackbarThumbRight);
-  AddIf(list, TrackbarThumbUp);
-  AddIf(list, TrackbarThumbDown);
-  AddIf(list, UpDownHorz);
-  AddIf(list, UpDownVert);
-  AddIf(list, Track);
-  AddIf(list, TrackVert);
+  ForEachPerSkinSlot([this, &list](auto slot) { AddIf(list, this->*slot); });
   AddIf(list, ComboxArrow);
   AddIf(list, Toolbar);
   return list;
@@ -222,34 +229,5 @@ void TakeOverSkinObjects(TSkinObjects& current, TSkinObjects&& next) {
   MoveInto(current.ComboxArrow, next.ComboxArrow);
   MoveInto(current.Toolbar, next.Toolbar);
   current.CaptionButtons = std::move(next.CaptionButtons);
-  current.MenuBar = std::move(next.MenuBar);
-  current.Progress = std::move(next.Progress);
-  current.ProgressChunk = std::move(next.ProgressChunk);
-  current.GroupBoxEdge = std::move(next.GroupBoxEdge);
-  current.GroupBox = std::move(next.GroupBox);
-  current.Tabs = std::move(next.Tabs);
-  current.StatusBarEdges = std::move(next.StatusBarEdges);
-  current.TabPane = std::move(next.TabPane);
-  current.ToolBars = std::move(next.ToolBars);
-  current.ComboButton = std::move(next.ComboButton);
-  current.SunkEdge = std::move(next.SunkEdge);
-  current.ExtraImages = std::move(next.ExtraImages);
-  current.Headerbar = std::move(next.Headerbar);
-  current.MenuItem = std::move(next.MenuItem);
-  current.MenuBackground = std::move(next.MenuBackground);
-  current.Scrollbar = std::move(next.Scrollbar);
-  current.HorzScroll = std::move(next.HorzScroll);
-  current.VertScroll = std::move(next.VertScroll);
-  current.HorzScrollThumb = std::move(next.HorzScrollThumb);
-  current.VertScrollThumb = std::move(next.VertScrollThumb);
-  current.TrackbarThumbHorz = std::move(next.TrackbarThumbHorz);
-  current.TrackbarThumbVert = std::move(next.TrackbarThumbVert);
-  current.TrackbarThumbLeft = std::move(next.TrackbarThumbLeft);
-  current.TrackbarThumbRight = std::move(next.TrackbarThumbRight);
-  current.TrackbarThumbUp = std::move(next.TrackbarThumbUp);
-  current.TrackbarThumbDown = std::move(next.TrackbarThumbDown);
-  current.UpDownHorz = std::move(next.UpDownHorz);
-  current.UpDownVert = std::move(next.UpDownVert);
-  current.Track = std::move(next.Track);
-  current.TrackVert = std::move(next.TrackVert);
+  ForEachPerSkinSlot([&current, &next](auto slot) { current.*slot = std::move(next.*slot); });
 }
