@@ -1,11 +1,14 @@
 // The default class map of a skin data component, and its lookup.
 #include "skin/data/skin_data_types.h"
 
+#include <iterator>
+
 #include "framework/path_text.h"
 
 const std::vector<std::string>& DefaultSkin3rd() {
   // 116 lines; three of them are listed twice, as components have always carried them.
-  static const std::vector<std::string> lines = {
+  // Plain text here (one copy loop, not 116 string constructions in the code).
+  static const char* const kLines[] = {
       "TPngBitBtn=pngbitbtn",
       "TVirtualStringTree=scrollbar",
       "TVirtualDrawTree=scrollbar",
@@ -123,6 +126,7 @@ const std::vector<std::string>& DefaultSkin3rd() {
       "TOVCNUMERICFIELD=Edit",
       "TOVCDBNUMERICFIELD=Edit",
   };
+  static const std::vector<std::string> lines(std::begin(kLines), std::end(kLines));
   return lines;
 }
 
