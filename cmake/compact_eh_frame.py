@@ -353,7 +353,7 @@ def main():
         return 2
     try:
         saved = compact_program(sys.argv[1], sys.argv[2])
-    except (Unsupported, OSError, ValueError, IndexError, struct.error) as e:
+    except (Unsupported, OSError, ValueError, IndexError, KeyError, struct.error) as e:
         print("compact_eh_frame: %s left as linked (%s)" % (sys.argv[1], e), file=sys.stderr)
         return 0
     print("compact_eh_frame: %s is %d bytes smaller" % (sys.argv[1], saved))

@@ -67,7 +67,8 @@ def pack_unwind_tables(program, link_map):
     """Packs the program's unwind tables; on any doubt the program stays as linked."""
     try:
         compact_eh_frame.compact_program(program, link_map)
-    except (compact_eh_frame.Unsupported, OSError, ValueError, IndexError, compact_eh_frame.struct.error) as e:
+    except (compact_eh_frame.Unsupported, OSError, ValueError, IndexError, KeyError,
+            compact_eh_frame.struct.error) as e:
         print(f"link_dropping_dead_unwind: unwind tables left as linked ({e})", file=sys.stderr)
 
 

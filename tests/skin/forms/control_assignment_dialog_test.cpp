@@ -16,6 +16,7 @@
 #include "framework/form.h"
 #include "framework/memo.h"
 #include "gui_support.h"
+#include "skin/controls/skin_button.h"
 #include "skin/controls/skin_control.h"
 #include "skin/forms/assigned_wrappers.h"
 #include "skin/forms/control_assignment.h"
@@ -167,6 +168,29 @@ TEST_F(AssignmentDialogTest, DialogTemplateChildrenGetWrappersByClassAndStyle) {
   EXPECT_EQ(run.seen[kStatic], "none");
   EXPECT_EQ(run.seen[kDropList], "TSkinComBox");
   EXPECT_EQ(run.seen[kSimple], "none");  // a simple combo box keeps its own look
+}
+
+TEST_F(AssignmentDialogTest, OnlyTheProgramsWrapperKindsAreMade) {
+  // A program that makes push-button wrappers only: every other rule finds no wrapper.
+  static const TSkinControlKinds buttonsOnly{{"TSkinButton", MakeSkinControl<TSkinButton>}};
+  InstallControlAssignment(buttonsOnly);
+  gui::SkinnedSession session;
+  DialogTemplate t(L"Buttons only", 220, 160);
+  t.Item(L"BUTTON", L"Push", BS_PUSHBUTTON | WS_TABSTOP, kPush, 4, 4, 50, 14);
+  t.Item(L"BUTTON", L"Check", BS_AUTOCHECKBOX | WS_TABSTOP, kCheck, 4, 22, 60, 12);
+  t.Item(L"EDIT", L"text", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, kEdit, 4, 80, 80, 12);
+  t.Item(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_TABSTOP, kDropList, 90, 80, 60, 60);
+  t.Item(L"SCROLLBAR", L"", SBS_SIZEGRIP, kGrip, 200, 140, 10, 10);
+  DialogRun run;
+  run.session = &session;
+  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), t.Get(), nullptr, &DialogProc,
+                          reinterpret_cast<LPARAM>(&run));
+  ASSERT_TRUE(run.skinned);
+  EXPECT_EQ(run.seen[kPush], "TSkinButton");
+  EXPECT_EQ(run.seen[kCheck], "none");
+  EXPECT_EQ(run.seen[kEdit], "none");
+  EXPECT_EQ(run.seen[kDropList], "none");
+  EXPECT_EQ(run.seen[kGrip], "none");
 }
 
 namespace {
