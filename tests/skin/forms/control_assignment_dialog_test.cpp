@@ -126,6 +126,15 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
   }
 }
 
+// Shows the dialog made from t until its skin runs (or a bounded wait ends).
+DialogRun RunDialog(gui::SkinnedSession& session, const DialogTemplate& t) {
+  DialogRun run;
+  run.session = &session;
+  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), t.Get(), nullptr, &DialogProc,
+                          reinterpret_cast<LPARAM>(&run));
+  return run;
+}
+
 class AssignmentDialogTest : public ::testing::Test {
  protected:
   void SetUp() override { InstallControlAssignment(); }
@@ -150,10 +159,7 @@ TEST_F(AssignmentDialogTest, DialogTemplateChildrenGetWrappersByClassAndStyle) {
   t.Item(L"SCROLLBAR", L"", SBS_HORZ, kScroll, 4, 100, 80, 10);
   t.Item(L"SCROLLBAR", L"", SBS_SIZEGRIP, kGrip, 200, 140, 10, 10);
   t.Item(L"STATIC", L"Label", SS_LEFT, kStatic, 4, 120, 60, 10);
-  DialogRun run;
-  run.session = &session;
-  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), t.Get(), nullptr, &DialogProc,
-                          reinterpret_cast<LPARAM>(&run));
+  DialogRun run = RunDialog(session, t);
   ASSERT_TRUE(run.skinned);
   EXPECT_EQ(run.seen[kPush], "TSkinButton");
   EXPECT_EQ(run.seen[kDefault], "TSkinButton");
@@ -181,16 +187,10 @@ TEST_F(AssignmentDialogTest, OnlyTheProgramsWrapperKindsAreMade) {
   t.Item(L"EDIT", L"text", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, kEdit, 4, 80, 80, 12);
   t.Item(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_TABSTOP, kDropList, 90, 80, 60, 60);
   t.Item(L"SCROLLBAR", L"", SBS_SIZEGRIP, kGrip, 200, 140, 10, 10);
-  DialogRun run;
-  run.session = &session;
-  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), t.Get(), nullptr, &DialogProc,
-                          reinterpret_cast<LPARAM>(&run));
+  DialogRun run = RunDialog(session, t);
   ASSERT_TRUE(run.skinned);
   EXPECT_EQ(run.seen[kPush], "TSkinButton");
-  EXPECT_EQ(run.seen[kCheck], "none");
-  EXPECT_EQ(run.seen[kEdit], "none");
-  EXPECT_EQ(run.seen[kDropList], "none");
-  EXPECT_EQ(run.seen[kGrip], "none");
+  for (short id : {kCheck, kEdit, kDropList, kGrip}) EXPECT_EQ(run.seen[id], "none") << id;
 }
 
 namespace {
