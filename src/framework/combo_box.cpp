@@ -65,14 +65,7 @@ void TCustomComboBox::SetItemIndex(int index) {
   if (HandleAllocated()) SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-std::string TCustomComboBox::Text() {
-  if (!HandleAllocated()) return caption_;
-  int length = GetWindowTextLengthW(Handle());
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  int got = GetWindowTextW(Handle(), &text[0], length + 1);
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return Narrow(text);
-}
+std::string TCustomComboBox::Text() { return HandleAllocated() ? WindowText(Handle()) : caption_; }
 
 void TCustomComboBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);

@@ -24,14 +24,7 @@ void TCustomEdit::DefineProperties(TPropList& list) const {
                            [](TCustomEdit& e, const std::string& v) { e.SetText(v); });
 }
 
-std::string TCustomEdit::Text() {
-  if (!HandleAllocated()) return caption_;
-  int length = GetWindowTextLengthW(Handle());
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  int got = GetWindowTextW(Handle(), &text[0], length + 1);
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return Narrow(text);
-}
+std::string TCustomEdit::Text() { return HandleAllocated() ? WindowText(Handle()) : caption_; }
 
 void TCustomEdit::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);

@@ -1,4 +1,4 @@
-// UTF-8 <-> UTF-16 conversion through the platform's code-page service.
+// UTF-8 <-> UTF-16 conversion through the platform's code-page service; window text.
 #include "framework/wide.h"
 
 #include <windows.h>
@@ -19,4 +19,12 @@ std::string Narrow(const std::wstring& utf16) {
   WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), n,
                       nullptr, nullptr);
   return out;
+}
+
+std::string WindowText(HWND window) {
+  int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  int got = GetWindowTextW(window, &text[0], length + 1);
+  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return Narrow(text);
 }
