@@ -37,33 +37,11 @@ void TCustomComboBox::DefineProperties(TPropList& list) const {
 
 void TCustomComboBox::SetStyle(TComboBoxStyle style) {
   if (style == style_) return;
-  int index = ItemIndex();
+  ItemIndex();  // keeps the window's selection for the new window
   style_ = style;
-  itemIndex_ = index;
   RecreateWnd();
 }
 
-void TCustomComboBox::AddItem(const std::string& text) {
-  items_.push_back(text);
-  if (HandleAllocated())
-    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
-}
-
-void TCustomComboBox::Clear() {
-  items_.clear();
-  itemIndex_ = -1;
-  if (HandleAllocated()) SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
-}
-
-int TCustomComboBox::ItemIndex() {
-  if (HandleAllocated()) itemIndex_ = static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
-  return itemIndex_;
-}
-
-void TCustomComboBox::SetItemIndex(int index) {
-  itemIndex_ = index;
-  if (HandleAllocated()) SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
 
 std::string TCustomComboBox::Text() { return HandleAllocated() ? WindowText(Handle()) : caption_; }
 
@@ -98,13 +76,7 @@ RECT TCustomComboBox::WindowBoundsForCreate() const {
 }
 
 void TCustomComboBox::HandleCreated() {
-  for (const std::string& item : items_)
-    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
-  if (itemIndex_ >= 0) {
-    SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
-  } else if (!caption_.empty()) {
-    SetWindowTextW(Handle(), Widen(caption_).c_str());
-  }
+  if (!items_.HandTo(Handle()) && !caption_.empty()) SetWindowTextW(Handle(), Widen(caption_).c_str());
 }
 
 bool TCustomComboBox::HandleMessage(TMessage& m) {
@@ -120,8 +92,8 @@ void TCustomComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
   bool selected = (item.itemState & ODS_SELECTED) != 0;
   RECT r = item.rcItem;
   FillRect(item.hDC, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  if (item.itemID == static_cast<UINT>(-1) || item.itemID >= items_.size()) return;
-  std::wstring text = Widen(items_[item.itemID]);
+  if (item.itemID == static_cast<UINT>(-1) || item.itemID >= static_cast<UINT>(items_.Count())) return;
+  std::wstring text = Widen(items_.At(static_cast<int>(item.itemID)));
   int oldMode = SetBkMode(item.hDC, TRANSPARENT);
   COLORREF oldColour = SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   r.left += 2;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/string_items.h"
 #include "framework/win_control.h"
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
@@ -23,12 +24,12 @@ class TCustomComboBox : public TWinControl {
   TComboBoxStyle Style() const { return style_; }
   // The style; an existing window is made again with it.
   void SetStyle(TComboBoxStyle style);
-  void AddItem(const std::string& text);
-  void Clear();
-  int Count() const { return static_cast<int>(items_.size()); }
-  const std::string& Items(int index) const { return items_.at(static_cast<size_t>(index)); }
-  int ItemIndex();
-  void SetItemIndex(int index);
+  void AddItem(const std::string& text) { items_.Add(WindowHandle(), text); }
+  void Clear() { items_.Clear(WindowHandle()); }
+  int Count() const { return items_.Count(); }
+  const std::string& Items(int index) const { return items_.At(index); }
+  int ItemIndex() { return items_.Index(WindowHandle()); }
+  void SetItemIndex(int index) { items_.SetIndex(WindowHandle(), index); }
   // The text as the window holds it (typed, or the selected item).
   std::string Text();
   void SetText(const std::string& text) { SetCaption(text); }
@@ -49,8 +50,7 @@ class TCustomComboBox : public TWinControl {
   void DrawItem(const DRAWITEMSTRUCT& item);
 
   TComboBoxStyle style_ = csDropDown;
-  std::vector<std::string> items_;
-  int itemIndex_ = -1;
+  TStringItems items_{kComboBoxItemMessages};
 };
 
 class TComboBox : public TCustomComboBox {

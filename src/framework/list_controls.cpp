@@ -22,27 +22,6 @@ void TListBox::DefineProperties(TPropList& list) const {
                          [](TListBox& l, int64_t v) { l.SetItemIndex(static_cast<int>(v)); });
 }
 
-void TListBox::AddItem(const std::string& text) {
-  items_.push_back(text);
-  if (HandleAllocated()) SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
-}
-
-void TListBox::Clear() {
-  items_.clear();
-  itemIndex_ = -1;
-  if (HandleAllocated()) SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
-}
-
-int TListBox::ItemIndex() {
-  if (HandleAllocated()) itemIndex_ = static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
-  return itemIndex_;
-}
-
-void TListBox::SetItemIndex(int index) {
-  itemIndex_ = index;
-  if (HandleAllocated()) SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
 void TListBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.BaseClassName = L"LISTBOX";
@@ -50,11 +29,7 @@ void TListBox::CreateParams(TCreateParams& params) {
   if (BorderSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TListBox::HandleCreated() {
-  for (const std::string& item : items_)
-    SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
-  if (itemIndex_ >= 0) SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
-}
+void TListBox::HandleCreated() { items_.HandTo(Handle()); }
 
 // ---- TListView ----
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/string_items.h"
 #include "framework/win_control.h"
 
 class TListBox : public TWinControl {
@@ -14,12 +15,12 @@ class TListBox : public TWinControl {
   const char* ClassName() const override { return "TListBox"; }
   void DefineProperties(TPropList& list) const override;
 
-  void AddItem(const std::string& text);
-  void Clear();
-  int Count() const { return static_cast<int>(items_.size()); }
-  const std::string& Items(int index) const { return items_.at(static_cast<size_t>(index)); }
-  int ItemIndex();
-  void SetItemIndex(int index);
+  void AddItem(const std::string& text) { items_.Add(WindowHandle(), text); }
+  void Clear() { items_.Clear(WindowHandle()); }
+  int Count() const { return items_.Count(); }
+  const std::string& Items(int index) const { return items_.At(index); }
+  int ItemIndex() { return items_.Index(WindowHandle()); }
+  void SetItemIndex(int index) { items_.SetIndex(WindowHandle(), index); }
   bool BorderSingle = true;
 
  protected:
@@ -27,8 +28,7 @@ class TListBox : public TWinControl {
   void HandleCreated() override;
 
  private:
-  std::vector<std::string> items_;
-  int itemIndex_ = -1;
+  TStringItems items_{kListBoxItemMessages};
 };
 
 struct TListColumn {
