@@ -4,6 +4,7 @@
 
 #include "framework/path_text.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_messages.h"
 
 TWScrollbar::TWScrollbar(TComponent* owner, Mode mode)
     : TWinControl(owner), mode_(mode), vertical_(mode == kVertical),
@@ -220,6 +221,10 @@ bool TWScrollbar::HandleMessage(TMessage& m) {
       if (host_ && IsWindow(host_)) Release(m);
       return true;
     case WM_ERASEBKGND:
+      m.Result = 1;
+      return true;
+    case skinmsg::kQuerySkinned:
+      // Part of the skin: never offered a wrapper (it lies among the form's controls).
       m.Result = 1;
       return true;
     case WM_PAINT: {

@@ -1,8 +1,8 @@
 // The control assignment on forms of real framework controls under Wine: which wrapper
 // each row of the class table and each Skin3rd kind gives, the SkinControls member a row
 // needs, OnSkinControl, the DisableTag handed on by radio groups, a control reached twice
-// wrapped once, and a scroll-bar wrapper replaced after its control's window was made
-// again.
+// wrapped once, the skin's own scroll-bar overlays never offered a wrapper, and a
+// scroll-bar wrapper replaced after its control's window was made again.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -31,6 +31,7 @@
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_messages.h"
+#include "skin/controls/skin_scrollbar.h"
 #include "skin/forms/control_assignment.h"
 
 using namespace controltest;
@@ -363,6 +364,31 @@ TEST_F(ControlAssignmentTest, AControlIsWrappedOnceOnly) {
   edit->Free();
   Assign();
   EXPECT_EQ(entries_.size(), first - 1);
+}
+
+TEST_F(ControlAssignmentTest, ScrollBarOverlaysAreNeverOffered) {
+  auto* memo = Put<TMemo>(form_.get());
+  memo->SetBounds(10, 10, 150, 80);
+  memo->SetScrollBars(ssVertical);
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "Line " + std::to_string(i) + "\r\n";
+  memo->SetText(text);
+  std::vector<std::string> offered;
+  skin_->OnSkinControl = [&](TComponent*, TSkinData*, TComponent*, TComponent*,
+                             const std::string& upperClass, TSkinControl*&) {
+    offered.push_back(upperClass);
+  };
+  Assign();
+  auto* wrapper = dynamic_cast<TSkinScrollbar*>(assignment_->WrapperOf(memo));
+  ASSERT_NE(wrapper, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return wrapper->VertOverlay()->Showing(); }));
+  // The overlay now lies among the form's controls; a re-apply passes it by.
+  EXPECT_EQ(SendMessageW(wrapper->VertOverlay()->Handle(), skinmsg::kQuerySkinned, 0, 0), 1);
+  offered.clear();
+  const size_t before = entries_.size();
+  Assign();
+  EXPECT_TRUE(offered.empty()) << offered.front();
+  EXPECT_EQ(entries_.size(), before);
 }
 
 TEST_F(ControlAssignmentTest, AScrollBarWrapperIsReplacedAfterItsWindowIsMadeAgain) {
