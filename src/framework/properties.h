@@ -81,6 +81,19 @@ class TPropList {
   const std::vector<TPropInfo>& Items() const { return items_; }
 
  private:
+  // Appends a property of the kind whose getter and setter of class T go into the given
+  // accessors of TPropInfo. The appending itself does not depend on T, so each class's
+  // helpers stay small.
+  template <class T, class GetSlot, class Get, class SetSlot, class Set>
+  void Add(const std::string& name, TPropKind kind, std::vector<std::string> names,
+           GetSlot TPropInfo::*getSlot, Get get, SetSlot TPropInfo::*setSlot, Set set) {
+    Append(name, kind, std::move(names), getSlot, GetSlot::template Of<T>(get), setSlot,
+           SetSlot::template Of<T>(set));
+  }
+  template <class GetSlot, class SetSlot>
+  void Append(const std::string& name, TPropKind kind, std::vector<std::string> names,
+              GetSlot TPropInfo::*getSlot, GetSlot get, SetSlot TPropInfo::*setSlot, SetSlot set);
+
   std::vector<TPropInfo> items_;
 };
 
@@ -119,58 +132,46 @@ bool SetIntProp(TPersistent* object, const std::string& name, int64_t value);
 bool SetObjectProp(TPersistent* object, const std::string& name, TPersistent* value);
 
 // ---- template definitions ----
-template <class T>
-void TPropList::Integer(const std::string& name, int64_t (*get)(T&), void (*set)(T&, int64_t)) {
+template <class GetSlot, class SetSlot>
+void TPropList::Append(const std::string& name, TPropKind kind, std::vector<std::string> names,
+                       GetSlot TPropInfo::*getSlot, GetSlot get, SetSlot TPropInfo::*setSlot,
+                       SetSlot set) {
   TPropInfo p;
   p.Name = name;
-  p.Kind = TPropKind::Integer;
-  p.GetOrdinal = decltype(p.GetOrdinal)::template Of<T>(get);
-  p.SetOrdinal = decltype(p.SetOrdinal)::template Of<T>(set);
+  p.Kind = kind;
+  p.EnumNames = std::move(names);
+  p.*getSlot = get;
+  p.*setSlot = set;
   items_.push_back(std::move(p));
+}
+
+template <class T>
+void TPropList::Integer(const std::string& name, int64_t (*get)(T&), void (*set)(T&, int64_t)) {
+  Add<T>(name, TPropKind::Integer, {}, &TPropInfo::GetOrdinal, get, &TPropInfo::SetOrdinal, set);
 }
 
 template <class T>
 void TPropList::Enumeration(const std::string& name, std::vector<std::string> names,
                             int64_t (*get)(T&), void (*set)(T&, int64_t)) {
-  TPropInfo p;
-  p.Name = name;
-  p.Kind = TPropKind::Enumeration;
-  p.EnumNames = std::move(names);
-  p.GetOrdinal = decltype(p.GetOrdinal)::template Of<T>(get);
-  p.SetOrdinal = decltype(p.SetOrdinal)::template Of<T>(set);
-  items_.push_back(std::move(p));
+  Add<T>(name, TPropKind::Enumeration, std::move(names), &TPropInfo::GetOrdinal, get,
+         &TPropInfo::SetOrdinal, set);
 }
 
 template <class T>
 void TPropList::Boolean(const std::string& name, bool (*get)(T&), void (*set)(T&, bool)) {
   // An enumeration False, True: the thunks turn the Boolean into ordinals 0 and 1 and
   // any non-zero ordinal into true.
-  TPropInfo p;
-  p.Name = name;
-  p.Kind = TPropKind::Enumeration;
-  p.EnumNames = {"False", "True"};
-  p.GetOrdinal = decltype(p.GetOrdinal)::template Of<T>(get);
-  p.SetOrdinal = decltype(p.SetOrdinal)::template Of<T>(set);
-  items_.push_back(std::move(p));
+  Add<T>(name, TPropKind::Enumeration, {"False", "True"}, &TPropInfo::GetOrdinal, get,
+         &TPropInfo::SetOrdinal, set);
 }
 
 template <class T>
 void TPropList::String(const std::string& name, std::string (*get)(T&),
                        void (*set)(T&, const std::string&)) {
-  TPropInfo p;
-  p.Name = name;
-  p.Kind = TPropKind::String;
-  p.GetString = decltype(p.GetString)::template Of<T>(get);
-  p.SetString = decltype(p.SetString)::template Of<T>(set);
-  items_.push_back(std::move(p));
+  Add<T>(name, TPropKind::String, {}, &TPropInfo::GetString, get, &TPropInfo::SetString, set);
 }
 
 template <class T>
 void TPropList::Object(const std::string& name, TPersistent* (*get)(T&), void (*set)(T&, TPersistent*)) {
-  TPropInfo p;
-  p.Name = name;
-  p.Kind = TPropKind::Object;
-  p.ReadObject = decltype(p.ReadObject)::template Of<T>(get);
-  p.WriteObject = decltype(p.WriteObject)::template Of<T>(set);
-  items_.push_back(std::move(p));
+  Add<T>(name, TPropKind::Object, {}, &TPropInfo::ReadObject, get, &TPropInfo::WriteObject, set);
 }
