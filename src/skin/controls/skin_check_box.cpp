@@ -17,6 +17,18 @@ constexpr UINT CM_CHECKSTATECHANGED_B = 0xB0D0;
 bool HasProperty(TControl* control, const char* name) {
   return control && control->Properties().Find(name) != nullptr;
 }
+
+// The cell of a state (1 unchecked, 2 checked, 3 and 4 the same disabled) in a strip that
+// has more than the four basic cells: checked, disabled unchecked and disabled checked
+// sit further along it.
+int FullStripCell(int state) {
+  switch (state) {
+    case 2: return 5;
+    case 3: return 4;
+    case 4: return 8;
+    default: return state;
+  }
+}
 }  // namespace
 
 void TSkinCheckBox::InitSkin(TSkinControlList* windowSkin, TSkinData* skinData, bool manageColour,
@@ -71,12 +83,7 @@ int TSkinCheckBox::GlyphFrame() const {
   if (buttonState & BST_INDETERMINATE) state = 4;
   if (StripFrames() == 12) {
     if (indeterminate) return disabled ? 12 : 9;
-    switch (state) {
-      case 2: return 5;
-      case 3: return 4;
-      case 4: return 8;
-      default: return state;
-    }
+    return FullStripCell(state);
   }
   return state;
 }
@@ -87,14 +94,7 @@ int TSkinRadioButton::GlyphFrame() const {
   if (control_ && HasProperty(control_, "Checked"))
     state = SameTextAscii(GetEnumProp(control_, "Checked"), "True") ? 2 : 1;
   if (handle_ && (GetStyle(handle_, GWL_STYLE) & WS_DISABLED)) state += 2;
-  if (StripFrames() == 8) {
-    switch (state) {
-      case 2: return 5;
-      case 3: return 4;
-      case 4: return 8;
-      default: return state;
-    }
-  }
+  if (StripFrames() == 8) return FullStripCell(state);
   return state;
 }
 
