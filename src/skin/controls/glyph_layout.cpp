@@ -5,6 +5,31 @@
 #include "skin/data/image_utils.h"
 #include "skin/data/skin_draw.h"
 
+namespace {
+
+// Lengths along the layout axis: margin before the glyph, glyph, spacing, text.
+struct TAxisRun {
+  int margin, glyph, spacing, text;
+};
+
+// Places the glyph at the margin from the axis's start (or, fromEnd, from its end) and
+// the text spacing beyond it, away from that end; returns where the glyph starts.
+int PlaceOnAxis(const TAxisRun& run, bool fromEnd, LONG start, LONG end, LONG& textStart,
+                LONG& textEnd) {
+  if (fromEnd) {
+    const int glyphAt = end - run.margin - run.glyph;
+    textEnd = glyphAt - run.spacing;
+    textStart = textEnd - run.text;
+    return glyphAt;
+  }
+  const int glyphAt = start + run.margin;
+  textStart = glyphAt + run.glyph + run.spacing;
+  textEnd = textStart + run.text;
+  return glyphAt;
+}
+
+}  // namespace
+
 TGlyphPlacement PlaceGlyph(HDC dc, const RECT& client, SIZE glyph, const std::wstring& text,
                            TButtonLayout layout, int margin, int spacing, bool centred) {
   TGlyphPlacement place;
@@ -46,28 +71,18 @@ TGlyphPlacement PlaceGlyph(HDC dc, const RECT& client, SIZE glyph, const std::ws
   }
   // 5. Positions.
   RECT text_ = client;
+  const TAxisRun run{margin, g, spacing, t};
   switch (layout) {
     case blGlyphLeft:
-      glyphX = client.left + margin;
-      text_.left = glyphX + g + spacing;
-      text_.right = text_.left + textSize.cx;
-      break;
     case blGlyphRight:
-      glyphX = client.right - margin - g;
-      text_.right = glyphX - spacing;
-      text_.left = text_.right - textSize.cx;
-      place.textFlags |= DT_RIGHT;
+      glyphX = PlaceOnAxis(run, layout == blGlyphRight, client.left, client.right, text_.left,
+                           text_.right);
+      if (layout == blGlyphRight) place.textFlags |= DT_RIGHT;
       break;
     case blGlyphTop:
-      glyphY = client.top + margin;
-      text_.top = glyphY + g + spacing;
-      text_.bottom = text_.top + textSize.cy;
-      place.textFlags |= DT_CENTER;
-      break;
     case blGlyphBottom:
-      glyphY = client.bottom - margin - g;
-      text_.bottom = glyphY - spacing;
-      text_.top = text_.bottom - textSize.cy;
+      glyphY = PlaceOnAxis(run, layout == blGlyphBottom, client.top, client.bottom, text_.top,
+                           text_.bottom);
       place.textFlags |= DT_CENTER;
       break;
   }
