@@ -15,6 +15,15 @@ namespace {
 
 constexpr TColor kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000;
 
+// Checks the four margins, given in the order of a RECT: left, top, right, bottom.
+void ExpectMargins(const TDataSkinObject& object, const RECT& expected) {
+  SCOPED_TRACE(object.Name);
+  EXPECT_EQ(object.LeftWidth, expected.left);
+  EXPECT_EQ(object.TopHeight, expected.top);
+  EXPECT_EQ(object.RightWidth, expected.right);
+  EXPECT_EQ(object.BottomHeight, expected.bottom);
+}
+
 TEST(SkinObjectReaders, PlainObjectExistsOnlyWithItsImageKey) {
   TestSkin skin;
   skin.Text(
@@ -27,10 +36,7 @@ TEST(SkinObjectReaders, PlainObjectExistsOnlyWithItsImageKey) {
   const TSkinObjects& s = read->objects;
   ASSERT_TRUE(s.MenuItem);
   EXPECT_EQ(s.MenuItem->Name, "MenuItem");
-  EXPECT_EQ(s.MenuItem->LeftWidth, 2);
-  EXPECT_EQ(s.MenuItem->TopHeight, 3);
-  EXPECT_EQ(s.MenuItem->RightWidth, 4);
-  EXPECT_EQ(s.MenuItem->BottomHeight, 5);
+  ExpectMargins(*s.MenuItem, {2, 3, 4, 5});
   EXPECT_EQ(s.MenuItem->Trans, 1);
   EXPECT_EQ(s.MenuItem->Tile, 0);  // above 1: stretch
   EXPECT_EQ(s.MenuItem->Style, 7);
@@ -86,10 +92,7 @@ TEST(SkinObjectReaders, FixedAndReadFrameCounts) {
   EXPECT_EQ(s.Progress->Frame, 1);  // Style not 0
   EXPECT_EQ(s.Progress->Tile, 1);   // above 1: 1 for Progress
   EXPECT_EQ(s.Progress->NormalColour, 0);  // Progress reads no colours
-  EXPECT_EQ(s.TabPane->LeftWidth, 4);
-  EXPECT_EQ(s.TabPane->TopHeight, 4);
-  EXPECT_EQ(s.TabPane->RightWidth, 4);
-  EXPECT_EQ(s.TabPane->BottomHeight, 1);
+  ExpectMargins(*s.TabPane, {4, 4, 4, 1});
   EXPECT_EQ(s.TabPane->Frame, 1);
   ASSERT_TRUE(s.GroupBox);
   EXPECT_EQ(s.GroupBox->Frame, 1);
@@ -100,8 +103,7 @@ TEST(SkinObjectReaders, FixedAndReadFrameCounts) {
   ASSERT_TRUE(s.TrackVert);
   EXPECT_EQ(s.TrackVert->Name, "TRACKVERT");
   EXPECT_EQ(s.TrackVert->Frame, 1);
-  EXPECT_EQ(s.TrackVert->LeftWidth, 3);
-  EXPECT_EQ(s.TrackVert->BottomHeight, 3);
+  ExpectMargins(*s.TrackVert, {3, 3, 3, 3});
   EXPECT_FALSE(s.TrackVert->Image.Empty());
 }
 
@@ -125,15 +127,11 @@ TEST(SkinObjectReaders, BordersTitleAndMenuBar) {
       .Image("m.bmp", Solid(20, 10, kRed));
   auto read = Read(skin);
   const TSkinObjects& s = read->objects;
-  EXPECT_EQ(s.Left->TopHeight, 11);
-  EXPECT_EQ(s.Left->BottomHeight, 12);
-  EXPECT_EQ(s.Left->LeftWidth, 0);
+  ExpectMargins(*s.Left, {0, 11, 0, 12});
   EXPECT_EQ(s.Left->Tile, 1);  // above 1: 1 for borders
   EXPECT_EQ(s.Left->Frame, 1);
   EXPECT_EQ(s.Left->Trans, 1);
-  EXPECT_EQ(s.Top->LeftWidth, 21);
-  EXPECT_EQ(s.Top->RightWidth, 22);
-  EXPECT_EQ(s.Top->TopHeight, 0);
+  ExpectMargins(*s.Top, {21, 0, 22, 0});
   EXPECT_EQ(s.Top->Frame, 2);
   EXPECT_EQ(s.Top->Trans, 0);
   EXPECT_EQ(s.Top->Tile, 0);
@@ -142,9 +140,7 @@ TEST(SkinObjectReaders, BordersTitleAndMenuBar) {
   EXPECT_EQ(s.Bottom->Tile, 1);
 
   EXPECT_EQ(s.Title->Frame, 2);
-  EXPECT_EQ(s.Title->LeftWidth, 3);
-  EXPECT_EQ(s.Title->TopHeight, 4);
-  EXPECT_EQ(s.Title->RightWidth, 5);
+  ExpectMargins(*s.Title, {3, 4, 5, 0});
   EXPECT_EQ(s.Title->TextAlignment, 1);
   EXPECT_EQ(s.Title->FontHeight, 17);
   EXPECT_EQ(s.Title->ActiveText, RgbColour(10, 20, 30));
@@ -154,8 +150,7 @@ TEST(SkinObjectReaders, BordersTitleAndMenuBar) {
   ASSERT_TRUE(s.MenuBar);
   EXPECT_EQ(s.MenuBar->Name, "Personality");
   EXPECT_EQ(s.MenuBar->Tile, 1);
-  EXPECT_EQ(s.MenuBar->LeftWidth, 6);
-  EXPECT_EQ(s.MenuBar->RightWidth, 1);
+  ExpectMargins(*s.MenuBar, {6, 0, 1, 0});
   EXPECT_EQ(s.MenuBar->Frame, 2);
 }
 
