@@ -5,12 +5,14 @@
 #include "archive/entry_names.h"
 #include "archive/zlb_archive.h"
 #include "archive_builder.h"
+#include "thrown_error.h"
 #include "framework/file_system.h"
 #include "framework/stream.h"
 
 using testarc::Bytes;
 using testarc::Item;
 using testarc::Options;
+using testarc::ThrownError;
 
 namespace {
 class ArchiveExtract : public ::testing::Test {
@@ -104,23 +106,15 @@ TEST_F(ArchiveExtract, ExtractFileFindsStoredPathAndName) {
   Open(kItems);
   arc_.ExtractFile(dir_ + "one", "SUB\\deeper\\data.bin");
   EXPECT_EQ(testarc::ReadText(dir_ + "one\\data.bin"), kBig);
-  try {
-    arc_.ExtractFile(dir_ + "one", "data.bin");
-    FAIL();
-  } catch (const EZLBError& e) {
-    EXPECT_STREQ(e.what(), "data.bin not found in archive");
-  }
+  EXPECT_EQ(ThrownError([&] { arc_.ExtractFile(dir_ + "one", "data.bin"); }),
+            "data.bin not found in archive");
 }
 
 TEST_F(ArchiveExtract, FolderThatCannotBeCreatedEndsTheRun) {
   Open(kItems);
   testarc::WriteText(dir_ + "file", "x");
-  try {
-    arc_.ExtractAll(dir_ + "file\\below\\");
-    FAIL();
-  } catch (const EZLBError& e) {
-    EXPECT_EQ(std::string(e.what()), "Error extracting file to " + dir_ + "file\\below");
-  }
+  EXPECT_EQ(ThrownError([&] { arc_.ExtractAll(dir_ + "file\\below\\"); }),
+            "Error extracting file to " + dir_ + "file\\below");
 }
 
 TEST_F(ArchiveExtract, DamagedEntryIsLoggedAndTheRestExtracted) {
@@ -141,12 +135,8 @@ TEST_F(ArchiveExtract, DamagedEntryIsLoggedAndTheRestExtracted) {
   EXPECT_EQ(testarc::ReadText(out + "data.bin"), "previous");  // the old file survives
   EXPECT_TRUE(fsys::FileExists(out + "empty.txt"));
   EXPECT_EQ(FileCount(out), 3u);
-  try {
-    arc_.ExtractFile(out, "sub\\deeper\\data.bin");
-    FAIL();
-  } catch (const EZLBError& e) {
-    EXPECT_STREQ(e.what(), "data.bin failed CRC check");
-  }
+  EXPECT_EQ(ThrownError([&] { arc_.ExtractFile(out, "sub\\deeper\\data.bin"); }),
+            "data.bin failed CRC check");
   EXPECT_EQ(testarc::ReadText(out + "data.bin"), "previous");
   arc_.ExtractAll(dir_ + "fresh");  // nothing to keep: the failed entry leaves no file
   EXPECT_FALSE(fsys::FileExists(dir_ + "fresh\\data.bin"));
@@ -246,13 +236,10 @@ TEST_F(ArchiveExtract, EncryptedEntriesNeedPasswordAndHandler) {
   Open({{"c.bin", "", kBig, smCompressedEncrypted}, {"s.bin", "", "plain words", smStoredEncrypted}});
   TMemoryStream sink;
   auto message = [&](int index) {
-    try {
+    return ThrownError([&] {
       TMemoryStream out;
       arc_.ExtractEntry(index, out, nullptr);
-    } catch (const EZLBError& e) {
-      return std::string(e.what());
-    }
-    return std::string();
+    });
   };
   arc_.Password = "  ";
   EXPECT_EQ(message(0), "No password given for encrypted file");
@@ -282,12 +269,8 @@ TEST_F(ArchiveExtract, VerifyFileCrcCoversTheWholeDestination) {
   arc_.VerifyFileCRC = true;
   TMemoryStream dest;
   dest.Write("prefix", 6);
-  try {
-    arc_.ExtractEntry(0, dest, nullptr);
-    FAIL();
-  } catch (const EZLBError& e) {
-    EXPECT_STREQ(e.what(), "readme.txt failed CRC check");
-  }
+  EXPECT_EQ(ThrownError([&] { arc_.ExtractEntry(0, dest, nullptr); }),
+            "readme.txt failed CRC check");
 }
 
 TEST_F(ArchiveExtract, ProgressPerInflatedChunk) {

@@ -8,9 +8,11 @@
 
 #include "archive/crc_stream.h"
 #include "archive/zlb_archive.h"
+#include "thrown_error.h"
 #include "write_test_util.h"
 
 using namespace writetest;
+using testarc::ThrownError;
 
 namespace {
 // Adds the items to the archive and returns the messages logged meanwhile.
@@ -382,14 +384,9 @@ TEST(ArchiveWrite, LegacyArchivesAreNeverModified) {
   ASSERT_TRUE(arc.OpenArchive(dir + "old.zlb"));
   ASSERT_TRUE(arc.IsLegacy());
   std::deque<std::string> items = {dir + "new.txt"};
-  try {
-    arc.AddFiles(items, false);
-    FAIL() << "a legacy archive was accepted for writing";
-  } catch (const EZLBError& e) {
-    EXPECT_STREQ(e.what(),
-                 "The specified archive file was created by an older version of Coffrel.\r\n"
-                 "Please convert this archive before trying to modify/update it");
-  }
+  EXPECT_EQ(ThrownError([&] { arc.AddFiles(items, false); }),
+            "The specified archive file was created by an older version of Coffrel.\r\n"
+            "Please convert this archive before trying to modify/update it");
   EXPECT_EQ(ReadAll(dir + "old.zlb"), file);
 }
 
@@ -397,12 +394,8 @@ TEST(ArchiveWrite, CreateArchiveRefusesAnExistingFileAndLeavesNothingOpen) {
   std::string dir = ScratchFolder("exists");
   WriteText(dir + "there.zlb", "not an archive");
   TZLBArc2 arc;
-  try {
-    arc.CreateArchive(dir + "there.zlb");
-    FAIL();
-  } catch (const EZLBError& e) {
-    EXPECT_EQ(std::string(e.what()), dir + "there.zlb already exists in the archive");
-  }
+  EXPECT_EQ(ThrownError([&] { arc.CreateArchive(dir + "there.zlb"); }),
+            dir + "there.zlb already exists in the archive");
   EXPECT_FALSE(arc.IsOpen());
   std::deque<std::string> items;
   EXPECT_THROW(arc.AddFiles(items, false), EZLBError);
