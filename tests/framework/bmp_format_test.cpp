@@ -47,6 +47,17 @@ std::vector<uint8_t> Palette(std::initializer_list<TColor> colours) {
 
 TColor At(const PixelImage& image, int x, int y) { return ColourOf(image.At(x, y)); }
 
+// The colours of a decoded file row by row, top row first; no rows when it does not decode.
+using Rows = std::vector<std::vector<TColor>>;
+Rows DecodedRows(const std::vector<uint8_t>& file) {
+  PixelImage image;
+  if (!DecodeBmp(file.data(), file.size(), image)) return {};
+  Rows rows(static_cast<size_t>(image.height), std::vector<TColor>(static_cast<size_t>(image.width)));
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x) rows[y][x] = At(image, x, y);
+  return rows;
+}
+
 constexpr TColor kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kWhite = 0xFFFFFF;
 
 TEST(BmpFormat, Encode24RoundTripsOddWidths) {
@@ -64,29 +75,18 @@ TEST(BmpFormat, Encode24RoundTripsOddWidths) {
 }
 
 TEST(BmpFormat, PalettedDepthsAndRowOrder) {
-  PixelImage image;
   // 1 bit, 2 x 2, bottom-up: bottom row "1 0", top row "0 1"; rows padded to 4 bytes.
   auto one = MakeBmp(2, 2, 1, 0, Palette({kRed, kGreen}), {0x80, 0, 0, 0, 0x40, 0, 0, 0});
-  ASSERT_TRUE(DecodeBmp(one.data(), one.size(), image));
-  EXPECT_EQ(At(image, 0, 0), kRed);
-  EXPECT_EQ(At(image, 1, 0), kGreen);
-  EXPECT_EQ(At(image, 0, 1), kGreen);
-  EXPECT_EQ(At(image, 1, 1), kRed);
+  EXPECT_EQ(DecodedRows(one), (Rows{{kRed, kGreen}, {kGreen, kRed}}));
   // 4 bits, 3 x 1: indexes 2 0 1.
   auto four = MakeBmp(3, 1, 4, 0, Palette({kRed, kGreen, kBlue}), {0x20, 0x10, 0, 0});
-  ASSERT_TRUE(DecodeBmp(four.data(), four.size(), image));
-  EXPECT_EQ(At(image, 0, 0), kBlue);
-  EXPECT_EQ(At(image, 1, 0), kRed);
-  EXPECT_EQ(At(image, 2, 0), kGreen);
+  EXPECT_EQ(DecodedRows(four), (Rows{{kBlue, kRed, kGreen}}));
   // 8 bits, top-down (negative height), 1 x 2, with a palette of 2 declared colours.
   auto eight = MakeBmp(1, -2, 8, 0, Palette({kWhite, kBlue}), {1, 0, 0, 0, 0, 0, 0, 0}, 40, 2);
-  ASSERT_TRUE(DecodeBmp(eight.data(), eight.size(), image));
-  EXPECT_EQ(At(image, 0, 0), kBlue);
-  EXPECT_EQ(At(image, 0, 1), kWhite);
+  EXPECT_EQ(DecodedRows(eight), (Rows{{kBlue}, {kWhite}}));
   // An index past the palette the file holds reads black rather than outside it.
   auto past = MakeBmp(1, 1, 8, 0, Palette({kWhite}), {200, 0, 0, 0}, 40, 1);
-  ASSERT_TRUE(DecodeBmp(past.data(), past.size(), image));
-  EXPECT_EQ(At(image, 0, 0), 0);
+  EXPECT_EQ(DecodedRows(past), (Rows{{0}}));
 }
 
 TEST(BmpFormat, CoreHeaderWithThreeBytePalette) {
@@ -102,64 +102,49 @@ TEST(BmpFormat, CoreHeaderWithThreeBytePalette) {
   b.insert(b.end(), palette.begin(), palette.end());
   Put32(b, 10, static_cast<uint32_t>(b.size()));
   b.insert(b.end(), {1, 0, 0, 0});
-  PixelImage image;
-  ASSERT_TRUE(DecodeBmp(b.data(), b.size(), image));
-  EXPECT_EQ(At(image, 0, 0), kGreen);
-  EXPECT_EQ(At(image, 1, 0), kRed);
+  EXPECT_EQ(DecodedRows(b), (Rows{{kGreen, kRed}}));
 }
 
 TEST(BmpFormat, SixteenAndThirtyTwoBits) {
-  PixelImage image;
   // 16-bit default 5-5-5: pure red 0x7C00, white 0x7FFF.
   auto rgb555 = MakeBmp(2, 1, 16, 0, {}, {0x00, 0x7C, 0xFF, 0x7F});
-  ASSERT_TRUE(DecodeBmp(rgb555.data(), rgb555.size(), image));
-  EXPECT_EQ(At(image, 0, 0), kRed);
-  EXPECT_EQ(At(image, 1, 0), kWhite);
+  EXPECT_EQ(DecodedRows(rgb555), (Rows{{kRed, kWhite}}));
   // 16-bit 5-6-5 bit fields: pure green 0x07E0, then blue 0x001F.
   std::vector<uint8_t> masks(12);
   Put32(masks, 0, 0xF800);
   Put32(masks, 4, 0x07E0);
   Put32(masks, 8, 0x001F);
   auto rgb565 = MakeBmp(2, 1, 16, 3, masks, {0xE0, 0x07, 0x1F, 0x00});
-  ASSERT_TRUE(DecodeBmp(rgb565.data(), rgb565.size(), image));
-  EXPECT_EQ(At(image, 0, 0), kGreen);
-  EXPECT_EQ(At(image, 1, 0), kBlue);
+  EXPECT_EQ(DecodedRows(rgb565), (Rows{{kGreen, kBlue}}));
   // 32 bits with an alpha byte that is ignored.
   auto argb = MakeBmp(1, 1, 32, 0, {}, {0x10, 0x20, 0x30, 0xFF});
-  ASSERT_TRUE(DecodeBmp(argb.data(), argb.size(), image));
-  EXPECT_EQ(At(image, 0, 0), RgbColour(0x30, 0x20, 0x10));
+  EXPECT_EQ(DecodedRows(argb), (Rows{{RgbColour(0x30, 0x20, 0x10)}}));
   // A V5 header (124 bytes) carries its masks inside.
   std::vector<uint8_t> v5 = MakeBmp(1, 1, 32, 3, {}, {0x11, 0x22, 0x33, 0x44}, 124);
   Put32(v5, 54, 0x000000FF);  // red in the lowest byte
   Put32(v5, 58, 0x0000FF00);
   Put32(v5, 62, 0x00FF0000);
-  ASSERT_TRUE(DecodeBmp(v5.data(), v5.size(), image));
-  EXPECT_EQ(At(image, 0, 0), RgbColour(0x11, 0x22, 0x33));
+  EXPECT_EQ(DecodedRows(v5), (Rows{{RgbColour(0x11, 0x22, 0x33)}}));
 }
 
 TEST(BmpFormat, RunLengthEncodings) {
-  PixelImage image;
   // RLE8, 4 x 3 bottom-up: row 0 (bottom) run of 4 x index 1; end of line; delta (1, 1)
-  // skips to row 2, x 1; absolute run of 3 (padded); end of bitmap.
+  // skips to row 2, x 1; absolute run of 3 (padded); end of bitmap. Skipped pixels keep
+  // index 0.
   auto rle8 = MakeBmp(4, 3, 8, 1, Palette({kWhite, kRed, kGreen, kBlue}),
                       {4, 1, 0, 0, 0, 2, 1, 1, 0, 3, 2, 3, 1, 0, 0, 1});
-  ASSERT_TRUE(DecodeBmp(rle8.data(), rle8.size(), image));
-  for (int x = 0; x < 4; ++x) EXPECT_EQ(At(image, x, 2), kRed) << x;
-  for (int x = 0; x < 4; ++x) EXPECT_EQ(At(image, x, 1), kWhite) << x;  // skipped: index 0
-  EXPECT_EQ(At(image, 0, 0), kWhite);
-  EXPECT_EQ(At(image, 1, 0), kGreen);
-  EXPECT_EQ(At(image, 2, 0), kBlue);
-  EXPECT_EQ(At(image, 3, 0), kRed);
+  EXPECT_EQ(DecodedRows(rle8), (Rows{{kWhite, kGreen, kBlue, kRed},
+                                     {kWhite, kWhite, kWhite, kWhite},
+                                     {kRed, kRed, kRed, kRed}}));
   // RLE4, 3 x 1: a run of 3 alternating indexes 1 and 2.
   auto rle4 = MakeBmp(3, 1, 4, 2, Palette({kWhite, kRed, kGreen}), {3, 0x12, 0, 1});
-  ASSERT_TRUE(DecodeBmp(rle4.data(), rle4.size(), image));
-  EXPECT_EQ(At(image, 0, 0), kRed);
-  EXPECT_EQ(At(image, 1, 0), kGreen);
-  EXPECT_EQ(At(image, 2, 0), kRed);
+  EXPECT_EQ(DecodedRows(rle4), (Rows{{kRed, kGreen, kRed}}));
   // Runs that overflow the row or the image are cut, never written outside.
   auto wide = MakeBmp(2, 1, 8, 1, Palette({kWhite, kRed}), {255, 1, 0, 2, 255, 255, 255, 1});
-  ASSERT_TRUE(DecodeBmp(wide.data(), wide.size(), image));
-  EXPECT_EQ(At(image, 1, 0), kRed);
+  const Rows rows = DecodedRows(wide);
+  ASSERT_EQ(rows.size(), 1u);
+  ASSERT_EQ(rows[0].size(), 2u);
+  EXPECT_EQ(rows[0][1], kRed);
 }
 
 TEST(BmpFormat, MalformedFilesDecodeToNothing) {
