@@ -38,6 +38,16 @@ bool PumpUntil(const std::function<bool()>& done, int limitMs = 3000) {
   }
 }
 
+// Shows the form with a client area of 300 x 160 and waits until the skin has it; the
+// window's skin, or null when it never comes.
+TWinSkinForm* ShowSkinned(gui::SkinnedSession& session, TForm& form) {
+  form.SetBounds(80, 80, 100, 100);
+  form.SetClientSize(300, 160);
+  HWND window = form.Handle();
+  form.Show();
+  return session.WaitSkinned(window);
+}
+
 // What an open context menu looks like (a timer that the menu's loop dispatches looks,
 // then closes it).
 struct PopupLook {
@@ -66,11 +76,8 @@ TEST(WinSkinPopupMenu, DisableTagKeepsTheSystemsLook) {
   popup->Items().Add("&Refresh");
   popup->Tag = session.Data().DisableTag;
   form.PopupMenu = popup;
-  form.SetBounds(80, 80, 100, 100);
-  form.SetClientSize(300, 160);
+  ASSERT_TRUE(ShowSkinned(session, form));
   HWND window = form.Handle();
-  form.Show();
-  ASSERT_TRUE(session.WaitSkinned(window));
   const POINT inside = gui::ScreenPoint(window, 150, 100);
   PopupLook::menu = popup->Handle();
   for (const bool tagged : {true, false}) {
@@ -100,11 +107,8 @@ TEST(WinSkinPopupMenu, ShortCutsReachOnClickOnceFromTheKeyboard) {
   popup->Items().Add("&Refresh", VK_F5, [&](TMenuItem&) { ++refreshes; });
   form.SetMainMenu(menu);
   form.PopupMenu = popup;
-  form.SetBounds(80, 80, 100, 100);
-  form.SetClientSize(300, 160);
+  ASSERT_TRUE(ShowSkinned(session, form));
   HWND window = form.Handle();
-  form.Show();
-  ASSERT_TRUE(session.WaitSkinned(window));
   SetForegroundWindow(window);
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == window; }));
 
@@ -144,11 +148,8 @@ TEST(WinSkinPopupMenu, OpenMenuAtAScreenPoint) {
   menu->Items().Add("&File")->Add("&Open");
   menu->Items().Add("&Edit")->Add("&Copy");
   form.SetMainMenu(menu);
-  form.SetBounds(80, 80, 100, 100);
-  form.SetClientSize(300, 160);
+  TWinSkinForm* skin = ShowSkinned(session, form);
   HWND window = form.Handle();
-  form.Show();
-  TWinSkinForm* skin = session.WaitSkinned(window);
   ASSERT_TRUE(skin && skin->Menus() && skin->Menus()->HasBar());
   ASSERT_TRUE(WaitFor([&] { return skin->Menus()->Buttons()[1]->Rect.right > 0; }));
   const RECT edit = skin->Menus()->Buttons()[1]->Rect;
