@@ -14,7 +14,8 @@ const std::vector<std::string>& ComboBoxStyleNames() {
   return names;
 }
 
-TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner) {
+TCustomComboBox::TCustomComboBox(TComponent* owner)
+    : TStringItemsControl(owner, kComboBoxItemMessages) {
   color_ = SystemColour(COLOR_WINDOW);
   SetBounds(0, 0, 145, 21);
 }

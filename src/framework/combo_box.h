@@ -10,12 +10,11 @@
 #include <vector>
 
 #include "framework/string_items.h"
-#include "framework/win_control.h"
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 const std::vector<std::string>& ComboBoxStyleNames();
 
-class TCustomComboBox : public TWinControl {
+class TCustomComboBox : public TStringItemsControl {
  public:
   explicit TCustomComboBox(TComponent* owner);
   const char* ClassName() const override { return "TCustomComboBox"; }
@@ -24,12 +23,6 @@ class TCustomComboBox : public TWinControl {
   TComboBoxStyle Style() const { return style_; }
   // The style; an existing window is made again with it.
   void SetStyle(TComboBoxStyle style);
-  void AddItem(const std::string& text) { items_.Add(WindowHandle(), text); }
-  void Clear() { items_.Clear(WindowHandle()); }
-  int Count() const { return items_.Count(); }
-  const std::string& Items(int index) const { return items_.At(index); }
-  int ItemIndex() { return items_.Index(WindowHandle()); }
-  void SetItemIndex(int index) { items_.SetIndex(WindowHandle(), index); }
   // The text as the window holds it (typed, or the selected item).
   std::string Text();
   void SetText(const std::string& text) { SetCaption(text); }
@@ -50,7 +43,6 @@ class TCustomComboBox : public TWinControl {
   void DrawItem(const DRAWITEMSTRUCT& item);
 
   TComboBoxStyle style_ = csDropDown;
-  TStringItems items_{kComboBoxItemMessages};
 };
 
 class TComboBox : public TCustomComboBox {

@@ -8,7 +8,7 @@
 
 // ---- TListBox ----
 
-TListBox::TListBox(TComponent* owner) : TWinControl(owner) {
+TListBox::TListBox(TComponent* owner) : TStringItemsControl(owner, kListBoxItemMessages) {
   color_ = SystemColour(COLOR_WINDOW);
   SetBounds(0, 0, 121, 97);
 }

@@ -9,26 +9,17 @@
 #include "framework/string_items.h"
 #include "framework/win_control.h"
 
-class TListBox : public TWinControl {
+class TListBox : public TStringItemsControl {
  public:
   explicit TListBox(TComponent* owner);
   const char* ClassName() const override { return "TListBox"; }
   void DefineProperties(TPropList& list) const override;
 
-  void AddItem(const std::string& text) { items_.Add(WindowHandle(), text); }
-  void Clear() { items_.Clear(WindowHandle()); }
-  int Count() const { return items_.Count(); }
-  const std::string& Items(int index) const { return items_.At(index); }
-  int ItemIndex() { return items_.Index(WindowHandle()); }
-  void SetItemIndex(int index) { items_.SetIndex(WindowHandle(), index); }
   bool BorderSingle = true;
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void HandleCreated() override;
-
- private:
-  TStringItems items_{kListBoxItemMessages};
 };
 
 struct TListColumn {

@@ -3,11 +3,14 @@
 // window's class, when there is one.
 //   TStringItemMessages  the add, reset, get- and set-selection messages of a class
 //   TStringItems         the items with their selection
+//   TStringItemsControl  base of the controls that keep items: the item operations
 #pragma once
 #include <windows.h>
 
 #include <string>
 #include <vector>
+
+#include "framework/win_control.h"
 
 struct TStringItemMessages {
   UINT add;
@@ -43,4 +46,20 @@ class TStringItems {
   TStringItemMessages messages_;
   std::vector<std::string> items_;
   int index_ = -1;
+};
+
+class TStringItemsControl : public TWinControl {
+ public:
+  void AddItem(const std::string& text) { items_.Add(WindowHandle(), text); }
+  void Clear() { items_.Clear(WindowHandle()); }
+  int Count() const { return items_.Count(); }
+  const std::string& Items(int index) const { return items_.At(index); }
+  int ItemIndex() { return items_.Index(WindowHandle()); }
+  void SetItemIndex(int index) { items_.SetIndex(WindowHandle(), index); }
+
+ protected:
+  TStringItemsControl(TComponent* owner, const TStringItemMessages& messages)
+      : TWinControl(owner), items_(messages) {}
+
+  TStringItems items_;
 };
