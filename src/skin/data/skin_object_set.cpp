@@ -3,6 +3,7 @@
 
 #include "skin/data/derived_images.h"
 #include "skin/data/image_utils.h"
+#include "skin/data/skin_keys.h"
 
 namespace {
 
@@ -94,11 +95,12 @@ void SetFixedFrameCounts(const TSkinSource& src, TSkinObjects& s) {
   fix(s.Scrollbar, 23);
   fix(s.HorzScroll, 4);
   fix(s.VertScroll, 4);
-  if (s.HorzScrollThumb) {
-    s.HorzScrollThumb->Frame = src.Int("HorzScrollThumb", "FrameCount", 3);
-  }
-  if (s.VertScrollThumb) {
-    s.VertScrollThumb->Frame = src.Int("VertScrollThumb", "FrameCount", 3);
+  // Scroll thumbs read their cell count from their own section.
+  for (const std::unique_ptr<TDataSkinObject>* thumb : {&s.HorzScrollThumb, &s.VertScrollThumb}) {
+    if (*thumb) {
+      (*thumb)->Frame =
+          src.Int((*thumb)->Name, skinkeys::kFrameCount, skinkeys::kFrameCountDefault);
+    }
   }
   fix(s.TrackbarThumbHorz, 5);
   fix(s.TrackbarThumbVert, 5);
