@@ -8,6 +8,69 @@ const char kOptionName[] = "KVRUNEXTRA";
 const size_t kOptionLength = sizeof(kOptionName) - 1;
 }  // namespace
 
+std::vector<std::string> SplitCommandLine(const std::string& line) {
+  std::vector<std::string> args;
+  size_t i = 0;
+  const size_t n = line.size();
+  auto blank = [&](size_t at) { return at < n && (line[at] == ' ' || line[at] == '\t'); };
+  // The program name: no escapes.
+  if (i < n && line[i] == '"') {
+    i = line.find('"', i + 1);
+    i = i == std::string::npos ? n : i + 1;
+  } else {
+    while (i < n && !blank(i)) ++i;
+  }
+  while (blank(i)) ++i;
+  std::string arg;
+  bool inArg = false;   // something of the current argument was read
+  int quotes = 0;       // 1 inside a quoted run
+  size_t backslashes = 0;
+  while (i < n) {
+    const char c = line[i];
+    if ((c == ' ' || c == '\t') && quotes == 0) {
+      args.push_back(arg);
+      arg.clear();
+      inArg = false;
+      while (blank(i)) ++i;
+      backslashes = 0;
+      continue;
+    }
+    inArg = true;
+    if (c == '\\') {
+      arg += c;
+      ++backslashes;
+      ++i;
+      continue;
+    }
+    if (c != '"') {
+      arg += c;
+      backslashes = 0;
+      ++i;
+      continue;
+    }
+    // A quote: the backslashes before it are halved.
+    arg.erase(arg.size() - (backslashes + 1) / 2);
+    if (backslashes % 2 == 1) {
+      arg += '"';
+    } else {
+      ++quotes;
+    }
+    backslashes = 0;
+    ++i;
+    // Quotes in a row: every third one is literal (a quote right after a closing one).
+    while (i < n && line[i] == '"') {
+      if (++quotes == 3) {
+        arg += '"';
+        quotes = 0;
+      }
+      ++i;
+    }
+    if (quotes == 2) quotes = 0;
+  }
+  if (inArg) args.push_back(arg);
+  return args;
+}
+
 TLauncherArguments SplitArguments(const std::vector<std::string>& args) {
   TLauncherArguments result;
   for (const std::string& arg : args) {

@@ -13,6 +13,14 @@ struct TLauncherArguments {
   std::string ExtraFile;
 };
 
+// Splits a whole command line (UTF-8) into its arguments after the program name, by
+// the system's rules (those of CommandLineToArgvW): the program name ends at the next
+// blank, or at the closing quote when it begins with one; blanks and tabs outside
+// quotes separate arguments; 2n backslashes before a quote give n backslashes and the
+// quote opens or closes a quoted run; 2n+1 give n backslashes and a literal quote; a
+// quote right after a closing one is literal; other backslashes are literal.
+std::vector<std::string> SplitCommandLine(const std::string& line);
+
 // Splits the arguments (without the program name): an argument whose first ten
 // characters, upper-cased, are "KVRUNEXTRA" is the option (its value is the argument
 // with every "KVRUNEXTRA=" removed, case-insensitively; the last one wins); every

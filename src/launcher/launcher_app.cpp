@@ -32,6 +32,7 @@ int RunLauncherApplication(HINSTANCE instance, const zlbahead::ThreadStarter& st
   application.Icon = LoadIconW(instance, L"MAINICON");
   TformMain* form = application.CreateForm<TformMain>(startWorker);
   application.Run();
+  form->StopRun();  // the run's worker is done before its status is read
   if (application.ExitCode() != 0) return application.ExitCode();
   return static_cast<int>(form->ExitStatus);
 }

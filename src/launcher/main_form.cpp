@@ -18,7 +18,6 @@
 #include "launcher/failure_text.h"
 #include "launcher/marquee_progress_bar.h"
 #include "launcher/random_name.h"
-#include "launcher/shell_functions.h"
 #include "launcher/side_picture.h"
 #include "launcher/special_folders.h"
 #include "launcher/storage.h"
@@ -30,17 +29,7 @@ const char kStatusText[] = "Starting, please wait...";
 const TColor kWhite = RgbColour(255, 255, 255);
 const TColor kDarkRed = RgbColour(160, 0, 0);
 
-std::vector<std::string> OwnArguments() {
-  std::vector<std::string> args;
-  int count = 0;
-  auto split = LoadedShellFunctions().CommandLineToArgv;
-  if (!split) throw std::runtime_error("Cannot read the command line: the system's shell library is missing");
-  LPWSTR* argv = split(GetCommandLineW(), &count);
-  if (!argv) return args;
-  for (int i = 1; i < count; ++i) args.push_back(Narrow(argv[i]));
-  LocalFree(argv);
-  return args;
-}
+std::vector<std::string> OwnArguments() { return SplitCommandLine(Narrow(GetCommandLineW())); }
 
 std::string ReadWholeFile(const std::string& path) {
   TFileStream file(path, FileMode::Read);
@@ -132,26 +121,44 @@ TformMain::TformMain(TComponent* owner, zlbahead::ThreadStarter startWorker)
   myStorage.OnReplaceFile = [this](const std::string& file, bool& replace) {
     replace = UseTempWorkDir && !SameTextAscii(CollapseBackslashes(file), keptMainFile_);
   };
-  sequenceDone_ = Win32Handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  windowThread_ = GetCurrentThreadId();
+  requestDone_ = Win32Handle(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+  skinTaken_ = Win32Handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  runSettled_ = Win32Handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   closing_ = Win32Handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
 }
 
 TformMain::~TformMain() {
+  StopRun();
+  if (!sequenceStarted_) DiscardWorkFolder();  // closed before the run unpacked
+  DestroyHandle();
+}
+
+void TformMain::StopRun() {
   if (closing_) SetEvent(closing_.Get());
   if (worker_.joinable()) worker_.join();
-  if (!sequenceStarted_) DiscardWorkFolder();  // closed before the hand-over
-  DestroyHandle();
 }
 
 void TformMain::FormCreate() {
   try {
     StartUp();
   } catch (const std::exception& e) {
+    StopRun();
     DiscardWorkFolder();
-    if (TApplication* app = Application())
+    TApplication* app = Application();
+    if (app && app->OnException) {
       app->ShowException(e.what());
-    else
-      MessageBoxW(nullptr, Widen(e.what()).c_str(), L"Quillmere", MB_OK | MB_ICONERROR);
+    } else if (MessageBoxW(nullptr, Widen(e.what()).c_str(), L"Quillmere", MB_OK | MB_ICONERROR) <= 0) {
+      // No message box can be shown, so no window either (no display): the launcher
+      // ends at once with status 1 and says so on standard error.
+      WriteErrorLine("Quillmere: " + std::string(e.what()) + " (and no window can be shown)");
+      ExitStatus = 1;
+      if (app) {
+        app->ShowMainForm = false;
+        app->Terminate();
+      }
+      return;
+    }
     try {
       ShowFailure(e.what(), kExitNotStarted);
     } catch (const std::exception&) {
@@ -188,22 +195,53 @@ void TformMain::StartUp() {
   ExtraFile.clear();
   UseTempWorkDir = true;
   ExePath = OwnExePath();
+  // The window shows itself when it is set up, unless the program runs by then.
+  if (TApplication* app = Application()) app->ShowMainForm = false;
 
-  AdjustFont(*this);
-  MarqueeProgressBar1->SetActive(true);
   SkinTempName = RandomName(5);
   WorkDir = CreateWorkFolder();
   workFolderMade_ = true;
-  TakeSkinFromPayload();
+  const std::string skinFile = UnpackSkin();
 
-  panelProgress->Show();
-  HWND window = Handle();
+  // The run starts before the windows are made, so that the program never waits for
+  // them; without a second thread the run follows the set-up on this thread. (The
+  // message window comes after what can fail without a display: a session without
+  // one still fails on the main window, and says so.)
+  runMessages_ = std::make_unique<TRunMessages>([this](UINT message) { HandleRunMessage(message); });
   try {
-    worker_ = startWorker_([this, window] { WorkerMain(window); });
+    worker_ = startWorker_([this] { WorkerMain(); });
   } catch (const std::system_error&) {
-    // No second thread: the worker's part is done here, and the hand-over is posted.
-    if (PrepareRunOrReport(window)) PostMessageW(window, kRunSequence, 0, 0);
+    TakeSkin(skinFile);
+    SetUpWindows();
+    if (PrepareRunOrReport()) PostToWindow(kRunSequence);
+    return;
   }
+  try {
+    TakeSkin(skinFile);
+    // A run that starts its program within a moment never needs the window, which
+    // would only flash; making it then would only slow the program's start.
+    WaitForSingleObject(runSettled_.Get(), kWindowDelayMs);
+    SetUpWindows();
+  } catch (...) {
+    if (CancelLaunch()) throw;  // the run stops before its program: shown as ever
+    // The program runs already and the window is not needed any more.
+  }
+}
+
+void TformMain::TakeSkin(const std::string& skinFile) {
+  struct SkinTaken {
+    HANDLE event;
+    ~SkinTaken() { SetEvent(event); }
+  } skinTaken{skinTaken_.Get()};
+  ActivateSkin(skinFile);
+}
+
+void TformMain::SetUpWindows() {
+  if (LaunchStarted()) return;
+  AdjustFont(*this);
+  MarqueeProgressBar1->SetActive(true);
+  panelProgress->Show();
+  ShowWindowUnlessLaunching();
 }
 
 void TformMain::TakeArgumentsAndRecordRun() {
@@ -216,30 +254,42 @@ void TformMain::TakeArgumentsAndRecordRun() {
   runRecord_.Write(UserFolder(ExePath));
 }
 
-void TformMain::TakeSkinFromPayload() {
+std::string TformMain::UnpackSkin() {
   // The first open checks the archive; from then on the file is held so that nobody
   // can change it, and later opens skip the check.
   payloadLock_ = FileHandle::Open(ExePath, FileMode::Read);
   myStorage.VerifyArchiveCRC = true;
   try {
-    if (!myStorage.OpenArchive(ExePath)) return;
+    if (!myStorage.OpenArchive(ExePath)) return {};
   } catch (const std::exception& e) {
     throw std::runtime_error("Cannot open the payload of " + ExePath + ": " + e.what());
   }
   if (payloadLock_.IsOpen()) myStorage.VerifyArchiveCRC = false;
   if (myStorage.FindFile("skin.skn") < 0) {
     myStorage.CloseArchive();
-    return;
+    return {};
   }
-  myStorage.ExtractFile(WorkDir, "skin.skn");
+  try {
+    myStorage.ExtractFile(WorkDir, "skin.skn");
+  } catch (...) {
+    myStorage.CloseArchive();
+    fsys::RemoveFile(WorkDir + "skin.skn");
+    throw;
+  }
   myStorage.CloseArchive();
   std::string unpacked = WorkDir + "skin.skn";
   std::string skinFile = WorkDir + SkinTempName;
   if (!MoveFileW(Widen(unpacked).c_str(), Widen(skinFile).c_str())) skinFile = unpacked;
+  return skinFile;
+}
+
+void TformMain::ActivateSkin(const std::string& skinFile) {
+  if (skinFile.empty()) return;
   // The skin file never stays in the work folder (where it would be saved).
   auto removeSkinFile = [&] {
     fsys::RemoveFile(skinFile);
-    fsys::RemoveFile(unpacked);
+    std::lock_guard<std::mutex> lock(launchMutex_);
+    if (!leftTempFolder_.empty()) fsys::RemoveFolder(leftTempFolder_);
   };
   try {
     // The component reads the whole file here, so it can go right afterwards.
@@ -252,32 +302,34 @@ void TformMain::TakeSkinFromPayload() {
   removeSkinFile();
 }
 
-void TformMain::WorkerMain(HWND window) {
-  // No exception leaves the thread: a failure ends the worker before the hand-over,
-  // and the window shows it until the user closes it.
-  if (!PrepareRunOrReport(window)) return;
-  if (!PostMessageW(window, kRunSequence, 0, 0)) return;
-  HANDLE events[2] = {sequenceDone_.Get(), closing_.Get()};
-  WaitForMultipleObjects(2, events, FALSE, INFINITE);
+void TformMain::WorkerMain() {
+  // No exception leaves the thread: a failure ends the worker before the launch, and
+  // the window shows it until the user closes it.
+  struct Settled {
+    HANDLE event;
+    ~Settled() { SetEvent(event); }
+  } settled{runSettled_.Get()};
+  if (!PrepareRunOrReport()) return;
+  RunSequence();
 }
 
-bool TformMain::PrepareRunOrReport(HWND window) {
+bool TformMain::PrepareRunOrReport() {
   try {
     TakeArgumentsAndRecordRun();
   } catch (const std::exception& e) {
-    descriptorFailure_ = e.what();
-    PostMessageW(window, kDescriptorFailed, 0, 0);
+    ReportFailure(e.what(), kExitNotStarted);
     return false;
   }
+  std::string failure;
   try {
     ReadDescriptor();
     return true;
   } catch (const std::exception& e) {
-    descriptorFailure_ = "Cannot read the descriptor app.data of " + ExePath + ": " + e.what();
+    failure = "Cannot read the descriptor app.data of " + ExePath + ": " + e.what();
   } catch (...) {
-    descriptorFailure_ = "Cannot read the descriptor app.data of " + ExePath;
+    failure = "Cannot read the descriptor app.data of " + ExePath;
   }
-  PostMessageW(window, kDescriptorFailed, 0, 0);
+  ReportFailure(failure, kExitNotStarted);
   return false;
 }
 
@@ -298,8 +350,13 @@ void TformMain::ReadDescriptor() {
   }
   myStorage.CloseArchive();
   if (KeepInUserFolder) {
-    // The empty temporary folder made at start-up is not needed any more.
-    fsys::RemoveFolder(ExcludeTrailingBackslash(WorkDir));
+    // The empty temporary folder made at start-up is not needed any more; while the
+    // skin is still in it, the window's thread removes it after the skin.
+    {
+      std::lock_guard<std::mutex> lock(launchMutex_);
+      std::string temp = ExcludeTrailingBackslash(WorkDir);
+      if (!fsys::RemoveFolder(temp)) leftTempFolder_ = temp;
+    }
     workFolderMade_ = false;
     runRecord_.Remove();
     WorkDir = UserFolder(ExePath);
@@ -307,18 +364,29 @@ void TformMain::ReadDescriptor() {
   }
 }
 
-bool TformMain::HandleMessage(TMessage& m) {
-  if (m.Msg == kRunSequence) {
-    RunSequence();
-    m.Result = 0;
-    return true;
+void TformMain::HandleRunMessage(UINT message) {
+  switch (message) {
+    case kRunSequence:
+      RunSequence();
+      break;
+    case kRunFailed:
+      if (worker_.joinable()) worker_.join();  // it ends right after posting
+      DiscardWorkFolder();
+      ShowFailure(runFailure_, runFailureStatus_);
+      break;
+    case kHideWindow:
+      HideMainWindow();
+      SetEvent(requestDone_.Get());
+      break;
+    case kShowLaunchError:
+      if (TApplication* app = Application()) app->ShowException(runFailure_);
+      SetEvent(requestDone_.Get());
+      break;
+    case kRunEnded:
+      if (worker_.joinable()) worker_.join();
+      if (TApplication* app = Application()) app->Terminate();
+      break;
+    default:
+      break;
   }
-  if (m.Msg == kDescriptorFailed) {
-    if (worker_.joinable()) worker_.join();  // it ends right after posting
-    DiscardWorkFolder();
-    ShowFailure(descriptorFailure_, kExitNotStarted);
-    m.Result = 0;
-    return true;
-  }
-  return TForm::HandleMessage(m);
 }

@@ -2,7 +2,9 @@
 // storage archive into the work folder, hide the window, run the main entry (or the
 // KVRUNEXTRA file) and wait, delete what was unpacked, save the work folder and end.
 // A file that was in the start folder before is never deleted, and a failure before the
-// launch is shown in the window instead of leaving it waiting.
+// launch is shown in the window instead of leaving it waiting. It runs on the worker
+// thread (on the window's thread when there is no worker) and reaches the window
+// through the hand-over calls of main_form_handover.cpp.
 #include <windows.h>
 
 #include <algorithm>
@@ -77,7 +79,6 @@ void TformMain::RunSequence() {
     RunSequenceSteps();
   } catch (...) {
   }
-  SetEvent(sequenceDone_.Get());
 }
 
 void TformMain::HideMainWindow() {
@@ -126,6 +127,8 @@ void TformMain::UnpackAndRestore() {
       runRecord_.Record().Restored = true;
       runRecord_.Write(UserFolder(ExePath));
     }
+    // The window goes before the program starts (or never shows).
+    if (!WaitForSkinTaken() || !HideForLaunch()) throw std::runtime_error("The window was closed before the program started");
   } catch (...) {
     for (const std::string& file : created) fsys::RemoveFile(file);
     throw;
@@ -144,8 +147,9 @@ void TformMain::RunSequenceSteps() {
     Attempt([&] { myStorage.CloseArchive(); });
     Attempt([&] { ZLBArc21.CloseArchive(); });
     payloadLock_.Close();
+    WaitForSkinTaken();
     DiscardWorkFolder();
-    ShowFailure(e.what(), kExitPrepareFailed);
+    ReportFailure(e.what(), kExitPrepareFailed);
     return;
   }
 
@@ -161,7 +165,6 @@ void TformMain::RunSequenceSteps() {
     if (!ExtraFile.empty()) {
       std::string path = CollapseBackslashes(WorkDir + "\\" + ExtraFile);
       ChangeFolder(StartDir);
-      HideMainWindow();
       ExitStatus = LaunchFile(*this, path, path);
       ChangeFolder(WorkDir);
     }
@@ -191,7 +194,6 @@ void TformMain::RunSequenceSteps() {
         }
         mainFile = CollapseBackslashes(mainFile);
         ChangeFolder(StartDir);
-        HideMainWindow();
         ExitStatus = LaunchFile(*this, name, mainFile);
         ChangeFolder(WorkDir);
       }
@@ -201,18 +203,15 @@ void TformMain::RunSequenceSteps() {
     }
   } catch (const std::exception& e) {
     // The program could not be started: the platform's reason, then clean-up as usual.
-    HideMainWindow();
     ExitStatus = kExitLaunchFailed;
-    if (TApplication* app = Application()) app->ShowException(e.what());
+    ShowLaunchError(e.what());
   } catch (...) {
-    HideMainWindow();
     ExitStatus = kExitLaunchFailed;
   }
   CleanUpAndEnd(mainFile);
 }
 
 void TformMain::CleanUpAndEnd(const std::string& mainFile) {
-  HideMainWindow();
   std::vector<TZLBEntry> entries;
   Attempt([&] { entries = EntriesOf(myStorage); });
   // Only an unchanged copy of a payload entry leaves the work folder: a file the
@@ -246,5 +245,5 @@ void TformMain::CleanUpAndEnd(const std::string& mainFile) {
     }
   });
   Attempt([&] { ZLBArc21.CloseArchive(); });
-  if (TApplication* app = Application()) app->Terminate();
+  EndApplication();
 }

@@ -36,7 +36,20 @@ std::string WindowsFolder() {
 
 std::string ProgramFilesFolder() { return ShellFolder(CSIDL_PROGRAM_FILES); }
 
-std::string RoamingAppDataFolder() { return ShellFolder(CSIDL_APPDATA); }
+std::string RoamingAppDataFolder() {
+  // The environment names it without loading the shell; the shell is asked when the
+  // variable is missing or does not name a folder.
+  wchar_t value[MAX_PATH + 1] = {};
+  DWORD n = GetEnvironmentVariableW(L"APPDATA", value, MAX_PATH + 1);
+  if (n > 0 && n <= MAX_PATH) {
+    std::string folder = ExcludeTrailingBackslash(Narrow(value));
+    DWORD attributes = GetFileAttributesW(value);
+    if (IsFullFolderPath(folder + "\\") && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY))
+      return folder;
+  }
+  return ShellFolder(CSIDL_APPDATA);
+}
 
 std::string OwnExePath() {
   std::wstring path(MAX_PATH, L'\0');
@@ -51,6 +64,4 @@ std::string OwnExePath() {
   }
 }
 
-std::string UserFolder(const std::string& exePath) {
-  return RoamingAppDataFolder() + "\\Quillmere\\" + UserFolderKey(exePath) + "\\";
-}
+std::string UserFolder(const std::string& exePath) { return UserFolderUnder(RoamingAppDataFolder(), exePath); }

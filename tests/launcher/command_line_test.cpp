@@ -1,5 +1,6 @@
-// The split into pass-through arguments and the KVRUNEXTRA option, and argument
-// quoting checked by parsing the quoted line back with the C runtime's rules.
+// The command line split by the system's rules, the split into pass-through arguments
+// and the KVRUNEXTRA option, and argument quoting checked by splitting the quoted line
+// back.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,45 +9,40 @@
 #include "launcher/command_line.h"
 
 namespace {
-// The C runtime's reading of a command line after the program name: blanks separate,
-// quotes group and are removed, 2n backslashes before a quote give n and the quote
-// counts, 2n+1 give n and a literal quote; "" inside quotes is a literal quote.
-std::vector<std::string> ParseArguments(const std::string& line) {
-  std::vector<std::string> args;
-  size_t i = 0;
-  for (;;) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-    if (i >= line.size()) break;
-    std::string arg;
-    bool quoted = false;
-    while (i < line.size() && (quoted || (line[i] != ' ' && line[i] != '\t'))) {
-      size_t backslashes = 0;
-      while (i < line.size() && line[i] == '\\') {
-        ++backslashes;
-        ++i;
-      }
-      if (i < line.size() && line[i] == '"') {
-        arg.append(backslashes / 2, '\\');
-        if (backslashes % 2) {
-          arg += '"';
-          ++i;
-        } else if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
-          arg += '"';
-          i += 2;
-        } else {
-          quoted = !quoted;
-          ++i;
-        }
-      } else {
-        arg.append(backslashes, '\\');
-        if (i < line.size() && (quoted || (line[i] != ' ' && line[i] != '\t'))) arg += line[i++];
-      }
-    }
-    args.push_back(arg);
-  }
-  return args;
-}
+// The arguments after a program name, as the system splits them.
+std::vector<std::string> ParseArguments(const std::string& line) { return SplitCommandLine("prog.exe " + line); }
 }  // namespace
+
+TEST(SplitCommandLine, SplitsAsTheSystemDoes) {
+  using Args = std::vector<std::string>;
+  struct Case {
+    std::string line;
+    Args args;
+  };
+  const Case cases[] = {
+      {"prog \"a b c\" d e", {"a b c", "d", "e"}},
+      {"prog \"ab\\\"c\" \"\\\\\" d", {"ab\"c", "\\", "d"}},
+      {"prog a\\\\\\b d\"e f\"g h", {"a\\\\\\b", "de fg", "h"}},
+      {"prog a\\\\\\\"b c d", {"a\\\"b", "c", "d"}},
+      {"prog a\\\\\\\\\"b c\" d e", {"a\\\\b c", "d", "e"}},
+      // The program name has no escapes and may hold blanks in quotes.
+      {"\"C:\\Program Files\\x\\\" one", {"one"}},
+      {"C:\\dir\\x.exe\"\"y two", {"two"}},
+      // Empty arguments in quotes count; blanks and tabs around arguments do not.
+      {"prog \"\"", {""}},
+      {"prog \"\" \t\"\"", {"", ""}},
+      {"prog  a\t ", {"a"}},
+      {"prog", {}},
+      {"", {}},
+      // A quote right after a closing quote is literal.
+      {"prog \"a\"\"b\"", {"a\"b"}},
+      {"prog \"\"\"a\"\"\"", {"\"a\""}},
+      // An unclosed quote runs to the end.
+      {"prog \"open run", {"open run"}},
+      {"prog a\\", {"a\\"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SplitCommandLine(c.line), c.args) << c.line;
+}
 
 TEST(SplitArguments, PassesThroughAndTakesTheOptionInAnyCase) {
   TLauncherArguments a = SplitArguments({"a", "b c", "kvrunextra=tools\\x.exe", "short"});
@@ -71,7 +67,7 @@ TEST(SplitArguments, ShortArgumentsAndNoArguments) {
   EXPECT_EQ(none.ExtraFile, "");
 }
 
-TEST(QuoteArgument, RoundTripsThroughTheRuntimeRules) {
+TEST(QuoteArgument, RoundTripsThroughTheSystemsSplit) {
   const std::vector<std::string> samples = {
       "plain", "with blank", "", "tab\there", "quote\"inside", "\"", "ends\\",
       "ends in blank\\", "C:\\Program Files\\App\\", "back\\\\\"slash", "a\\\\b", "\\\\server\\share",

@@ -136,6 +136,24 @@ TEST_F(PackedLauncher, DocumentOpensThroughItsAssociation) {
   ExpectNoWorkFolderLeft();
 }
 
+TEST_F(PackedLauncher, WindowIsNeverOnScreenWhileTheProgramRuns) {
+  // A small payload starts its program before the window is made; a large one (48 MB
+  // that do not compress) is unpacked while the window shows, which then hides first.
+  std::string big(48u << 20, '\0');
+  uint32_t seed = 12345;
+  for (char& c : big) c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
+  WriteFile(root_ / "big.bin", big);
+  for (bool large : {false, true}) {
+    PackRecorder("rec.exe", large ? std::vector<std::string>{root_ / "big.bin"} : std::vector<std::string>{},
+                 false, DefaultSkinPath());
+    Launch({});
+    Record r = ReadRecord(record_);
+    EXPECT_EQ(Value(r, "launcherwindow"), "hidden") << (large ? "large" : "small");
+    EXPECT_TRUE(Values(r, "file").empty());
+    ExpectNoWorkFolderLeft();
+  }
+}
+
 TEST_F(PackedLauncher, SkinFileNeverStaysInTheWorkFolder) {
   PackRecorder("rec.exe", {}, false, DefaultSkinPath());
   Launch({});

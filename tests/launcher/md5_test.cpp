@@ -1,4 +1,4 @@
-// MD5 against the RFC 1321 test suite, and the per-user folder key built on it.
+// MD5 against the RFC 1321 test suite, and the per-user folder key and folder built on it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -45,4 +45,21 @@ TEST(UserFolderKey, IsTheMd5OfThePathAndDependsOnIt) {
   EXPECT_EQ(key.size(), 32u);
   EXPECT_EQ(key.find_first_not_of("0123456789ABCDEF"), std::string::npos);
   EXPECT_NE(key, UserFolderKey("D:\\Programs\\tool.exe"));
+}
+
+TEST(UserFolderUnder, IsBelowTheApplicationDataFolderAndNeverAtADriveRoot) {
+  const std::string key = UserFolderKey("C:\\Programs\\tool.exe");
+  EXPECT_EQ(UserFolderUnder("C:\\Users\\me\\AppData\\Roaming", "C:\\Programs\\tool.exe"),
+            "C:\\Users\\me\\AppData\\Roaming\\Quillmere\\" + key + "\\");
+  EXPECT_EQ(UserFolderUnder("\\\\server\\home\\", "C:\\Programs\\tool.exe"),
+            "\\\\server\\home\\Quillmere\\" + key + "\\");
+  // Not found or not a full path: an error that names the launcher, never "\Quillmere\...".
+  for (const std::string bad : {"", "\\", "AppData", "\\Users\\me", "C:relative", "%APPDATA%"}) {
+    try {
+      UserFolderUnder(bad, "C:\\Programs\\tool.exe");
+      ADD_FAILURE() << "no error for \"" << bad << "\"";
+    } catch (const std::runtime_error& e) {
+      EXPECT_NE(std::string(e.what()).find("C:\\Programs\\tool.exe"), std::string::npos) << e.what();
+    }
+  }
 }

@@ -1,4 +1,4 @@
-// Work folder creation and the storage archive: save with relative paths, restore,
+// The per-user folder's place, work folder creation and the storage archive: save with relative paths, restore,
 // and a failed or partial save that keeps what was saved before.
 #include <gtest/gtest.h>
 
@@ -9,8 +9,10 @@
 #include "archive/zlb_archive.h"
 #include "framework/file_system.h"
 #include "framework/wide.h"
+#include "launcher/special_folders.h"
 #include "launcher/storage.h"
 #include "launcher/storage_merge.h"
+#include "launcher/user_folder.h"
 #include "launcher/work_folder.h"
 #include "test_support.h"
 
@@ -177,4 +179,47 @@ TEST(Storage, MergedSaveKeepsWhatAnotherRunSavedMeanwhile) {
       {"mydeleted.txt", "(absent)"}, {"otherchanged.txt", "o1"},     {"otherdeleted.txt", "(absent)"},
       {"bothdeleted.txt", "(absent)"}, {"new-other.txt", "n"},       {"mine.txt", "mine"}};
   for (const auto& e : expected) EXPECT_EQ(SavedContent(storage, e.first), e.second) << e.first;
+}
+
+namespace {
+// Sets or (with nullptr) removes APPDATA for this process until it goes.
+class AppDataVariable {
+ public:
+  explicit AppDataVariable(const wchar_t* value) {
+    wchar_t old[MAX_PATH + 1] = {};
+    DWORD n = GetEnvironmentVariableW(L"APPDATA", old, MAX_PATH + 1);
+    had_ = n > 0 && n <= MAX_PATH;
+    if (had_) old_ = old;
+    SetEnvironmentVariableW(L"APPDATA", value);
+  }
+  AppDataVariable(const AppDataVariable&) = delete;
+  AppDataVariable& operator=(const AppDataVariable&) = delete;
+  ~AppDataVariable() { SetEnvironmentVariableW(L"APPDATA", had_ ? old_.c_str() : nullptr); }
+
+ private:
+  bool had_ = false;
+  std::wstring old_;
+};
+}  // namespace
+
+TEST(UserFolder, TakesTheEnvironmentAndAsksTheShellWithoutIt) {
+  const std::string exe = "C:\\Programs\\tool.exe";
+  std::string shellFolder;
+  {
+    AppDataVariable unset(nullptr);
+    shellFolder = RoamingAppDataFolder();
+    ASSERT_TRUE(IsFullFolderPath(shellFolder + "\\")) << shellFolder;
+    EXPECT_TRUE(fsys::FolderExists(shellFolder)) << shellFolder;
+    EXPECT_EQ(UserFolder(exe), shellFolder + "\\Quillmere\\" + UserFolderKey(exe) + "\\");
+  }
+  ScratchFolder root("appdata");
+  {
+    AppDataVariable set(Widen(root.Path() + "\\").c_str());
+    EXPECT_EQ(RoamingAppDataFolder(), root.Path());
+  }
+  // A variable that names no folder, or a relative one, is passed over for the shell.
+  for (const std::string& bad : {root.Path() + "\\missing", std::string("Roaming")}) {
+    AppDataVariable set(Widen(bad).c_str());
+    EXPECT_EQ(RoamingAppDataFolder(), shellFolder) << bad;
+  }
 }

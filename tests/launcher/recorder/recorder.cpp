@@ -6,7 +6,8 @@
 // file of the work folder whose content it records ("show=", before writing);
 // QM_RECORD_SLEEP (milliseconds) makes it wait before it ends; QM_RECORD_WAITFOR names a
 // file it waits for (at most a minute) after writing its record; QM_RECORD_CRASH makes it
-// end with an access violation; QM_RECORD_EXIT is its exit code.
+// end with an access violation; QM_RECORD_EXIT is its exit code. It also records
+// whether a launcher's window is on screen as it starts ("launcherwindow=shown|hidden").
 #include <windows.h>
 
 #include <string>
@@ -38,6 +39,16 @@ void ListFiles(const std::wstring& root, const std::wstring& relative, std::stri
 
 LONG WINAPI EndAtOnce(EXCEPTION_POINTERS*) { return EXCEPTION_EXECUTE_HANDLER; }
 
+BOOL CALLBACK FindShownLauncher(HWND window, LPARAM found) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (std::wstring(name) == L"TformMain" && IsWindowVisible(window)) {
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 void MakeParents(const std::wstring& path) {
   for (size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1))
     CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
@@ -61,6 +72,9 @@ int wmain(int argc, wchar_t** argv) {
     out += "argfile=" + std::string(attributes != INVALID_FILE_ATTRIBUTES ? "1" : "0") + "\n";
   }
   if (!workDir.empty()) ListFiles(workDir, L"", out);
+  bool launcherShown = false;
+  EnumWindows(FindShownLauncher, reinterpret_cast<LPARAM>(&launcherShown));
+  out += std::string("launcherwindow=") + (launcherShown ? "shown" : "hidden") + "\n";
   std::wstring show = Env(L"QM_RECORD_SHOW");
   if (!workDir.empty() && !show.empty()) {
     HANDLE f = CreateFileW((workDir + L"\\" + show).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
