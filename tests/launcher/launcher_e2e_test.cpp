@@ -146,7 +146,7 @@ TEST_F(PackedLauncher, WindowIsNeverOnScreenWhileTheProgramRuns) {
   for (bool large : {false, true}) {
     PackRecorder("rec.exe", large ? std::vector<std::string>{root_ / "big.bin"} : std::vector<std::string>{},
                  false, DefaultSkinPath());
-    Launch({});
+    Launch({}, {{"QM_RECORD_WINDOWS", "1"}});
     Record r = ReadRecord(record_);
     EXPECT_EQ(Value(r, "launcherwindow"), "hidden") << (large ? "large" : "small");
     EXPECT_TRUE(Values(r, "file").empty());

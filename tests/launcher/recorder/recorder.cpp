@@ -6,8 +6,10 @@
 // file of the work folder whose content it records ("show=", before writing);
 // QM_RECORD_SLEEP (milliseconds) makes it wait before it ends; QM_RECORD_WAITFOR names a
 // file it waits for (at most a minute) after writing its record; QM_RECORD_CRASH makes it
-// end with an access violation; QM_RECORD_EXIT is its exit code. It also records
-// whether a launcher's window is on screen as it starts ("launcherwindow=shown|hidden").
+// end with an access violation; QM_RECORD_EXIT is its exit code. QM_RECORD_WINDOWS
+// makes it record whether a launcher's window is on screen as it starts
+// ("launcherwindow=shown|hidden"); without it the recorder stays clear of the window
+// system, so that it starts as fast as a program can (the start-up benchmarks run it).
 #include <windows.h>
 
 #include <string>
@@ -39,14 +41,44 @@ void ListFiles(const std::wstring& root, const std::wstring& relative, std::stri
 
 LONG WINAPI EndAtOnce(EXCEPTION_POINTERS*) { return EXCEPTION_EXECUTE_HANDLER; }
 
-BOOL CALLBACK FindShownLauncher(HWND window, LPARAM found) {
+// The window system's functions, loaded only when asked for (see above).
+struct WindowFunctions {
+  BOOL(WINAPI* enumWindows)(WNDENUMPROC, LPARAM) = nullptr;
+  int(WINAPI* getClassName)(HWND, LPWSTR, int) = nullptr;
+  BOOL(WINAPI* isVisible)(HWND) = nullptr;
+};
+
+template <class Function>
+void Find(HMODULE module, const char* name, Function& function) {
+  function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+struct LauncherSearch {
+  WindowFunctions functions;
+  bool shown = false;
+};
+
+BOOL CALLBACK FindShownLauncher(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<LauncherSearch*>(param);
   wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  if (std::wstring(name) == L"TformMain" && IsWindowVisible(window)) {
-    *reinterpret_cast<bool*>(found) = true;
+  search->functions.getClassName(window, name, 64);
+  if (std::wstring(name) == L"TformMain" && search->functions.isVisible(window)) {
+    search->shown = true;
     return FALSE;
   }
   return TRUE;
+}
+
+bool LauncherWindowShown() {
+  HMODULE user = LoadLibraryW(L"user32.dll");
+  LauncherSearch search;
+  if (!user) return false;
+  Find(user, "EnumWindows", search.functions.enumWindows);
+  Find(user, "GetClassNameW", search.functions.getClassName);
+  Find(user, "IsWindowVisible", search.functions.isVisible);
+  if (search.functions.enumWindows && search.functions.getClassName && search.functions.isVisible)
+    search.functions.enumWindows(FindShownLauncher, reinterpret_cast<LPARAM>(&search));
+  return search.shown;
 }
 
 void MakeParents(const std::wstring& path) {
@@ -72,9 +104,9 @@ int wmain(int argc, wchar_t** argv) {
     out += "argfile=" + std::string(attributes != INVALID_FILE_ATTRIBUTES ? "1" : "0") + "\n";
   }
   if (!workDir.empty()) ListFiles(workDir, L"", out);
-  bool launcherShown = false;
-  EnumWindows(FindShownLauncher, reinterpret_cast<LPARAM>(&launcherShown));
-  out += std::string("launcherwindow=") + (launcherShown ? "shown" : "hidden") + "\n";
+  if (!Env(L"QM_RECORD_WINDOWS").empty()) {
+    out += std::string("launcherwindow=") + (LauncherWindowShown() ? "shown" : "hidden") + "\n";
+  }
   std::wstring show = Env(L"QM_RECORD_SHOW");
   if (!workDir.empty() && !show.empty()) {
     HANDLE f = CreateFileW((workDir + L"\\" + show).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
