@@ -204,9 +204,9 @@ void TformMain::StartUp() {
   const std::string skinFile = UnpackSkin();
 
   // The run starts before the windows are made, so that the program never waits for
-  // them; without a second thread the run follows the set-up on this thread. (The
-  // message window comes after what can fail without a display: a session without
-  // one still fails on the main window, and says so.)
+  // them; without a second thread the run follows the set-up on this thread. The
+  // run's message window is made here, not with the form, which tests also make
+  // without a run.
   runMessages_ = std::make_unique<TRunMessages>([this](UINT message) { HandleRunMessage(message); });
   try {
     worker_ = startWorker_([this] { WorkerMain(); });
@@ -228,14 +228,6 @@ void TformMain::StartUp() {
   }
 }
 
-void TformMain::TakeSkin(const std::string& skinFile) {
-  struct SkinTaken {
-    HANDLE event;
-    ~SkinTaken() { SetEvent(event); }
-  } skinTaken{skinTaken_.Get()};
-  ActivateSkin(skinFile);
-}
-
 void TformMain::SetUpWindows() {
   if (LaunchStarted()) return;
   AdjustFont(*this);
@@ -252,54 +244,6 @@ void TformMain::TakeArgumentsAndRecordRun() {
   runRecord_.Record().WorkDir = WorkDir;
   runRecord_.Record().Launcher = CurrentProcessMark();
   runRecord_.Write(UserFolder(ExePath));
-}
-
-std::string TformMain::UnpackSkin() {
-  // The first open checks the archive; from then on the file is held so that nobody
-  // can change it, and later opens skip the check.
-  payloadLock_ = FileHandle::Open(ExePath, FileMode::Read);
-  myStorage.VerifyArchiveCRC = true;
-  try {
-    if (!myStorage.OpenArchive(ExePath)) return {};
-  } catch (const std::exception& e) {
-    throw std::runtime_error("Cannot open the payload of " + ExePath + ": " + e.what());
-  }
-  if (payloadLock_.IsOpen()) myStorage.VerifyArchiveCRC = false;
-  if (myStorage.FindFile("skin.skn") < 0) {
-    myStorage.CloseArchive();
-    return {};
-  }
-  try {
-    myStorage.ExtractFile(WorkDir, "skin.skn");
-  } catch (...) {
-    myStorage.CloseArchive();
-    fsys::RemoveFile(WorkDir + "skin.skn");
-    throw;
-  }
-  myStorage.CloseArchive();
-  std::string unpacked = WorkDir + "skin.skn";
-  std::string skinFile = WorkDir + SkinTempName;
-  if (!MoveFileW(Widen(unpacked).c_str(), Widen(skinFile).c_str())) skinFile = unpacked;
-  return skinFile;
-}
-
-void TformMain::ActivateSkin(const std::string& skinFile) {
-  if (skinFile.empty()) return;
-  // The skin file never stays in the work folder (where it would be saved).
-  auto removeSkinFile = [&] {
-    fsys::RemoveFile(skinFile);
-    std::lock_guard<std::mutex> lock(launchMutex_);
-    if (!leftTempFolder_.empty()) fsys::RemoveFolder(leftTempFolder_);
-  };
-  try {
-    // The component reads the whole file here, so it can go right afterwards.
-    SkinData1->SetSkinFile(skinFile);
-    SkinData1->SetActive(true);
-  } catch (...) {
-    removeSkinFile();
-    throw;
-  }
-  removeSkinFile();
 }
 
 void TformMain::WorkerMain() {

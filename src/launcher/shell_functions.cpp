@@ -17,7 +17,6 @@ TShellFunctions LoadShell() noexcept {
   if (n == 0 || n > MAX_PATH) return shell;
   HMODULE module = LoadLibraryW((std::wstring(folder, n) + L"\\shell32.dll").c_str());
   if (!module) return shell;
-  Find(module, "CommandLineToArgvW", shell.CommandLineToArgv);
   Find(module, "SHGetSpecialFolderLocation", shell.GetSpecialFolderLocation);
   Find(module, "SHGetPathFromIDListW", shell.GetPathFromIDList);
   Find(module, "SHGetMalloc", shell.GetMalloc);

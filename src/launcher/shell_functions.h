@@ -1,17 +1,16 @@
 // The shell functions the launcher calls, from shell32.dll loaded on first use rather
 // than at process start: loading the shell and the libraries it pulls in is a good part
-// of a start under some systems, and the window's thread has no need of it before the
-// program runs (the worker thread loads it meanwhile).
+// of a start under some systems, and a run needs it only for special folders that the
+// environment does not name (the roaming folder without APPDATA, program files).
 #pragma once
 #include <windows.h>
 
 struct _ITEMIDLIST;  // the shell's item list
 struct IMalloc;
 
-// The functions, with the signatures of CommandLineToArgvW, SHGetSpecialFolderLocation,
-// SHGetPathFromIDListW and SHGetMalloc.
+// The functions, with the signatures of SHGetSpecialFolderLocation, SHGetPathFromIDListW
+// and SHGetMalloc.
 struct TShellFunctions {
-  LPWSTR*(WINAPI* CommandLineToArgv)(LPCWSTR, int*) = nullptr;
   HRESULT(WINAPI* GetSpecialFolderLocation)(HWND, int, _ITEMIDLIST**) = nullptr;
   BOOL(WINAPI* GetPathFromIDList)(const _ITEMIDLIST*, LPWSTR) = nullptr;
   HRESULT(WINAPI* GetMalloc)(IMalloc**) = nullptr;
