@@ -6,7 +6,8 @@
 // file of the work folder whose content it records ("show=", before writing);
 // QM_RECORD_SLEEP (milliseconds) makes it wait before it ends; QM_RECORD_WAITFOR names a
 // file it waits for (at most a minute) after writing its record; QM_RECORD_CRASH makes it
-// end with an access violation; QM_RECORD_EXIT is its exit code. QM_RECORD_WINDOWS
+// end with an access violation; QM_RECORD_EXIT is its exit code. "started=" is the
+// time it started (the performance counter in milliseconds). QM_RECORD_WINDOWS
 // makes it record whether a launcher's window is on screen as it starts
 // ("launcherwindow=shown|hidden"); without it the recorder stays clear of the window
 // system, so that it starts as fast as a program can (the start-up benchmarks run it).
@@ -88,6 +89,10 @@ void MakeParents(const std::wstring& path) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  LARGE_INTEGER counter, frequency;
+  QueryPerformanceCounter(&counter);
+  QueryPerformanceFrequency(&frequency);
+  const double started = 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
   std::wstring workDir = Env(L"QUILLMERE_WORKDIR");
   std::string out;
   wchar_t buffer[32768];
@@ -97,6 +102,7 @@ int wmain(int argc, wchar_t** argv) {
   out += "cwd=" + Narrow(std::wstring(buffer, n)) + "\n";
   out += "workdir=" + Narrow(workDir) + "\n";
   out += "pid=" + std::to_string(GetCurrentProcessId()) + "\n";
+  out += "started=" + std::to_string(started) + "\n";
   out += "argc=" + std::to_string(argc) + "\n";
   for (int i = 1; i < argc; ++i) {
     out += "arg=" + Narrow(argv[i]) + "\n";
