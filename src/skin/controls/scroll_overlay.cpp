@@ -275,6 +275,16 @@ void HideOverlays(TWScrollbar* horz, TWScrollbar* vert) {
   if (vert) vert->HideOverlay();
 }
 
+void InvalidateOverlays(TWScrollbar* horz, TWScrollbar* vert) {
+  if (horz && horz->Showing()) horz->Invalidate();
+  if (vert && vert->Showing()) vert->Invalidate();
+}
+
+void SetOverlayHotPart(UINT msg, WPARAM wParam, TWScrollbar* horz, TWScrollbar* vert) {
+  TWScrollbar* bar = msg == WM_HSCROLL ? horz : vert;
+  if (bar) bar->SetHotPart(LOWORD(wParam));
+}
+
 void FreeOverlays(TWScrollbar*& horz, TWScrollbar*& vert) {
   delete horz;
   horz = nullptr;

@@ -82,4 +82,8 @@ void MakeOverlays(TSkinControl* wrapper, HWND host, TControl* hostControl, TWScr
                   TWScrollbar*& vert);
 void PlaceOverlays(TWScrollbar* horz, TWScrollbar* vert);
 void HideOverlays(TWScrollbar* horz, TWScrollbar* vert);
+// Redraws the overlays that are showing (the host scrolled or repainted).
+void InvalidateOverlays(TWScrollbar* horz, TWScrollbar* vert);
+// A WM_HSCROLL or WM_VSCROLL of the host lights the part it names on that bar's overlay.
+void SetOverlayHotPart(UINT msg, WPARAM wParam, TWScrollbar* horz, TWScrollbar* vert);
 void FreeOverlays(TWScrollbar*& horz, TWScrollbar*& vert);

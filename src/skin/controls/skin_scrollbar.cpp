@@ -100,14 +100,11 @@ void TSkinScrollbar::AfterMessage(TMessage& m) {
       PlaceOverlays();
       return;
     case WM_HSCROLL:
-      if (horz_) horz_->SetHotPart(LOWORD(m.WParam));
-      return;
     case WM_VSCROLL:
-      if (vert_) vert_->SetHotPart(LOWORD(m.WParam));
+      SetOverlayHotPart(m.Msg, m.WParam, horz_, vert_);
       return;
     case WM_MOUSEWHEEL:
-      if (horz_ && horz_->Showing()) horz_->Invalidate();
-      if (vert_ && vert_->Showing()) vert_->Invalidate();
+      InvalidateOverlays(horz_, vert_);
       return;
     case CM_VISIBLECHANGED:
       if (m.WParam) PlaceOverlays(); else HideOverlays();

@@ -43,10 +43,8 @@ void TSkinScrollbarH::AfterMessage(TMessage& m) {
       PlaceOverlays();
       return;
     case WM_HSCROLL:
-      if (horz_) horz_->SetHotPart(LOWORD(m.WParam));
-      return;
     case WM_VSCROLL:
-      if (vert_) vert_->SetHotPart(LOWORD(m.WParam));
+      SetOverlayHotPart(m.Msg, m.WParam, horz_, vert_);
       return;
     default:
       TSkinControl::AfterMessage(m);
@@ -54,8 +52,7 @@ void TSkinScrollbarH::AfterMessage(TMessage& m) {
 }
 
 void TSkinScrollbarH::DrawControl(HDC dc, const RECT&) {
-  if (horz_ && horz_->Showing()) horz_->Invalidate();
-  if (vert_ && vert_->Showing()) vert_->Invalidate();
+  InvalidateOverlays(horz_, vert_);
   RECT corner{};
   if (ScrollCorner(handle_, horz_, vert_, corner))
     FillColour(dc, corner, skinData_ ? skinData_->Colours.ButtonFace : FaceColour());
