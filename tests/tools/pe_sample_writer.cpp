@@ -1,6 +1,6 @@
 // pe_sample_writer KIND FILE: writes a sample for the quillpack shell tests, or
-// (KIND probe) prints what a program shows of itself: its MAINICON group, version texts
-// and whether its PE checksum is right. The Windows build reads through the platform's
+// (KIND probe) prints what a program shows of itself: its MAINICON group (and, in the
+// Windows build, whether it loads), how many icon images it holds, version texts and whether its PE checksum is right. The Windows build reads through the platform's
 // resource, version and image-help APIs; the native build through quillpack's reader.
 #include <cstdio>
 #include <fstream>
@@ -67,6 +67,11 @@ std::wstring Wide(const std::string& s) {
   return w;
 }
 
+BOOL CALLBACK CountResource(HMODULE, LPCWSTR, LPWSTR, LONG_PTR count) {
+  ++*reinterpret_cast<unsigned*>(count);
+  return TRUE;
+}
+
 int Probe(const std::string& path) {
   const std::wstring file = Wide(path);
   HMODULE module = LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -75,7 +80,14 @@ int Probe(const std::string& path) {
     HGLOBAL loaded = LoadResource(module, group);
     const uint8_t* data = static_cast<const uint8_t*>(LockResource(loaded));
     std::printf("icon MAINICON %u\n", SizeofResource(module, group) >= 6 ? unsigned(pe::le::U16(data + 4)) : 0u);
+    if (HICON icon = static_cast<HICON>(LoadImageW(module, L"MAINICON", IMAGE_ICON, 32, 32, 0))) {
+      std::printf("icon loads\n");
+      DestroyIcon(icon);
+    }
   }
+  unsigned images = 0;
+  EnumResourceNamesW(module, RT_ICON, CountResource, reinterpret_cast<LONG_PTR>(&images));
+  std::printf("icon images %u\n", images);
   FreeLibrary(module);
   std::printf("shell icons %u\n", ExtractIconExW(file.c_str(), -1, nullptr, nullptr, 0));
   DWORD handle = 0, size = GetFileVersionInfoSizeW(file.c_str(), &handle);
@@ -103,7 +115,9 @@ int Probe(const std::string& path) {
   const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   const pe::Image image = pe::ParseImage(pe::MemoryReader(bytes), static_cast<int64_t>(bytes.size()));
   const std::vector<pe::Resource> resources = pe::ReadResources(pe::MemoryReader(bytes), image);
+  unsigned images = 0;
   for (const pe::Resource& r : resources) {
+    images += r.type == pe::ResourceId::Number(pe::kTypeIcon);
     if (r.type == pe::ResourceId::Number(pe::kTypeGroupIcon) && r.name == pe::ResourceId::Text("MAINICON"))
       std::printf("icon MAINICON %u\n", r.data.size() >= 6 ? unsigned(pe::le::U16(&r.data[4])) : 0u);
     pe::VersionInfo info;
@@ -111,6 +125,7 @@ int Probe(const std::string& path) {
       for (const char* key : kKeys)
         if (!info.Get(key).empty()) std::printf("%s=%s\n", key, info.Get(key).c_str());
   }
+  std::printf("icon images %u\n", images);
   pe::ChecksumBuilder sum(image.ChecksumOffset());
   sum.Add(bytes.data(), bytes.size());
   std::printf("checksum %s\n", pe::le::U32(&bytes[image.ChecksumOffset()]) == sum.Finish() ? "ok" : "wrong");

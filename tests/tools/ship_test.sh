@@ -4,7 +4,8 @@
 # sample writer, whose "probe" reads a program's identity: through the platform's APIs
 # in the Windows build, through quillpack's reader natively), QP_STUB (the launcher
 # quillmere.exe; empty when not built), QP_SKIN (a skin file), and in the Windows build
-# QP_RUN (runs a Windows program) and QP_RECORDER (the tests' recorder program).
+# QP_RUN (runs a Windows program) and QP_RECORDER (the tests' recorder program);
+# QP_PNG_ICON is an icon file whose images are PNG files.
 # Paths given to the tools are relative to WORKDIR, so one script serves both builds.
 set -u
 work=$1
@@ -43,6 +44,7 @@ run 0 pack --stub $stub --main prog.exe --output ident.exe
 expect_out "icon from prog.exe"
 probe ident.exe
 expect_probe "^icon MAINICON 2$" "ident.exe"
+expect_probe "^icon images 2$" "ident.exe"  # none of the stub's own images is left behind
 expect_probe "^FileDescription=Sample Program$" "ident.exe"
 expect_probe "^ProductName=Sample Suite$" "ident.exe"
 expect_probe "^LegalCopyright=\(c\) Sample Makers$" "ident.exe"
@@ -52,6 +54,13 @@ run 0 pack --stub $stub --main prog.exe --icon my.ico --version-from other.exe -
 probe other-ident.exe
 expect_probe "^icon MAINICON 3$" "other-ident.exe"
 expect_probe "^FileDescription=Other Description$" "other-ident.exe"
+# An icon whose images are PNG files (as the launcher's own) goes in whole and loads.
+cp "$QP_PNG_ICON" png.ico
+run 0 pack --stub $stub --main prog.exe --icon png.ico --output png-ident.exe
+probe png-ident.exe
+expect_probe "^icon MAINICON 3$" "png-ident.exe"
+expect_probe "^icon images 3$" "png-ident.exe"
+[ -n "${QP_RUN:-}" ] && expect_probe "^icon loads$" "png-ident.exe"
 run 0 pack --stub sample-stub.exe --main prog.exe --keep-launcher-resources --output kept.exe
 probe kept.exe
 expect_probe "^FileDescription=Sample launcher$" "kept.exe"

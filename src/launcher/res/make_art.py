@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the launcher's artwork: the side picture (164 x 314, 8-bit BMP) and the
-application icon (16, 32 and 48 pixels, 32-bit with alpha). Run it from this folder to
+application icon (16, 32 and 48 pixels, 32-bit with alpha, each image a PNG file). Run it from this folder to
 regenerate side.bmp (and side.bmp.z, the same file zlib-compressed, which is what the
 launcher carries) and quillmere.ico; the outputs are committed beside it."""
 import math
@@ -148,21 +148,49 @@ def icon_sample(x, y):
     return colour
 
 
+def png_chunk(kind, data):
+    return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+
+
+def paeth(a, b, c):
+    p = a + b - c
+    pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+    if pa <= pb and pa <= pc:
+        return a
+    return b if pb <= pc else c
+
+
+def png_filtered(raw, stride, kind):
+    """The rows of raw (stride bytes each, 4 bytes a pixel) under one PNG filter."""
+    out = b''
+    previous = bytes(stride)
+    for start in range(0, len(raw), stride):
+        row = raw[start:start + stride]
+        line = bytearray()
+        for i, x in enumerate(row):
+            a = row[i - 4] if i >= 4 else 0
+            b = previous[i]
+            c = previous[i - 4] if i >= 4 else 0
+            predictor = (0, a, b, (a + b) // 2, paeth(a, b, c))[kind]
+            line.append((x - predictor) & 0xFF)
+        out += bytes((kind,)) + bytes(line)
+        previous = row
+    return out
+
+
+def png_image(rows):
+    """A PNG file of BGRA rows (top first): 8-bit RGBA, the filter that packs smallest."""
+    size = len(rows)
+    raw = b''.join(bytes(c for (b, g, r, a) in row for c in (r, g, b, a)) for row in rows)
+    data = min((zlib.compress(png_filtered(raw, 4 * size, kind), 9) for kind in range(5)), key=len)
+    header = struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + png_chunk(b'IHDR', header) + png_chunk(b'IDAT', data) +
+            png_chunk(b'IEND', b''))
+
+
 def write_ico(path, sizes):
-    images = []
-    for size in sizes:
-        rows = icon_image(size)
-        xor = b''.join(bytes(c for px in row for c in px) for row in reversed(rows))
-        mask_stride = ((size + 31) // 32) * 4
-        mask = b''
-        for row in reversed(rows):
-            bits = bytearray(mask_stride)
-            for x, px in enumerate(row):
-                if px[3] == 0:
-                    bits[x // 8] |= 0x80 >> (x % 8)
-            mask += bytes(bits)
-        header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
-        images.append((size, header + xor + mask))
+    """An icon file whose images are PNG files (read by Windows Vista and later)."""
+    images = [(size, png_image(icon_image(size))) for size in sizes]
     with open(path, 'wb') as f:
         f.write(struct.pack('<HHH', 0, 1, len(images)))
         offset = 6 + 16 * len(images)
