@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the launcher's artwork: the side picture (164 x 314, 8-bit BMP) and the
+"""Draws the launcher's artwork: the side picture (164 x 314, 8-bit BMP with a palette of 131 colours) and the
 application icon (16, 32 and 48 pixels, 32-bit with alpha, each image a PNG file). Run it from this folder to
 regenerate side.bmp (and side.bmp.z, the same file zlib-compressed, which is what the
 launcher carries) and quillmere.ico; the outputs are committed beside it."""
@@ -14,16 +14,20 @@ def lerp(a, b, t):
     return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
 
 
-# Palette: background ramp, feather ramp, ink ramp, and a few solid colours.
+# Palette: background ramp, feather ramp, ink ramp, and a few solid colours. The ramps
+# hold no more shades than the eye tells apart here (the background's green climbs 74
+# levels over 64 shades; the feather's stripes hide steps of a few levels), since every
+# shade more makes the packed picture larger.
 BG_TOP, BG_BOTTOM = (20, 38, 72), (36, 112, 128)
 FEATHER_LIGHT, FEATHER_DARK = (246, 242, 230), (186, 168, 126)
 INK_LIGHT, INK_DARK = (70, 60, 150), (18, 14, 48)
-palette = [lerp(BG_TOP, BG_BOTTOM, i / 95) for i in range(96)]
-palette += [lerp(FEATHER_LIGHT, FEATHER_DARK, i / 95) for i in range(96)]
-palette += [lerp(INK_LIGHT, INK_DARK, i / 31) for i in range(32)]
-SPINE, NIB, SPARK = 224, 225, 226
+BG_SHADES, FEATHER_SHADES, INK_SHADES = 64, 32, 32
+FEATHER, INK = BG_SHADES, BG_SHADES + FEATHER_SHADES  # first index of each ramp
+palette = [lerp(BG_TOP, BG_BOTTOM, i / (BG_SHADES - 1)) for i in range(BG_SHADES)]
+palette += [lerp(FEATHER_LIGHT, FEATHER_DARK, i / (FEATHER_SHADES - 1)) for i in range(FEATHER_SHADES)]
+palette += [lerp(INK_LIGHT, INK_DARK, i / (INK_SHADES - 1)) for i in range(INK_SHADES)]
+SPINE, NIB, SPARK = len(palette), len(palette) + 1, len(palette) + 2
 palette += [(120, 92, 52), (44, 44, 56), (150, 200, 210)]
-palette += [(0, 0, 0)] * (256 - len(palette))
 
 # The quill: an axis from the nib to the tip, a gently bowed shaft, two vanes.
 NIB_AT, TIP_AT = (38.0, 292.0), (146.0, 18.0)
@@ -70,10 +74,10 @@ def side_picture():
         row = []
         for x in range(W):
             t = y / (H - 1) + 0.08 * math.sin(x / 23.0 + y / 41.0)
-            index = max(0, min(95, int(t * 95)))
+            index = max(0, min(BG_SHADES - 1, int(t * (BG_SHADES - 1))))
             kind, shade = quill(x, y)
             if kind == 'vane':
-                index = 96 + int(shade * 95)
+                index = FEATHER + int(shade * (FEATHER_SHADES - 1))
             elif kind == 'spine':
                 index = SPINE
             elif kind == 'nib':
@@ -82,7 +86,7 @@ def side_picture():
                 # An ink pool under the nib and a few sparks in the sky.
                 pool = ((x - 34) / 26.0) ** 2 + ((y - 303) / 6.5) ** 2
                 if pool < 1:
-                    index = 192 + int((1 - pool) * 31)
+                    index = INK + int((1 - pool) * (INK_SHADES - 1))
                 for sx, sy, r in ((30, 40, 1.6), (112, 196, 1.3), (62, 96, 1.1), (140, 250, 1.4)):
                     if (x - sx) ** 2 + (y - sy) ** 2 <= r * r:
                         index = SPARK
@@ -98,7 +102,7 @@ def write_bmp8(path, rows):
     header_size = 14 + 40 + len(pal)
     with open(path, 'wb') as f:
         f.write(b'BM' + struct.pack('<IHHI', header_size + len(pixels), 0, 0, header_size))
-        f.write(struct.pack('<IiiHHIIiiII', 40, W, H, 1, 8, 0, len(pixels), 3780, 3780, 256, 0))
+        f.write(struct.pack('<IiiHHIIiiII', 40, W, H, 1, 8, 0, len(pixels), 3780, 3780, len(palette), 0))
         f.write(pal + pixels)
 
 
