@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <thread>
-#include <unordered_set>
+#include <set>
 
 #include "archive/ahead_compressor.h"
 #include "archive/archive_format.h"
@@ -35,7 +35,7 @@ void CopyBytes(TStream& source, TStream& dest, int64_t count) {
 }
 
 // True when key or one of its parent folders is in the set.
-static bool InsideAny(const std::string& key, const std::unordered_set<std::string>& folders) {
+static bool InsideAny(const std::string& key, const std::set<std::string>& folders) {
   if (folders.empty()) return false;
   std::string at = key;
   for (;;) {
@@ -51,7 +51,7 @@ static bool InsideAny(const std::string& key, const std::unordered_set<std::stri
 // RecursePaths both on, AddFolder lists sub-folders whose files it has listed already),
 // a file met a second time, and the archive file itself.
 void ExpandFolders(TZLBArc2& arc, std::deque<std::string>& list) {
-  std::unordered_set<std::string> expanded, files;
+  std::set<std::string> expanded, files;
   // The archive's own file is never stored in itself (a folder that holds it may be added).
   files.insert(zlbpaths::FileSystemKey(arc.FileName()));
   std::deque<std::string> kept;
@@ -160,9 +160,8 @@ static std::unique_ptr<zlbahead::AheadCompressor> StartAhead(const TZLBArc2& arc
 // Stores each listed file at the end of out and returns the new entries.
 std::vector<TZLBEntry> AddListed(TZLBArc2& arc, const std::deque<std::string>& list, TStream& out,
                                  bool encrypt, const ProgressFn& progress) {
-  // Lower-cased "stored path + name" of every entry: the repeat check stays O(1) per file.
-  std::unordered_set<std::string> known;
-  known.reserve(static_cast<size_t>(arc.FileCount()) + list.size());
+  // Lower-cased "stored path + name" of every entry, for the repeat check.
+  std::set<std::string> known;
   for (int i = 0; i < arc.FileCount(); ++i) {
     TZLBEntry e;
     arc.GetFileEntry(i, e);
