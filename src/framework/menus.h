@@ -9,6 +9,9 @@
 // Every item has a process-wide command number (1 to 4095) that WM_COMMAND carries;
 // FindMenuItem finds an item by it, FindMenuItemOfHandle by its sub-menu handle.
 // Changing an item rebuilds the menu it lies in; menu handles stay the same.
+// Forms and the application reach a menu component only through TMenu's and
+// TPopupMenu's virtual members, so a program that makes no menu component (the
+// launcher) carries none of the code of menus.
 #pragma once
 #include <windows.h>
 
@@ -125,14 +128,14 @@ class TMenu : public TComponent {
   const TMenuItem& Items() const { return *root_; }
   HMENU Handle() const { return root_->handle_.Get(); }
   // The item of the menu (or of the menu merged into it) with the command, or null.
-  TMenuItem* FindItem(UINT command) const;
+  virtual TMenuItem* FindItem(UINT command) const;
   // MDI: shows another menu's top-level items among this menu's, ordered by GroupIndex;
   // an item of the other menu replaces this menu's items of the same GroupIndex. Null
   // takes it out again. A menu is merged into one menu at a time; freeing either
   // undoes the merge.
-  void Merge(TMenu* menu);
+  virtual void Merge(TMenu* menu);
   // The item (of this menu or the merged one) a keystroke's shortcut chooses, or null.
-  TMenuItem* FindShortCut(TShortCut shortcut) const;
+  virtual TMenuItem* FindShortCut(TShortCut shortcut) const;
   TMenu* Merged() const { return merged_; }
   // Right-to-left menus lay out from the right and swap the left and right keys.
   bool RightToLeft = false;
@@ -168,7 +171,7 @@ class TPopupMenu : public TMenu {
 
   // Opens the menu at a screen point for the window (which receives the menu messages)
   // and runs the chosen item's Click. Returns the chosen item or null.
-  TMenuItem* Popup(int x, int y, HWND owner);
+  virtual TMenuItem* Popup(int x, int y, HWND owner);
   // Called before the menu opens.
   std::function<void(TPopupMenu&)> OnPopup;
 };

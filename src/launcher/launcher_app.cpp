@@ -9,12 +9,13 @@
 
 namespace {
 // The skin manager for the run: the window's skin data component creates it and it
-// skins the window and hands its controls (the marquee bar) to control wrappers of the
-// launcher's kinds; it goes after the application's forms.
+// skins the window, with the window-skin parts the launcher uses, and hands its controls
+// (the marquee bar) to control wrappers of the launcher's kinds; it goes after the
+// application's forms.
 class SkinManagerScope {
  public:
   SkinManagerScope() {
-    InstallSkinManager();
+    InstallSkinManager(LauncherWindowSkinParts());
     InstallControlAssignment(LauncherSkinControlKinds());
   }
   SkinManagerScope(const SkinManagerScope&) = delete;

@@ -1,4 +1,4 @@
-// The launcher's table of control wrapper kinds (see launcher_skin_controls.h).
+// The launcher's control wrapper kinds and window-skin parts (see launcher_skin_controls.h).
 #include "launcher/launcher_skin_controls.h"
 
 #include "skin/controls/skin_box.h"
@@ -13,4 +13,9 @@ const TSkinControlKinds& LauncherSkinControlKinds() {
       {"TSkinButton", MakeSkinControl<TSkinButton>},      // and its buttons
   };
   return kinds;
+}
+
+const TWindowSkinParts& LauncherWindowSkinParts() {
+  static const TWindowSkinParts parts{};  // no menus
+  return parts;
 }

@@ -21,8 +21,8 @@ namespace {
 TEST(LauncherSkin, MainWindowTakesTheSkin) {
   const std::string skinFile = testskin::BesideProgram("classic.skn");
   if (!fsys::FileExists(skinFile)) GTEST_SKIP() << "classic.skn is not built beside the test";
-  InstallSkinManager();
-  InstallControlAssignment(LauncherSkinControlKinds());  // as the launcher does
+  InstallSkinManager(LauncherWindowSkinParts());         // as the launcher does
+  InstallControlAssignment(LauncherSkinControlKinds());
   {
     TformMain form(nullptr);
     form.SetIcon(LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));  // the application's icon
@@ -38,6 +38,7 @@ TEST(LauncherSkin, MainWindowTakesTheSkin) {
       return skin && skin->State() == wsRunning;
     }));
     EXPECT_EQ(skin->Form(), &form);
+    EXPECT_EQ(skin->Menus(), nullptr) << "the launcher's window skins have no menus part";
     const SIZE client = gui::ClientSize(window);
     EXPECT_EQ(client.cx, 502);
     EXPECT_EQ(client.cy, 363);

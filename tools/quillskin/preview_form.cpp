@@ -285,7 +285,7 @@ void TPreviewForm::OpenMessageBox() {
 void TPreviewForm::OpenMenu() {
   TSkinManage* manager = TSkinManage::Instance();
   TWinSkinForm* skin = manager ? manager->FindWindowSkin(Handle()) : nullptr;
-  TWinSkinMenu* menus = skin ? skin->Menus() : nullptr;
+  TWinSkinMenu* menus = skin ? WinSkinMenuOf(*skin) : nullptr;
   const size_t index = static_cast<size_t>(options_.openMenu - 1);
   if (!menus || index >= menus->Buttons().size()) {
     // No such menu: the capture shows the window as it is.

@@ -19,7 +19,7 @@ constexpr int kRunStateDestroying = 4;
 
 TSkinManage* TSkinManage::Instance() { return g_instance; }
 
-TSkinManage::TSkinManage() {
+TSkinManage::TSkinManage(const TWindowSkinParts& parts) : parts_(parts) {
   g_instance = this;
   InstallPopupMenuSkins(*this);
 }
@@ -250,6 +250,7 @@ void TSkinManage::OfferPopup(HWND window) {
   if (allowed) popupSkinner_(window, *skin, menuKind_, menuBarTracking_);
 }
 
-void InstallSkinManager() {
-  SetSkinManagerFactory([] { return std::unique_ptr<ISkinManagerLink>(new TSkinManage()); });
+void InstallSkinManager(const TWindowSkinParts& parts) {
+  const TWindowSkinParts* chosen = &parts;
+  SetSkinManagerFactory([chosen] { return std::unique_ptr<ISkinManagerLink>(new TSkinManage(*chosen)); });
 }

@@ -5,7 +5,8 @@
 // timer with a single pending slot. Pop-up menu windows get their skins through the
 // pop-up skinner seam (TWinSkinPopMenu by default).
 //
-// InstallSkinManager() makes TSkinData create this manager from then on.
+// InstallSkinManager() makes TSkinData create this manager from then on; its window skins
+// have the parts of window skins the program chose (TWindowSkinParts).
 #pragma once
 #include <windows.h>
 
@@ -17,6 +18,7 @@
 #include "framework/hook.h"
 #include "skin/data/skin_manager_link.h"
 #include "skin/forms/win_skin_form.h"
+#include "skin/forms/window_skin_parts.h"
 
 class TForm;
 class TWinControl;
@@ -29,7 +31,8 @@ enum TManagerAction : unsigned { maSkinAll = 1, maUnskinAll = 2, maSkinChanged =
 
 class TSkinManage : public ISkinManagerLink {
  public:
-  TSkinManage();
+  // parts: the optional parts of the window skins this manager makes (kept by reference).
+  explicit TSkinManage(const TWindowSkinParts& parts = AllWindowSkinParts());
   ~TSkinManage() override;
 
   // ISkinManagerLink
@@ -47,6 +50,7 @@ class TSkinManage : public ISkinManagerLink {
   bool Enabled() const { return enabled_; }
   TSkinData* Requesting() const { return requesting_; }
   TSkinData* MainSkinData() const { return mainSkinData_; }
+  const TWindowSkinParts& Parts() const { return parts_; }
   unsigned PendingAction() const { return pending_; }
   // Runs the pending action now (what the timer does when it fires).
   void RunPendingAction();
@@ -87,6 +91,7 @@ class TSkinManage : public ISkinManagerLink {
   void StopTimer();
   static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD) noexcept;
 
+  const TWindowSkinParts& parts_;
   TWindowsHook hook_;
   UINT_PTR timer_ = 0;
   unsigned timerInterval_ = 100;
@@ -107,8 +112,10 @@ class TSkinManage : public ISkinManagerLink {
   TPopupSkinner popupSkinner_;
 };
 
-// Makes the skin data components create a TSkinManage as their manager.
-void InstallSkinManager();
+// Makes the skin data components create a TSkinManage as their manager, whose window
+// skins have parts (kept by reference). Tools and tests take every part; a program lists
+// what its windows use, so that the rest is not linked into it.
+void InstallSkinManager(const TWindowSkinParts& parts = AllWindowSkinParts());
 // The framework control that owns a window of this process (a form first), or null.
 TWinControl* ControlOfWindow(HWND window);
 // A window's class name (at most 100 characters).

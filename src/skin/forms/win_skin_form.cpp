@@ -12,7 +12,6 @@
 #include "skin/forms/platform_version.h"
 #include "skin/forms/skin_manager.h"
 #include "skin/controls/skin_messages.h"
-#include "skin/forms/win_skin_menu.h"
 
 namespace {
 constexpr UINT kFrameChangedFlags =
@@ -95,8 +94,8 @@ bool TWinSkinForm::Attach(TSkinData& skin) {
     return false;
   }
   attached_ = true;
-  menus_ = std::make_unique<TWinSkinMenu>(*this, manager_, window_, form_);
-  menus_->SetSkin(skin);
+  if (const TWindowMenusMaker makeMenus = manager_.Parts().menus)
+    menus_ = makeMenus(*this, manager_, window_, form_, skin);
 
   skinFrame_ = HasControl(skin.SkinControls, xcMainMenu) &&
                !(facts_.windowKind == wkMdiChild && HasOption(skin.Options, xoMDIChildBorder));

@@ -23,11 +23,11 @@
 #include "skin/forms/nc_object.h"
 #include "skin/forms/skinned_controls.h"
 #include "skin/forms/window_facts.h"
+#include "skin/forms/window_skin_parts.h"
 
 class TForm;
 class TSkinData;
 class TSkinManage;
-class TWinSkinMenu;
 
 enum TWinSkinState {
   wsCreated = 0, wsRunning = 1, wsReapplying = 3, wsDestroying = 4, wsResizing = 5, wsDead = 6,
@@ -81,8 +81,9 @@ class TWinSkinForm : public TNCHost {
   // assignment.
   void AssignChildWindow(HWND child);
 
-  // The window's menus (menu bar, owner-drawn items); null before attach.
-  TWinSkinMenu* Menus() const { return menus_.get(); }
+  // The window's menus (menu bar, owner-drawn items); null before attach and in a
+  // program whose window skins have no menus part (see TWindowSkinParts).
+  TWindowMenus* Menus() const { return menus_.get(); }
   // Set while a menu of the bar is open (the hover timer rests).
   void SetMenuTracking(bool on) { menuTracking_ = on; }
 
@@ -172,7 +173,7 @@ class TWinSkinForm : public TNCHost {
   UINT doubleClickTime_ = 0;
   bool menuTracking_ = false;
   std::vector<TSkinMenuItem>* openMenuItems_ = nullptr;  // the system menu while it is open
-  std::unique_ptr<TWinSkinMenu> menus_;
+  std::unique_ptr<TWindowMenus> menus_;
   // The menu messages of the framework form's message method, and the bar following
   // the window's menu (win_skin_menu_form.cpp).
   bool HandleFormMenuMessage(TMessage& message);

@@ -4,7 +4,6 @@
 #include "skin/data/skin_data.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
-#include "skin/forms/win_skin_menu.h"
 
 namespace {
 constexpr UINT kFrameChangedFlags =

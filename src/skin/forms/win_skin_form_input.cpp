@@ -5,7 +5,6 @@
 #include "skin/forms/skin_manager.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
-#include "skin/forms/win_skin_menu.h"
 
 namespace {
 // The signed screen point of a mouse message (multiple monitors give negative values).

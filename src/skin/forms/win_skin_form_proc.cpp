@@ -6,7 +6,6 @@
 #include "skin/forms/skin_manager.h"
 #include "skin/controls/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
-#include "skin/forms/win_skin_menu.h"
 
 // The system's menu-bar painter into a given rectangle (user32; not in the SDK headers).
 extern "C" DWORD WINAPI DrawMenuBarTemp(HWND window, HDC dc, LPRECT rect, HMENU menu, HFONT font);
@@ -110,8 +109,15 @@ bool TWinSkinForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
       if (menus_) menus_->HandleMenuMessage(msg, wParam, lParam, result);
       return false;
     case WM_MENUSELECT:
-    case WM_EXITMENULOOP:
       if (menus_) menus_->HandleMenuMessage(msg, wParam, lParam, result);
+      return false;
+    case WM_EXITMENULOOP:
+      // The menus end their own menu kind; without them no bar menu can be open, and the
+      // next pop-up is a context menu again unless the window says otherwise.
+      if (menus_)
+        menus_->HandleMenuMessage(msg, wParam, lParam, result);
+      else
+        manager_.SetMenuKind(0);
       return false;
     case WM_CTLCOLORBTN:
       result = Previous(msg, wParam, lParam);
@@ -259,7 +265,7 @@ bool TWinSkinForm::HandleFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LR
       // Opens the bar's menu under a screen point (lParam), as a click there would.
       if (menus_ && menus_->HasBar() && state_ == wsRunning) {
         const POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (TMenuBtn* button = menus_->HitTest(ToWindow(screen))) menus_->Open(*button);
+        menus_->OpenAt(ToWindow(screen));
       }
       result = 0;
       return true;

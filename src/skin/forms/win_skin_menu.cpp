@@ -23,6 +23,17 @@ constexpr int kNarrowStart = 12;     // when the bar is narrower than the object
 constexpr int kCaptionPadding = 10;  // a button is its caption's width + this
 }  // namespace
 
+std::unique_ptr<TWindowMenus> MakeWinSkinMenu(TWinSkinForm& windowSkin, TSkinManage& manager,
+                                              HWND window, TForm* form, TSkinData& skin) {
+  auto menus = std::make_unique<TWinSkinMenu>(windowSkin, manager, window, form);
+  menus->SetSkin(skin);
+  return menus;
+}
+
+TWinSkinMenu* WinSkinMenuOf(const TWinSkinForm& windowSkin) {
+  return dynamic_cast<TWinSkinMenu*>(windowSkin.Menus());
+}
+
 TWinSkinMenu::TWinSkinMenu(TWinSkinForm& windowSkin, TSkinManage& manager, HWND window, TForm* form)
     : windowSkin_(windowSkin), manager_(manager), window_(window), form_(form) {}
 
@@ -156,6 +167,10 @@ TMenuBtn* TWinSkinMenu::HitTest(POINT p) const {
     if (button->Visible && !button->Caption.empty() && PtInRect(&button->Rect, p)) return button.get();
   }
   return nullptr;
+}
+
+void TWinSkinMenu::OpenAt(POINT window) {
+  if (TMenuBtn* button = HitTest(window)) Open(*button);
 }
 
 TMenuBtn* TWinSkinMenu::FindAccelerator(wchar_t key) const {

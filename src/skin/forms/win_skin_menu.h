@@ -8,6 +8,9 @@
 // (menu bar, context menus) owner-drawn from the skin's MenuItem object. In an MDI frame
 // a maximised child's icon (its system menu) and caption buttons sit in the bar.
 //
+// It is the menus part of window skins (TWindowSkinParts): a program that leaves that
+// part out carries none of this.
+//
 // Tracking: idle -> open (hook installed) -> switching (the open menu is ended and the
 // next button opens) -> open again or idle. One menu is tracked at a time.
 #pragma once
@@ -19,6 +22,7 @@
 #include "framework/bitmap.h"
 #include "skin/forms/menu_btn.h"
 #include "skin/forms/owner_drawn_menus.h"
+#include "skin/forms/window_skin_parts.h"
 
 class TForm;
 class TMenu;
@@ -33,25 +37,34 @@ HWND MaximisedMdiChild(HWND client);
 // icon with its system menu, and its minimise, restore and close pictures).
 void RemoveMdiFrameItems(HMENU menu);
 
-class TWinSkinMenu {
+// The menus of a window skin (the menus part of AllWindowSkinParts).
+std::unique_ptr<TWindowMenus> MakeWinSkinMenu(TWinSkinForm& windowSkin, TSkinManage& manager,
+                                              HWND window, TForm* form, TSkinData& skin);
+// The menus of a window skin when they are a TWinSkinMenu, else null.
+TWinSkinMenu* WinSkinMenuOf(const TWinSkinForm& windowSkin);
+
+class TWinSkinMenu : public TWindowMenus {
  public:
   TWinSkinMenu(TWinSkinForm& windowSkin, TSkinManage& manager, HWND window, TForm* form);
   TWinSkinMenu(const TWinSkinMenu&) = delete;
   TWinSkinMenu& operator=(const TWinSkinMenu&) = delete;
-  ~TWinSkinMenu();
+  ~TWinSkinMenu() override;
 
-  // Makes the buttons from the window's menu and takes the menu off the window. False
-  // when the window has no menu.
-  bool Build(TSkinData& skin);
+  // TWindowMenus
+  bool Build(TSkinData& skin) override;
+  void GiveBack() override;
+  bool HasBar() const override { return menu_ != nullptr; }
+  void Paint(HDC windowDc, const RECT& bar, bool active, bool rightToLeft) override;
+  void OpenAt(POINT window) override;
+  bool HandleNcMouse(UINT msg, POINT window, LRESULT& result) override;
+  bool HandleKeyMenu(wchar_t key) override;
+  bool HandleDialogChar(wchar_t key) override;
+  bool HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
   // The skin the menus draw from (also a window's context menus without a bar).
   void SetSkin(TSkinData& skin) { skin_ = &skin; }
-  // Gives the window its menu back (detach).
-  void GiveBack();
-  bool HasBar() const { return menu_ != nullptr; }
   HMENU MenuHandle() const { return menu_; }
 
-  // Paints the bar into a window DC at bar (window coordinates).
-  void Paint(HDC windowDc, const RECT& bar, bool active, bool rightToLeft);
   // The first button at a window point whose caption is not empty, or null.
   TMenuBtn* HitTest(POINT window) const;
   // The first enabled, visible button with the key as its accelerator, or null.
@@ -65,15 +78,6 @@ class TWinSkinMenu {
   static constexpr int kChildIconIndex = -2;
   // True (once) when Alt closed the bar's menu a moment ago.
   static bool AltJustEndedTracking();
-
-  // Non-client mouse messages on the bar (window point); false when not on a button.
-  bool HandleNcMouse(UINT msg, POINT window, LRESULT& result);
-  // A menu key (SC_KEYMENU with a character): opens the button it is the accelerator of.
-  bool HandleKeyMenu(wchar_t key);
-  // Alt and a character on a framework form: the button's menu opens; true when handled.
-  bool HandleDialogChar(wchar_t key);
-  // Menu messages of the window (measure, draw, pop-up init, selection, menu loop).
-  bool HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   const TSkinData* Skin() const { return skin_; }
   RECT BarRect() const { return bar_; }

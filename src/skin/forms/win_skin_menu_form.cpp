@@ -6,7 +6,6 @@
 #include "framework/form.h"
 #include "skin/data/skin_data.h"
 #include "skin/forms/win_skin_form.h"
-#include "skin/forms/win_skin_menu.h"
 
 bool TWinSkinForm::HandleFormMenuMessage(TMessage& m) {
   if (!menus_ || !skin_) return false;

@@ -181,8 +181,8 @@ SIZE ClientSize(HWND window) {
   return SIZE{r.right, r.bottom};
 }
 
-SkinnedSession::SkinnedSession(const formskin::Options& options) {
-  InstallSkinManager();
+SkinnedSession::SkinnedSession(const formskin::Options& options, const TWindowSkinParts& parts) {
+  InstallSkinManager(parts);
   data_ = formskin::Load(options);
   data_->Loaded();
   data_->SetActive(true);

@@ -84,7 +84,9 @@ SIZE ClientSize(HWND window);
 // torn down at the end.
 class SkinnedSession {
  public:
-  explicit SkinnedSession(const formskin::Options& options = {});
+  // parts: the optional parts of the window skins (kept by reference).
+  explicit SkinnedSession(const formskin::Options& options = {},
+                          const TWindowSkinParts& parts = AllWindowSkinParts());
   SkinnedSession(const SkinnedSession&) = delete;
   SkinnedSession& operator=(const SkinnedSession&) = delete;
   ~SkinnedSession();

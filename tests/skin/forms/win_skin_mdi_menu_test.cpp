@@ -62,8 +62,8 @@ TEST(WinSkinMdiMenu, ChildMenuMergedAndMaximisedChildInTheBar) {
   HWND frameWindow = frame.Handle();
   frame.Show();
   TWinSkinForm* frameSkin = session.WaitSkinned(frameWindow);
-  ASSERT_TRUE(frameSkin && frameSkin->Menus() && frameSkin->Menus()->HasBar());
-  TWinSkinMenu& bar = *frameSkin->Menus();
+  ASSERT_TRUE(frameSkin && WinSkinMenuOf(*frameSkin) && WinSkinMenuOf(*frameSkin)->HasBar());
+  TWinSkinMenu& bar = *WinSkinMenuOf(*frameSkin);
   EXPECT_EQ(Captions(bar), (std::vector<std::wstring>{L"&File", L"&Window"}));
 
   // The active child's menu shows between the frame's items by GroupIndex.

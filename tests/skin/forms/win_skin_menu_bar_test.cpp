@@ -85,7 +85,7 @@ TEST(WinSkinMenu, BarDropDownsNavigationAcceleratorsContextMenuAndDetach) {
   f.form.Show();
   TWinSkinForm* skin = session.WaitSkinned(window);
   ASSERT_TRUE(skin);
-  TWinSkinMenu* menus = skin->Menus();
+  TWinSkinMenu* menus = WinSkinMenuOf(*skin);
   ASSERT_TRUE(menus && menus->HasBar());
   // The bar is off the window, the client size stays.
   EXPECT_EQ(GetMenu(window), nullptr);
@@ -231,8 +231,8 @@ TEST(WinSkinMenu, RightToLeftBarFromTheMenuBarPictureKeysSwappedPopupBordered) {
   HWND window = form.Handle();
   form.Show();
   TWinSkinForm* skin = session.WaitSkinned(window);
-  ASSERT_TRUE(skin && skin->Menus() && skin->Menus()->HasBar());
-  TWinSkinMenu& menus = *skin->Menus();
+  ASSERT_TRUE(skin && WinSkinMenuOf(*skin) && WinSkinMenuOf(*skin)->HasBar());
+  TWinSkinMenu& menus = *WinSkinMenuOf(*skin);
   // The band shows the active cell of the menu-bar picture; buttons run from the right.
   const int bandY = formskin::kTopHeight + 2;
   ASSERT_TRUE(WaitFor([&] { return gui::WindowPixel(window, formskin::kLeftWidth + 4, bandY) == formskin::kMenuBar1; }));

@@ -29,8 +29,8 @@ TEST(WinSkinMenuChange, BarFollowsTheFormsMenuAndTheSkin) {
   HWND window = form.Handle();
   form.Show();
   TWinSkinForm* skin = session.WaitSkinned(window);
-  ASSERT_TRUE(skin && skin->Menus());
-  TWinSkinMenu& menus = *skin->Menus();
+  ASSERT_TRUE(skin && WinSkinMenuOf(*skin));
+  TWinSkinMenu& menus = *WinSkinMenuOf(*skin);
   EXPECT_FALSE(menus.HasBar());
   const RECT outer = gui::WindowRect(window);
   const int band = GetSystemMetrics(SM_CYMENU);
@@ -95,9 +95,9 @@ TEST(WinSkinMenuChange, RemovedMenuTakesTheBandAway) {
   HWND window = form.Handle();
   form.Show();
   TWinSkinForm* skin = session.WaitSkinned(window);
-  ASSERT_TRUE(skin && skin->Menus() && skin->Menus()->HasBar());
+  ASSERT_TRUE(skin && WinSkinMenuOf(*skin) && WinSkinMenuOf(*skin)->HasBar());
   form.SetMainMenu(nullptr);
-  EXPECT_FALSE(skin->Menus()->HasBar());
+  EXPECT_FALSE(WinSkinMenuOf(*skin)->HasBar());
   EXPECT_EQ(skin->Facts().menuBarHeight, 0);
   EXPECT_EQ(gui::ClientSize(window).cy, 180 + GetSystemMetrics(SM_CYMENU));
   EXPECT_EQ(GetMenu(window), nullptr);
@@ -108,17 +108,17 @@ TEST(WinSkinMenuChange, PlainWindowsMenuSetAfterSkinningIsTaken) {
   gui::TestWindow window(L"Menu later", 80, 80, 260, 140);
   window.ShowActive();
   TWinSkinForm* skin = session.WaitSkinned(window.Get());
-  ASSERT_TRUE(skin && skin->Menus());
+  ASSERT_TRUE(skin && WinSkinMenuOf(*skin));
   HMENU bar = CreateMenu();
   HMENU file = CreatePopupMenu();
   AppendMenuW(file, MF_STRING, 100, L"&Open");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
   SetMenu(window.Get(), bar);  // the window owns the menu from here on
-  ASSERT_TRUE(WaitFor([&] { return skin->Menus()->HasBar(); }));
+  ASSERT_TRUE(WaitFor([&] { return WinSkinMenuOf(*skin)->HasBar(); }));
   EXPECT_EQ(GetMenu(window.Get()), nullptr);
   EXPECT_EQ(skin->Facts().menuBarHeight, GetSystemMetrics(SM_CYMENU));
-  ASSERT_EQ(skin->Menus()->Buttons().size(), 1u);
-  EXPECT_EQ(skin->Menus()->Buttons()[0]->Caption, L"&File");
+  ASSERT_EQ(WinSkinMenuOf(*skin)->Buttons().size(), 1u);
+  EXPECT_EQ(WinSkinMenuOf(*skin)->Buttons()[0]->Caption, L"&File");
 }
 
 }  // namespace

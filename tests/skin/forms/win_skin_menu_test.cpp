@@ -1,7 +1,8 @@
 // Menus of skinned windows under Wine: the system menu opened by a right click on the
 // caption, Alt+Space and the icon button, with its items drawn by the skin; the
 // double-click rule; the fixed system menu of the old NT family; the menu bar in its
-// band.
+// band; window skins without the menus part (the launcher's) keep the skinned system
+// menu and leave a menu bar to the system.
 #include <gtest/gtest.h>
 
 #include "gui_support.h"
@@ -46,6 +47,16 @@ TColor MenuWatch::itemBackground = 0;
 RECT MenuWatch::where{};
 int MenuWatch::count = -1;
 
+// Gives the window a menu bar with a File menu (the window owns it from then on).
+HMENU SetFileMenu(HWND window) {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, 100, L"&Open");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  SetMenu(window, bar);
+  return bar;
+}
+
 TEST(WinSkinMenu, SystemMenuByRightClickAltSpaceAndDoubleClickRule) {
   SkinnedSession session;
   TestWindow window(L"Menus", 80, 80, 300, 160);
@@ -83,11 +94,7 @@ TEST(WinSkinMenu, SystemMenuByRightClickAltSpaceAndDoubleClickRule) {
 TEST(WinSkinMenu, MenuBarShowsInItsBandAndOpensItsMenus) {
   SkinnedSession session;
   TestWindow window(L"With a menu", 80, 80, 300, 150);
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  AppendMenuW(file, MF_STRING, 100, L"&Open");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-  SetMenu(window.Get(), bar);  // the window owns the menu from here on
+  SetFileMenu(window.Get());
   window.ShowActive();
   TWinSkinForm* skin = session.WaitSkinned(window.Get());
   ASSERT_TRUE(skin);
@@ -127,6 +134,30 @@ TEST(WinSkinMenu, OldNtShowsTheFixedSystemMenu) {
     EXPECT_EQ(MenuWatch::count, 4);
   }
   ResetPlatformVersion();
+}
+
+TEST(WinSkinMenu, WithoutTheMenusPartTheSystemMenuStaysSkinned) {
+  static const TWindowSkinParts noMenus{};
+  SkinnedSession session({}, noMenus);
+  TestWindow window(L"No menus part", 80, 80, 300, 150);
+  HMENU bar = SetFileMenu(window.Get());
+  window.ShowActive();
+  TWinSkinForm* skin = session.WaitSkinned(window.Get());
+  ASSERT_TRUE(skin);
+  EXPECT_EQ(skin->Menus(), nullptr);
+  // The menu stays on the window, in its band under the skinned title bar.
+  EXPECT_EQ(GetMenu(window.Get()), bar);
+  const int band = skin->Facts().menuBarHeight;
+  EXPECT_EQ(band, GetSystemMetrics(SM_CYMENU));
+  EXPECT_EQ(gui::ClientSize(window.Get()).cy, 150 - band);
+
+  MenuWatch::Reset();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &MenuWatch::Tick);
+  gui::KeyChord(VK_MENU, VK_SPACE);
+  EXPECT_TRUE(WaitFor([] { return MenuWatch::seen; })) << "Alt+Space";
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(MenuWatch::itemBackground, kMenu) << "skinned menu items";
+  EXPECT_GT(MenuWatch::count, 0);
 }
 
 }  // namespace

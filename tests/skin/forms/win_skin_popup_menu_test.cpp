@@ -150,9 +150,9 @@ TEST(WinSkinPopupMenu, OpenMenuAtAScreenPoint) {
   form.SetMainMenu(menu);
   TWinSkinForm* skin = ShowSkinned(session, form);
   HWND window = form.Handle();
-  ASSERT_TRUE(skin && skin->Menus() && skin->Menus()->HasBar());
-  ASSERT_TRUE(WaitFor([&] { return skin->Menus()->Buttons()[1]->Rect.right > 0; }));
-  const RECT edit = skin->Menus()->Buttons()[1]->Rect;
+  ASSERT_TRUE(skin && WinSkinMenuOf(*skin) && WinSkinMenuOf(*skin)->HasBar());
+  ASSERT_TRUE(WaitFor([&] { return WinSkinMenuOf(*skin)->Buttons()[1]->Rect.right > 0; }));
+  const RECT edit = WinSkinMenuOf(*skin)->Buttons()[1]->Rect;
   const POINT at = gui::ScreenPoint(window, (edit.left + edit.right) / 2, (edit.top + edit.bottom) / 2);
   OpenWatch::index = -1;
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, &OpenWatch::Tick);
