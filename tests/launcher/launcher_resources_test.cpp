@@ -4,35 +4,21 @@
 
 #include <vector>
 
-#include "framework/gdi.h"
+#include "framework/bitmap.h"
 #include "framework/user_handles.h"
 #include "launcher/side_picture.h"
 
 namespace {
-constexpr COLORREF kBackground = RGB(255, 0, 255);
+constexpr TColor kBackground = 0xFF00FF;  // magenta
 
-// The icon drawn at its own size onto the background, as COLORREFs, rows top first.
-std::vector<COLORREF> DrawnIcon(HICON icon, int size) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = size;
-  info.bmiHeader.biHeight = -size;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  OwnedBitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  MemoryDC dc;
-  if (!dib || !dc.SelectBitmap(dib.Get())) return {};
-  OwnedBrush brush(CreateSolidBrush(kBackground));
-  RECT all{0, 0, size, size};
-  FillRect(dc.Get(), &all, brush.Get());
-  DrawIconEx(dc.Get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
-  GdiFlush();
-  std::vector<COLORREF> out;
-  for (int i = 0; i < size * size; ++i) {
-    const uint32_t p = static_cast<const uint32_t*>(bits)[i];
-    out.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-  }
+// The icon drawn at its own size onto the background, as colours, rows top first.
+std::vector<TColor> DrawnIcon(HICON icon, int size) {
+  TBitmap canvas(size, size);
+  canvas.Fill(kBackground);
+  DrawIconEx(canvas.Canvas(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  std::vector<TColor> out;
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) out.push_back(canvas.GetPixel(x, y));
   return out;
 }
 
@@ -48,18 +34,18 @@ TEST(LauncherResources, IconLoadsAndDrawsAtEverySize) {
     BITMAP shape{};
     ASSERT_TRUE(GetObjectW(colour.Get(), sizeof shape, &shape));
     EXPECT_EQ(shape.bmWidth, size);  // an image of this size, not a scaled one
-    const std::vector<COLORREF> drawn = DrawnIcon(icon.Get(), size);
+    const std::vector<TColor> drawn = DrawnIcon(icon.Get(), size);
     ASSERT_EQ(drawn.size(), static_cast<size_t>(size * size));
     // The rounded tile leaves its corners transparent and covers its middle.
     EXPECT_EQ(drawn[0], kBackground);
     EXPECT_EQ(drawn[size * size - 1], kBackground);
     int covered = 0;
-    for (COLORREF c : drawn) covered += c != kBackground;
+    for (TColor c : drawn) covered += c != kBackground;
     EXPECT_GT(covered, size * size / 2);
     // Top middle: the tile's dark blue sky.
-    const COLORREF sky = drawn[size / 8 * size + size / 2];
-    EXPECT_LT(GetRValue(sky), 60);
-    EXPECT_GT(GetBValue(sky), GetRValue(sky));
+    const TColor sky = drawn[size / 8 * size + size / 2];
+    EXPECT_LT(RedOf(sky), 60);
+    EXPECT_GT(BlueOf(sky), RedOf(sky));
   }
 }
 
