@@ -21,10 +21,13 @@ std::string Narrow(const std::wstring& utf16) {
   return out;
 }
 
-std::string WindowText(HWND window) {
+std::wstring WideWindowText(HWND window) {
   int length = GetWindowTextLengthW(window);
+  if (length <= 0) return {};
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   int got = GetWindowTextW(window, &text[0], length + 1);
   text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return Narrow(text);
+  return text;
 }
+
+std::string WindowText(HWND window) { return Narrow(WideWindowText(window)); }

@@ -8,5 +8,6 @@
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& utf16);
 
-// The text the window holds now, as UTF-8.
+// The text the window holds now, as UTF-16 and as UTF-8.
+std::wstring WideWindowText(HWND window);
 std::string WindowText(HWND window);

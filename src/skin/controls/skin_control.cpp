@@ -2,6 +2,7 @@
 // skin_control.h; the shared painting operations are in skin_control_paint.cpp).
 #include "skin/controls/skin_control.h"
 
+#include "framework/wide.h"
 #include "framework/win_control.h"
 #include "skin/controls/skin_control_list.h"
 #include "skin/controls/skin_messages.h"
@@ -67,7 +68,7 @@ bool TSkinControl::AttachBare(HWND window, TSkinData* skinData, TSkinControlList
   enabled_ = true;
   Kind = 0;
   unicode_ = IsWindowUnicode(window) != FALSE;
-  caption_ = ReadWindowText(window);
+  caption_ = WideWindowText(window);
   JoinWindowSkin(windowSkin);
   return true;
 }

@@ -86,7 +86,6 @@ class TSkinControl : public TComponent {
   LONG GetStyle(HWND window, int index) const;
   // A focus rectangle around the caption as drawn with flags inside rect.
   void DrawFocusText(HDC dc, UINT flags, const RECT& rect) const;
-  static std::wstring ReadWindowText(HWND window);
   // Paints the control's parent under the control into dc.
   static void PaintParentBackground(TControl* control, HDC dc);
   // WM_PAINT consumed by the wrapper: paints with wParam as DC or BeginPaint.

@@ -58,15 +58,6 @@ void TSkinControl::DrawFocusText(HDC dc, UINT flags, const RECT& rect) const {
   if (IntersectRect(&clipped, &extent, &rect)) DrawFocusRect(dc, &clipped);
 }
 
-std::wstring TSkinControl::ReadWindowText(HWND window) {
-  int length = GetWindowTextLengthW(window);
-  if (length <= 0) return std::wstring();
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  int got = GetWindowTextW(window, &text[0], length + 1);
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
-}
-
 void TSkinControl::PaintParentBackground(TControl* control, HDC dc) {
   if (!control || !control->Parent() || !dc) return;
   TWinControl* parent = control->Parent();

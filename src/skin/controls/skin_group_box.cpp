@@ -23,7 +23,7 @@ bool TSkinGroupBox::BeforeMessage(TMessage& m) {
 }
 
 std::wstring TSkinGroupBox::CaptionText() const {
-  std::wstring text = ReadWindowText(handle_);
+  std::wstring text = WideWindowText(handle_);
   if (text.empty() && control_) text = Widen(control_->Caption());
   return text;
 }

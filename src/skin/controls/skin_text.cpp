@@ -9,7 +9,7 @@
 
 std::wstring ControlCaption(TControl* control, HWND window) {
   if (control && control->Properties().Find("Caption")) return Widen(GetTextProp(control, "Caption"));
-  return window ? TSkinControl::ReadWindowText(window) : std::wstring();
+  return window ? WideWindowText(window) : std::wstring();
 }
 
 HFONT ControlFont(TControl* control, HWND window) {

@@ -11,6 +11,7 @@
 #include "control_fixture.h"
 #include "framework/subclass.h"
 #include "framework/thunk_pool.h"
+#include "framework/wide.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_control_factory.h"
 #include "skin/controls/skin_messages.h"
@@ -190,7 +191,7 @@ TEST_F(SkinBareWindowTest, AnsiWindowStaysAnsi) {
   TSkinControl* wrapper = SkinBareWindow("TSkinButton", button, &list_, skin_.get());
   ASSERT_TRUE(wrapper);
   EXPECT_EQ(IsWindowUnicode(button) != FALSE, unicode);
-  EXPECT_EQ(TSkinControl::ReadWindowText(button), L"Ansi");
+  EXPECT_EQ(WideWindowText(button), L"Ansi");
   SetWindowTextA(button, "Changed");
   char text[16] = {};
   GetWindowTextA(button, text, sizeof(text));
