@@ -3,8 +3,6 @@
 
 #include <zlib.h>
 
-#include <system_error>
-
 #include "archive/deflate_stream.h"
 #include "framework/stream.h"
 
@@ -32,10 +30,8 @@ Packed CompressFile(const std::string& file, int zlibLevel) {
   return p;
 }
 
-std::thread StartThread(std::function<void()> work) { return std::thread(std::move(work)); }
-
 AheadCompressor::AheadCompressor(std::vector<std::string> files, int zlibLevel, int threads, size_t window,
-                                 const ThreadStarter& start)
+                                 const qmthread::ThreadStarter& start)
     : files_(std::move(files)),
       level_(zlibLevel),
       window_(window < 1 ? 1 : window),
@@ -43,52 +39,50 @@ AheadCompressor::AheadCompressor(std::vector<std::string> files, int zlibLevel, 
       done_(files_.size(), false) {
   helpers_.reserve(static_cast<size_t>(threads > 0 ? threads : 0));
   for (int i = 0; i < threads; ++i) {
-    try {
-      helpers_.push_back(start([this] { Work(); }));
-    } catch (const std::system_error&) {
-      break;  // fewer helpers than asked for; none at all: TakeNext does the work
-    }
+    qmthread::Thread helper = start([this] { Work(); });
+    if (!helper.Joinable()) break;  // fewer helpers than asked for; none at all: TakeNext does the work
+    helpers_.push_back(std::move(helper));
   }
 }
 
 AheadCompressor::~AheadCompressor() {
   {
-    std::lock_guard<std::mutex> lock(mutex_);
+    qmthread::Hold hold(mutex_);
     stop_ = true;
   }
-  changed_.notify_all();
-  for (std::thread& t : helpers_) t.join();
+  changed_.NotifyAll();
+  helpers_.clear();  // joins them
 }
 
 void AheadCompressor::Work() {
   for (;;) {
     size_t index;
     {
-      std::unique_lock<std::mutex> lock(mutex_);
-      changed_.wait(lock, [&] { return stop_ || (next_ < files_.size() && next_ < taken_ + window_); });
+      qmthread::Hold hold(mutex_);
+      changed_.Wait(hold, [&] { return stop_ || (next_ < files_.size() && next_ < taken_ + window_); });
       if (stop_) return;
       index = next_++;
     }
     Packed p = CompressFile(files_[index], level_);  // never throws
     {
-      std::lock_guard<std::mutex> lock(mutex_);
+      qmthread::Hold hold(mutex_);
       results_[index] = std::move(p);
       done_[index] = true;
     }
-    changed_.notify_all();
+    changed_.NotifyAll();
   }
 }
 
 Packed AheadCompressor::TakeNext() {
   if (helpers_.empty()) return taken_ < files_.size() ? CompressFile(files_[taken_++], level_) : Packed{};
-  std::unique_lock<std::mutex> lock(mutex_);
+  qmthread::Hold hold(mutex_);
   const size_t index = taken_;
   if (index >= files_.size()) return Packed{};
-  changed_.wait(lock, [&] { return done_[index]; });
+  changed_.Wait(hold, [&] { return done_[index]; });
   Packed p = std::move(results_[index]);
   ++taken_;
-  lock.unlock();
-  changed_.notify_all();
+  hold.Unlock();
+  changed_.NotifyAll();
   return p;
 }
 }  // namespace zlbahead

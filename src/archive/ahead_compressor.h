@@ -2,13 +2,11 @@
 // the results one by one in its own order and stores them itself, so the archive bytes
 // are those of a single-threaded run; no event is fired and no exception leaves a helper.
 #pragma once
-#include <condition_variable>
 #include <cstdint>
-#include <functional>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "framework/threads.h"
 
 namespace zlbahead {
 // One compressed file.
@@ -21,17 +19,13 @@ struct Packed {
   std::vector<int64_t> bufferPoints;  // input consumed at each full 64 KiB output buffer
 };
 
-// Starts one helper thread; throws std::system_error when the system has none to give.
-using ThreadStarter = std::function<std::thread(std::function<void()>)>;
-std::thread StartThread(std::function<void()> work);
-
 class AheadCompressor {
  public:
   // files are compressed at zlibLevel in their order, by threads helpers, at most
   // window files ahead of the last one taken. Helpers that cannot be started are done
   // without: with none at all, TakeNext compresses each file itself.
   AheadCompressor(std::vector<std::string> files, int zlibLevel, int threads, size_t window,
-                  const ThreadStarter& start = StartThread);
+                  const qmthread::ThreadStarter& start = qmthread::StartThread);
   AheadCompressor(const AheadCompressor&) = delete;
   AheadCompressor& operator=(const AheadCompressor&) = delete;
   ~AheadCompressor();  // lets running jobs end, then joins the helpers
@@ -51,9 +45,9 @@ class AheadCompressor {
   size_t next_ = 0;   // next file a helper starts
   size_t taken_ = 0;  // files taken so far
   bool stop_ = false;
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::vector<std::thread> helpers_;
+  qmthread::Mutex mutex_;
+  qmthread::Condition changed_;
+  std::vector<qmthread::Thread> helpers_;
 };
 
 // Reads and compresses one file whole in memory (what a helper does for each file).

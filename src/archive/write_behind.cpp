@@ -9,27 +9,28 @@
 
 namespace zlbinflate {
 
-WriteBehind::WriteBehind(size_t blockSize, size_t blockCount) : blockSize_(blockSize) {
+WriteBehind::WriteBehind(size_t blockSize, size_t blockCount, const qmthread::ThreadStarter& start)
+    : blockSize_(blockSize) {
   storage_.resize(blockCount);
   for (std::vector<uint8_t>& block : storage_) {
     block.resize(blockSize_);
     free_.push_back(block.data());
   }
-  thread_ = std::thread([this] { Run(); });
+  thread_ = start([this] { Run(); });
 }
 
 WriteBehind::~WriteBehind() {
   {
-    std::lock_guard<HandoffMutex> lock(mutex_);
+    qmthread::Hold hold(mutex_);
     queue_.clear();  // a destination that was not finished may be gone already
     stop_ = true;
   }
   wake_.NotifyOne();
-  thread_.join();
+  thread_.Join();  // Run lets nothing out
 }
 
 void WriteBehind::Begin(TStream& dest, bool withCrc) {
-  std::lock_guard<HandoffMutex> lock(mutex_);
+  qmthread::Hold hold(mutex_);
   dest_ = &dest;
   withCrc_ = withCrc;
   crc_ = 0;
@@ -37,18 +38,18 @@ void WriteBehind::Begin(TStream& dest, bool withCrc) {
 }
 
 template <typename Ready>
-void WriteBehind::HelpUntil(std::unique_lock<HandoffMutex>& lock, Ready ready) {
+void WriteBehind::HelpUntil(qmthread::Hold& hold, Ready ready) {
   while (!ready()) {
     if (writing_)
-      idle_.Wait(lock);
+      idle_.Wait(hold);
     else
-      WriteFirst(lock);  // ready() is false: something is queued
+      WriteFirst(hold);  // ready() is false: something is queued
   }
 }
 
 uint8_t* WriteBehind::Acquire() {
-  std::unique_lock<HandoffMutex> lock(mutex_);
-  HelpUntil(lock, [this] { return !free_.empty() || failure_; });
+  qmthread::Hold hold(mutex_);
+  HelpUntil(hold, [this] { return !free_.empty() || failure_; });
   if (failure_) std::rethrow_exception(failure_);
   uint8_t* block = free_.back();
   free_.pop_back();
@@ -57,18 +58,18 @@ uint8_t* WriteBehind::Acquire() {
 
 void WriteBehind::Submit(uint8_t* block, size_t count) {
   {
-    std::lock_guard<HandoffMutex> lock(mutex_);
+    qmthread::Hold hold(mutex_);
     queue_.push_back({block, count});
   }
   wake_.NotifyOne();
 }
 
 uint32_t WriteBehind::Finish(uint8_t* last, size_t count) {
-  std::unique_lock<HandoffMutex> lock(mutex_);
-  HelpUntil(lock, [this] { return queue_.empty() && !writing_; });
+  qmthread::Hold hold(mutex_);
+  HelpUntil(hold, [this] { return queue_.empty() && !writing_; });
   if (count > 0) {  // written here: the thread would first have to wake up
     queue_.push_back({last, count});
-    WriteFirst(lock);
+    WriteFirst(hold);
   }
   std::exception_ptr failure = failure_;
   uint32_t crc = crc_;
@@ -78,9 +79,9 @@ uint32_t WriteBehind::Finish(uint8_t* last, size_t count) {
 }
 
 void WriteBehind::Abandon() noexcept {
-  std::unique_lock<HandoffMutex> lock(mutex_);
+  qmthread::Hold hold(mutex_);
   queue_.clear();
-  while (writing_) idle_.Wait(lock);
+  while (writing_) idle_.Wait(hold);
   EndOutput();
 }
 
@@ -91,7 +92,7 @@ void WriteBehind::EndOutput() {
   for (std::vector<uint8_t>& block : storage_) free_.push_back(block.data());
 }
 
-void WriteBehind::WriteFirst(std::unique_lock<HandoffMutex>& lock) noexcept {
+void WriteBehind::WriteFirst(qmthread::Hold& hold) noexcept {
   Job job = queue_.front();
   queue_.pop_front();
   if (!failure_) {  // after a failure the rest of the output is dropped
@@ -99,7 +100,7 @@ void WriteBehind::WriteFirst(std::unique_lock<HandoffMutex>& lock) noexcept {
     TStream* dest = dest_;
     bool withCrc = withCrc_;
     uint32_t crc = crc_;
-    lock.unlock();
+    hold.Unlock();
     std::exception_ptr failure;
     try {
       if (withCrc) crc = static_cast<uint32_t>(crc32(crc, job.block, static_cast<uInt>(job.count)));
@@ -107,7 +108,7 @@ void WriteBehind::WriteFirst(std::unique_lock<HandoffMutex>& lock) noexcept {
     } catch (...) {
       failure = std::current_exception();
     }
-    lock.lock();
+    hold.Lock();
     writing_ = false;
     crc_ = crc;
     failure_ = failure;
@@ -118,11 +119,11 @@ void WriteBehind::WriteFirst(std::unique_lock<HandoffMutex>& lock) noexcept {
 }
 
 void WriteBehind::Run() noexcept {
-  std::unique_lock<HandoffMutex> lock(mutex_);
+  qmthread::Hold hold(mutex_);
   for (;;) {
-    while (!stop_ && (queue_.empty() || writing_)) wake_.Wait(lock);
+    while (!stop_ && (queue_.empty() || writing_)) wake_.Wait(hold);
     if (stop_) return;
-    WriteFirst(lock);
+    WriteFirst(hold);
   }
 }
 }  // namespace zlbinflate

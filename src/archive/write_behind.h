@@ -6,11 +6,9 @@
 #include <cstdint>
 #include <deque>
 #include <exception>
-#include <mutex>
-#include <thread>
 #include <vector>
 
-#include "archive/handoff_lock.h"
+#include "framework/threads.h"
 
 class TStream;
 
@@ -24,12 +22,15 @@ namespace zlbinflate {
 // writing everything on the calling thread.
 class WriteBehind {
  public:
-  WriteBehind(size_t blockSize, size_t blockCount);
+  // Starts the thread with start; without one (the system has none to give) every
+  // block is written by the caller.
+  WriteBehind(size_t blockSize, size_t blockCount, const qmthread::ThreadStarter& start = qmthread::StartThread);
   WriteBehind(const WriteBehind&) = delete;
   WriteBehind& operator=(const WriteBehind&) = delete;
   ~WriteBehind();  // drops what is still queued, stops and joins the thread
 
   size_t BlockSize() const { return blockSize_; }
+  bool HasThread() const { return thread_.Joinable(); }
   // Starts the output to dest; with withCrc the writer keeps the CRC-32 of the bytes.
   void Begin(TStream& dest, bool withCrc);
   // A free block of BlockSize() bytes; waits while every block is queued. Throws the
@@ -53,17 +54,17 @@ class WriteBehind {
   void Run() noexcept;
   // With mutex_ held by lock and no write under way: writes the first queued block
   // (unlocked while writing), records its CRC or failure and frees it.
-  void WriteFirst(std::unique_lock<HandoffMutex>& lock) noexcept;
+  void WriteFirst(qmthread::Hold& hold) noexcept;
   // The caller's wait for ready(): writes queued blocks itself while no write is under way.
   template <typename Ready>
-  void HelpUntil(std::unique_lock<HandoffMutex>& lock, Ready ready);
+  void HelpUntil(qmthread::Hold& hold, Ready ready);
   void EndOutput();  // with mutex_ held and no write under way: every block free again
 
   const size_t blockSize_;
   std::vector<std::vector<uint8_t>> storage_;
-  HandoffMutex mutex_;
-  HandoffCondition wake_;  // the thread waits here for a block or for the stop
-  HandoffCondition idle_;  // the caller waits here while a block is being written
+  qmthread::Mutex mutex_;
+  qmthread::Condition wake_;  // the thread waits here for a block or for the stop
+  qmthread::Condition idle_;  // the caller waits here while a block is being written
   std::deque<Job> queue_;
   std::vector<uint8_t*> free_;
   bool writing_ = false;  // a block is being written (outside the lock)
@@ -72,6 +73,6 @@ class WriteBehind {
   bool withCrc_ = false;
   uint32_t crc_ = 0;
   std::exception_ptr failure_;
-  std::thread thread_;  // last member: started once everything above exists
+  qmthread::Thread thread_;  // last member: started once everything above exists
 };
 }  // namespace zlbinflate

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <thread>
 #include <set>
 
 #include "archive/ahead_compressor.h"
@@ -17,6 +16,7 @@
 #include "framework/file_system.h"
 #include "framework/path_text.h"
 #include "framework/stream.h"
+#include "framework/threads.h"
 
 namespace zlbwrite {
 namespace {
@@ -138,7 +138,7 @@ static std::unique_ptr<zlbahead::AheadCompressor> StartAhead(const TZLBArc2& arc
                                                              const std::deque<std::string>& list,
                                                              bool encrypt, std::vector<bool>& ahead) {
   int threads = arc.CompressionThreads;
-  if (threads <= 0) threads = static_cast<int>(std::thread::hardware_concurrency());
+  if (threads <= 0) threads = static_cast<int>(qmthread::ProcessorCount());
   ahead.assign(list.size(), false);
   if (threads < 2 || list.size() < 2 || (encrypt && arc.OnEncryptStream)) return nullptr;
   std::vector<std::string> files;

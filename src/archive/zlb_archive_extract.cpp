@@ -218,10 +218,11 @@ constexpr size_t kBehindBlocks = 3;
 std::unique_ptr<zlbinflate::WriteBehind> WriterFor(bool wanted, int64_t largest) {
   if (!wanted || largest <= static_cast<int64_t>(kBehindBlock)) return nullptr;
   try {
-    return std::make_unique<zlbinflate::WriteBehind>(kBehindBlock, kBehindBlocks);
-  } catch (const std::exception&) {
-    return nullptr;
+    auto behind = std::make_unique<zlbinflate::WriteBehind>(kBehindBlock, kBehindBlocks);
+    if (behind->HasThread()) return behind;
+  } catch (const std::exception&) {  // no memory for the blocks
   }
+  return nullptr;
 }
 }  // namespace
 

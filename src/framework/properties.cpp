@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <typeindex>
 
 #include "framework/path_text.h"
+#include "framework/threads.h"
 
 const TPropInfo* TPropList::Find(const std::string& name) const {
   for (auto it = items_.rbegin(); it != items_.rend(); ++it)
@@ -18,9 +18,9 @@ const TPropInfo* TPropList::Find(const std::string& name) const {
 
 const TPropList& TPersistent::Properties() const {
   // One list per dynamic class; lists never move once made, so references stay valid.
-  static std::mutex mutex;
+  static qmthread::Mutex mutex;
   static std::map<std::type_index, std::unique_ptr<TPropList>> lists;
-  std::lock_guard<std::mutex> lock(mutex);
+  qmthread::Hold hold(mutex);
   std::unique_ptr<TPropList>& list = lists[std::type_index(typeid(*this))];
   if (!list) {
     auto made = std::make_unique<TPropList>();

@@ -13,8 +13,9 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <mutex>
 #include <vector>
+
+#include "framework/threads.h"
 
 #if !defined(__i386__) && !defined(_M_IX86)
 #error "The thunk pool emits 32-bit x86 code"
@@ -40,7 +41,7 @@ class Pool {
   Pool& operator=(const Pool&) = delete;
 
   void* Make(void* object, const void* target) noexcept {
-    std::lock_guard<std::mutex> lock(mutex_);
+    qmthread::Hold hold(mutex_);
     uint8_t* slot = FreeSlot();
     if (!slot) return nullptr;
     uint8_t code[kSlotSize];
@@ -62,7 +63,7 @@ class Pool {
 
   void Free(void* thunk) noexcept {
     if (!thunk) return;
-    std::lock_guard<std::mutex> lock(mutex_);
+    qmthread::Hold hold(mutex_);
     size_t slotIndex = 0;
     auto page = Locate(thunk, &slotIndex);
     if (page == pages_.end() || !page->used.test(slotIndex)) return;
@@ -76,7 +77,7 @@ class Pool {
   }
 
   void* ObjectOf(const void* code, const void* target) noexcept {
-    std::lock_guard<std::mutex> lock(mutex_);
+    qmthread::Hold hold(mutex_);
     size_t slotIndex = 0;
     auto page = Locate(code, &slotIndex);
     if (page == pages_.end() || !page->used.test(slotIndex)) return nullptr;
@@ -93,11 +94,11 @@ class Pool {
   }
 
   size_t LiveCount() noexcept {
-    std::lock_guard<std::mutex> lock(mutex_);
+    qmthread::Hold hold(mutex_);
     return live_;
   }
   size_t PageCount() noexcept {
-    std::lock_guard<std::mutex> lock(mutex_);
+    qmthread::Hold hold(mutex_);
     return pages_.size();
   }
 
@@ -137,7 +138,7 @@ class Pool {
     return pages_.end();
   }
 
-  std::mutex mutex_;
+  qmthread::Mutex mutex_;
   std::vector<Page> pages_;
   size_t live_ = 0;
 };

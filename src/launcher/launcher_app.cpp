@@ -24,7 +24,7 @@ class SkinManagerScope {
 };
 }  // namespace
 
-int RunLauncherApplication(HINSTANCE instance, const zlbahead::ThreadStarter& startWorker) {
+int RunLauncherApplication(HINSTANCE instance, const qmthread::ThreadStarter& startWorker) {
   SkinManagerScope skinManager;
   TApplication application;
   application.Initialize();

@@ -4,8 +4,8 @@
 #pragma once
 #include <windows.h>
 
-#include "archive/ahead_compressor.h"
+#include "framework/threads.h"
 
-// startWorker starts the window's descriptor worker; when it throws std::system_error
-// the window reads the descriptor itself (a test passes one that always fails).
-int RunLauncherApplication(HINSTANCE instance, const zlbahead::ThreadStarter& startWorker = zlbahead::StartThread);
+// startWorker starts the window's descriptor worker; when it gives no thread the
+// window reads the descriptor itself (a test passes one that always fails).
+int RunLauncherApplication(HINSTANCE instance, const qmthread::ThreadStarter& startWorker = qmthread::StartThread);

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <system_error>
-
 #include "framework/application.h"
 #include "framework/image.h"
 #include "framework/label.h"
@@ -39,7 +37,7 @@ std::string ReadWholeFile(const std::string& path) {
 }
 }  // namespace
 
-TformMain::TformMain(TComponent* owner, zlbahead::ThreadStarter startWorker)
+TformMain::TformMain(TComponent* owner, qmthread::ThreadStarter startWorker)
     : TForm(owner), startWorker_(std::move(startWorker)) {
   Name = "formMain";
   SetCaption("Quillmere");
@@ -136,7 +134,7 @@ TformMain::~TformMain() {
 
 void TformMain::StopRun() {
   if (closing_) SetEvent(closing_.Get());
-  if (worker_.joinable()) worker_.join();
+  worker_.Join();
 }
 
 void TformMain::FormCreate() {
@@ -208,9 +206,8 @@ void TformMain::StartUp() {
   // run's message window is made here, not with the form, which tests also make
   // without a run.
   runMessages_ = std::make_unique<TRunMessages>([this](UINT message) { HandleRunMessage(message); });
-  try {
-    worker_ = startWorker_([this] { WorkerMain(); });
-  } catch (const std::system_error&) {
+  worker_ = startWorker_([this] { WorkerMain(); });
+  if (!worker_.Joinable()) {
     TakeSkin(skinFile);
     SetUpWindows();
     if (PrepareRunOrReport()) PostToWindow(kRunSequence);
@@ -297,7 +294,7 @@ void TformMain::ReadDescriptor() {
     // The empty temporary folder made at start-up is not needed any more; while the
     // skin is still in it, the window's thread removes it after the skin.
     {
-      std::lock_guard<std::mutex> lock(launchMutex_);
+      qmthread::Hold hold(launchMutex_);
       std::string temp = ExcludeTrailingBackslash(WorkDir);
       if (!fsys::RemoveFolder(temp)) leftTempFolder_ = temp;
     }
@@ -314,7 +311,7 @@ void TformMain::HandleRunMessage(UINT message) {
       RunSequence();
       break;
     case kRunFailed:
-      if (worker_.joinable()) worker_.join();  // it ends right after posting
+      worker_.Join();  // it ends right after posting
       DiscardWorkFolder();
       ShowFailure(runFailure_, runFailureStatus_);
       break;
@@ -327,7 +324,7 @@ void TformMain::HandleRunMessage(UINT message) {
       SetEvent(requestDone_.Get());
       break;
     case kRunEnded:
-      if (worker_.joinable()) worker_.join();
+      worker_.Join();
       if (TApplication* app = Application()) app->Terminate();
       break;
     default:

@@ -9,15 +9,13 @@
 #pragma once
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
 
-#include "archive/ahead_compressor.h"
 #include "archive/zlb_archive.h"
 #include "framework/file_system.h"
 #include "framework/form.h"
 #include "framework/gdi.h"
+#include "framework/threads.h"
 #include "launcher/exit_status.h"
 #include "launcher/launcher_state.h"
 #include "launcher/run_messages.h"
@@ -34,7 +32,7 @@ class TformMain : public TForm, public TLauncherState {
  public:
   // The stored layout; no start-up yet. startWorker starts the descriptor worker at
   // start-up; when it cannot, the descriptor is read on this thread.
-  explicit TformMain(TComponent* owner, zlbahead::ThreadStarter startWorker = zlbahead::StartThread);
+  explicit TformMain(TComponent* owner, qmthread::ThreadStarter startWorker = qmthread::StartThread);
   ~TformMain() override;
   const char* ClassName() const override { return "TformMain"; }
 
@@ -128,8 +126,8 @@ class TformMain : public TForm, public TLauncherState {
   void ShowLaunchError(const std::string& text);
   void EndApplication();
 
-  zlbahead::ThreadStarter startWorker_;
-  std::thread worker_;
+  qmthread::ThreadStarter startWorker_;
+  qmthread::Thread worker_;  // lets nothing out (WorkerMain)
   DWORD windowThread_ = 0;
   std::unique_ptr<TRunMessages> runMessages_;
   Win32Handle requestDone_;
@@ -142,7 +140,7 @@ class TformMain : public TForm, public TLauncherState {
   // window: a program that starts within this time never sees the window.
   static constexpr DWORD kWindowDelayMs = 100;   // set by the window's thread when it handled an AskWindow
   Win32Handle closing_;       // set when the form goes (or stops the run)
-  std::mutex launchMutex_;    // guards the three fields below
+  qmthread::Mutex launchMutex_;  // guards the three fields below
   bool launching_ = false;    // the program is about to start or runs: never show the window
   bool windowShown_ = false;
   // The temporary folder left when the per-user folder became the work folder while

@@ -9,7 +9,7 @@
 
 void TformMain::ShowWindowUnlessLaunching() {
   {
-    std::lock_guard<std::mutex> lock(launchMutex_);
+    qmthread::Hold hold(launchMutex_);
     if (launching_) return;
     windowShown_ = true;
   }
@@ -19,7 +19,7 @@ void TformMain::ShowWindowUnlessLaunching() {
 bool TformMain::HideForLaunch() {
   if (OnWindowThread()) {
     {
-      std::lock_guard<std::mutex> lock(launchMutex_);
+      qmthread::Hold hold(launchMutex_);
       launching_ = true;
     }
     HideMainWindow();
@@ -27,7 +27,7 @@ bool TformMain::HideForLaunch() {
   }
   bool shown = false;
   {
-    std::lock_guard<std::mutex> lock(launchMutex_);
+    qmthread::Hold hold(launchMutex_);
     if (Closing()) return false;
     launching_ = true;
     shown = windowShown_;
@@ -38,14 +38,14 @@ bool TformMain::HideForLaunch() {
 }
 
 bool TformMain::CancelLaunch() {
-  std::lock_guard<std::mutex> lock(launchMutex_);
+  qmthread::Hold hold(launchMutex_);
   if (launching_) return false;
   SetEvent(closing_.Get());
   return true;
 }
 
 bool TformMain::LaunchStarted() {
-  std::lock_guard<std::mutex> lock(launchMutex_);
+  qmthread::Hold hold(launchMutex_);
   return launching_;
 }
 

@@ -4,8 +4,6 @@
 // removes the folder.
 #include <windows.h>
 
-#include <mutex>
-
 #include "framework/file_system.h"
 #include "framework/wide.h"
 #include "launcher/main_form.h"
@@ -44,7 +42,7 @@ void TformMain::ActivateSkin(const std::string& skinFile) {
   // The skin file never stays in the work folder (where it would be saved).
   auto removeSkinFile = [&] {
     fsys::RemoveFile(skinFile);
-    std::lock_guard<std::mutex> lock(launchMutex_);
+    qmthread::Hold hold(launchMutex_);
     if (!leftTempFolder_.empty()) fsys::RemoveFolder(leftTempFolder_);
   };
   try {

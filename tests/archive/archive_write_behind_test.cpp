@@ -84,6 +84,21 @@ TEST(WriteBehind, BlocksArriveInOrderWithTheirCrc) {
   }
 }
 
+// Without its thread (the system had none to give) the caller writes every block.
+TEST(WriteBehind, WithoutItsThreadTheCallerWritesEverything) {
+  WriteBehind behind(4096, 2, [](std::function<void()>) { return qmthread::Thread(); });
+  EXPECT_FALSE(behind.HasThread());
+  std::vector<uint8_t> buffer;
+  for (size_t size : {size_t{4097}, size_t{200000}}) {
+    std::string content = Pattern(size, static_cast<uint32_t>(size));
+    TMemoryStream out;
+    EXPECT_EQ(Feed(content, 1000, out, true, buffer, &behind), Crc(content)) << size;
+    EXPECT_TRUE(Text(out) == content) << size;
+  }
+  FailingStream failing(2);
+  EXPECT_THROW(Feed(Pattern(100000, 3), 4096, failing, true, buffer, &behind), EStreamError);
+}
+
 TEST(WriteBehind, WriteFailureReachesTheCallerAndTheNextOutputIsSound) {
   WriteBehind behind(4096, 3);
   std::vector<uint8_t> buffer;

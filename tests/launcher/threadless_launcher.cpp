@@ -3,14 +3,10 @@
 // that has no thread to give, so the window must read the descriptor itself.
 #include <windows.h>
 
-#include <system_error>
-
 #include "launcher/launcher_app.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  zlbahead::ThreadStarter noThread = [](std::function<void()>) -> std::thread {
-    throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
-  };
+  qmthread::ThreadStarter noThread = [](std::function<void()>) { return qmthread::Thread(); };
   try {
     return RunLauncherApplication(instance, noThread);
   } catch (...) {
