@@ -17,8 +17,15 @@ linked as usual.
 The linked program's unwind tables are then packed (compact_eh_frame.py beside this
 file): the records of the left-out functions and the repeated common entries go.
 
+With link-time optimisation (-flto) the first pass keeps the object the optimiser
+compiled the program into, and the second links that object in place of the inputs that
+carry the compiler's intermediate code: the slow optimisation runs once, and both passes
+link the same code (a new optimisation run would give its object a new temporary name,
+which the rules of the first pass could not name).
+
 Used as the link rule launcher of a target:  link_dropping_dead_unwind.py COMPILER ARGS...
 """
+import glob
 import os
 import re
 import subprocess
@@ -53,6 +60,34 @@ def with_output(args, output):
     return [a for a in out if not a.startswith("-Wl,--out-implib")]
 
 
+def link_time_optimised(args):
+    return any(a == "-flto" or a.startswith("-flto=") for a in args)
+
+
+def carries_intermediate_code(path):
+    """Whether an object or archive holds the compiler's link-time optimisation code."""
+    if not path.endswith((".o", ".obj", ".a")) or not os.path.isfile(path):
+        return False
+    with open(path, "rb") as f:
+        return b".gnu.lto_" in f.read()
+
+
+def with_optimised_object(args, optimised):
+    """The link's arguments with the optimiser's objects in place of the inputs they were
+    compiled from, and without link-time optimisation."""
+    out, placed = [], False
+    for a in args:
+        if a == "-flto" or a.startswith(("-flto=", "-flto-partition=")):
+            continue
+        if carries_intermediate_code(a):
+            if not placed:
+                out.extend(optimised)
+                placed = True
+            continue
+        out.append(a)
+    return out
+
+
 def dead_code_rules(args, removed_report):
     """Script rules discarding the removed code sections."""
     rules = []
@@ -82,21 +117,29 @@ def main():
             first = os.path.join(tmp, "first.ld")
             with open(first, "w") as f:
                 f.write(script.replace("KEEP(*(.eh_frame*))", "*(.eh_frame*)"))
+            lto = link_time_optimised(args)
+            keep_optimised = ["-save-temps"] if lto else []
             probe = subprocess.run(
-                with_output(args, os.path.join(tmp, "probe.exe")) + ["-Wl,-T," + first, "-Wl,--print-gc-sections"] + PERSONALITY_ROOTS,
+                with_output(args, os.path.join(tmp, "probe.exe")) + ["-Wl,-T," + first, "-Wl,--print-gc-sections"] + PERSONALITY_ROOTS + keep_optimised,
                 capture_output=True, text=True)
             if probe.returncode != 0:
                 raise RuntimeError(probe.stderr)
-            rules = dead_code_rules(args, probe.stderr)
+            final = args
+            if lto:
+                optimised = sorted(glob.glob(os.path.join(tmp, "probe.ltrans*.ltrans.o")))
+                if not optimised:
+                    raise RuntimeError("the optimised object of the first pass is missing")
+                final = with_optimised_object(args, optimised)
+            rules = dead_code_rules(final, probe.stderr)
             second = os.path.join(tmp, "second.ld")
             discard = "  /DISCARD/ :\n  {\n" + "".join(rules) + "  }\n"
             with open(second, "w") as f:
                 f.write(script.replace("SECTIONS\n{\n", "SECTIONS\n{\n" + discard, 1))
             link_map = os.path.join(tmp, "link.map")
-            status = subprocess.call(args + ["-Wl,-T," + second, "-Wl,-Map," + link_map])
-            if status == 0:
-                pack_unwind_tables(args[args.index("-o") + 1], link_map)
-            return status
+            if subprocess.call(final + ["-Wl,-T," + second, "-Wl,-Map," + link_map]) != 0:
+                raise RuntimeError("the second pass failed")
+            pack_unwind_tables(args[args.index("-o") + 1], link_map)
+            return 0
     except (OSError, RuntimeError, subprocess.SubprocessError, ValueError) as e:
         print(f"link_dropping_dead_unwind: {e}; linking as usual", file=sys.stderr)
         return subprocess.call(args)
