@@ -2,7 +2,6 @@
 // files (an existing file is replaced only by a complete entry), and decoding one entry
 // into a stream.
 #include <algorithm>
-#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "archive/inflate_stream.h"
 #include "archive/write_behind.h"
 #include "archive/zlb_archive.h"
+#include "framework/clock_ticks.h"
 #include "framework/file_system.h"
 #include "framework/hex_text.h"
 #include "framework/stream.h"
@@ -29,7 +29,7 @@ class EntryOutput {
       Create(target);
       return;
     }
-    auto seed = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+    auto seed = static_cast<unsigned>(ClockTicks());
     for (unsigned k = 0; k < 64 && !stream_; ++k) {
       std::string name = folder + "\\ZLB" + UpperHex(seed + k * 7919u) + ".tmp";
       if (!fsys::PathExists(name)) Create(name);

@@ -1,12 +1,13 @@
 // Random names (see random_name.h).
 #include "launcher/random_name.h"
 
-#include <chrono>
 #include <random>
+
+#include "framework/clock_ticks.h"
 
 namespace {
 std::mt19937 ClockSeeded() {
-  auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+  uint64_t ticks = ClockTicks();
   std::seed_seq seed{static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
   return std::mt19937(seed);
 }
