@@ -69,6 +69,7 @@ DWORD WINAPI ThrowAndCatch(void*) {
 }
 
 void GuardsAndExceptionsOnManyThreads() {
+  ThrowAndCatch(nullptr);  // the main thread's exception state is freed at the exit
   { ThreadGroup threads(8, ThrowAndCatch, nullptr); }
   Check(g_wrong == 0, "static guards and exceptions on eight threads");
 }
@@ -89,9 +90,10 @@ void KeyDestructorRunsWhenAThreadEnds() {
   Check(pthread_getspecific(key) == nullptr, "a new key holds nothing");
   { ThreadGroup threads(3, SetKeyValue, &key); }
   Check(g_destroyed == 3, "the key's destructor ran once per ended thread");
+  Check(SetKeyValue(&key) == 0, "the main thread's value (destroyed at the exit)");
   SetLastError(99);
   pthread_getspecific(key);
-  pthread_setspecific(key, nullptr);
+  pthread_setspecific(key, reinterpret_cast<void*>(7));
   Check(GetLastError() == 99, "the key functions keep the last error");
 }
 
