@@ -69,9 +69,18 @@ std::exception_ptr Thread::Wait() noexcept {
 }
 
 unsigned ProcessorCount() {
-  SYSTEM_INFO info;
-  GetSystemInfo(&info);
-  return info.dwNumberOfProcessors > 0 ? info.dwNumberOfProcessors : 1;
+  // Those of the process's affinity mask (a process started on fewer processors gets
+  // fewer helpers), else every processor of the system.
+  DWORD_PTR process = 0, system = 0;
+  unsigned count = 0;
+  if (GetProcessAffinityMask(GetCurrentProcess(), &process, &system))
+    for (; process != 0; process &= process - 1) ++count;
+  if (count == 0) {
+    SYSTEM_INFO info;
+    GetSystemInfo(&info);
+    count = info.dwNumberOfProcessors;
+  }
+  return count > 0 ? count : 1;
 }
 #else
 void Mutex::Lock() noexcept { mutex_.lock(); }

@@ -3,6 +3,10 @@
 // runs, and a mutex with its condition hands work between threads without losing any.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <atomic>
 #include <stdexcept>
 #include <vector>
@@ -91,3 +95,15 @@ TEST(Threads, MutexAndConditionHandOverEveryItem) {
 }
 
 TEST(Threads, ProcessorCountIsAtLeastOne) { EXPECT_GE(qmthread::ProcessorCount(), 1u); }
+
+#ifdef _WIN32
+// A process kept to one processor counts one, whatever the machine has.
+TEST(Threads, ProcessorCountFollowsTheProcessAffinity) {
+  DWORD_PTR process = 0, system = 0;
+  ASSERT_TRUE(GetProcessAffinityMask(GetCurrentProcess(), &process, &system));
+  DWORD_PTR lowest = process & (~process + 1);
+  ASSERT_TRUE(SetProcessAffinityMask(GetCurrentProcess(), lowest));
+  EXPECT_EQ(qmthread::ProcessorCount(), 1u);
+  SetProcessAffinityMask(GetCurrentProcess(), process);
+}
+#endif
