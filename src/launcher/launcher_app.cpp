@@ -4,7 +4,6 @@
 #include "framework/application.h"
 #include "launcher/launcher_skin_controls.h"
 #include "launcher/main_form.h"
-#include "skin/forms/control_assignment.h"
 #include "skin/forms/skin_manager.h"
 
 namespace {
@@ -16,7 +15,7 @@ class SkinManagerScope {
  public:
   SkinManagerScope() {
     InstallSkinManager(LauncherWindowSkinParts());
-    InstallControlAssignment(LauncherSkinControlKinds());
+    InstallLauncherControlAssignment();
   }
   SkinManagerScope(const SkinManagerScope&) = delete;
   SkinManagerScope& operator=(const SkinManagerScope&) = delete;

@@ -104,7 +104,9 @@ TformMain::TformMain(TComponent* owner, qmthread::ThreadStarter startWorker)
   panelSeparator->BevelEdges = beTop;
   panelSeparator->SetColor(kWhite);
 
-  SkinData1 = new TSkinData(this);
+  // No class map: the window's controls are all of the launcher's own classes, which no
+  // line of the default map names (see LauncherClassMapStep).
+  SkinData1 = new TSkinData(this, {});
   SkinData1->Name = "SkinData1";
   SkinData1->DisableTag = 99;
   SkinData1->Options = WithOption(WithOption(0, xoPreview), xoToolbarBK);

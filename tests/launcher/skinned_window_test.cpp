@@ -21,8 +21,8 @@ namespace {
 TEST(LauncherSkin, MainWindowTakesTheSkin) {
   const std::string skinFile = testskin::BesideProgram("classic.skn");
   if (!fsys::FileExists(skinFile)) GTEST_SKIP() << "classic.skn is not built beside the test";
-  InstallSkinManager(LauncherWindowSkinParts());         // as the launcher does
-  InstallControlAssignment(LauncherSkinControlKinds());
+  InstallSkinManager(LauncherWindowSkinParts());  // as the launcher does
+  InstallLauncherControlAssignment();
   {
     TformMain form(nullptr);
     form.SetIcon(LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));  // the application's icon

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <limits>
+#include <utility>
 
 #include "framework/application.h"
 #include "framework/file_system.h"
@@ -63,7 +64,8 @@ HIMAGELIST MakeMenuImages() {
 
 }  // namespace
 
-TSkinData::TSkinData(TComponent* owner) : TComponent(owner), Skin3rd(DefaultSkin3rd()) {
+TSkinData::TSkinData(TComponent* owner, std::vector<std::string> skin3rd)
+    : TComponent(owner), Skin3rd(std::move(skin3rd)) {
   Objects.CreateAlwaysPresent();
   // Until a skin is read the colours are the system colours a skin defaults to.
   TQuickIni none;

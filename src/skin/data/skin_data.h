@@ -45,7 +45,11 @@ class TSkinData : public TComponent {
 
   static constexpr const char* kVersion = "4.0.03.10";
 
-  explicit TSkinData(TComponent* owner = nullptr);
+  // skin3rd: the class map it starts with. A program whose controls are all of its own
+  // classes, which no default line names, passes an empty map, and then does not carry
+  // the default one.
+  explicit TSkinData(TComponent* owner = nullptr,
+                     std::vector<std::string> skin3rd = DefaultSkin3rd());
   ~TSkinData() override;
 
   const char* ClassName() const override { return "TSkinData"; }
@@ -56,7 +60,7 @@ class TSkinData : public TComponent {
   int DisableTag = 99;
   TSkinControlTypes SkinControls = kDefaultSkinControls;
   TSkinOptions Options = kDefaultSkinOptions;
-  std::vector<std::string> Skin3rd;  // "TClassName=kind" lines; starts as DefaultSkin3rd()
+  std::vector<std::string> Skin3rd;  // "TClassName=kind" lines; by default starts as DefaultSkin3rd()
   const std::string& SkinFile() const { return skinFile_; }
   void SetSkinFile(const std::string& value);
   std::string SkinStore() const { return "(none)"; }  // no design time in this program

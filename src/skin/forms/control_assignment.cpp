@@ -29,8 +29,12 @@ HWND WindowOf(TControl& control) {
 }  // namespace
 
 TControlAssignment::TControlAssignment(TSkinData& skinData, TSkinnedControlList& entries, HWND window,
-                                       const TSkinControlKinds& kinds)
-    : skinData_(skinData), entries_(entries), kinds_(kinds), wrappers_(SharedWrapperList(entries, window)) {}
+                                       const TSkinControlKinds& kinds, TClassMapStep classMap)
+    : skinData_(skinData),
+      entries_(entries),
+      kinds_(kinds),
+      classMap_(classMap),
+      wrappers_(SharedWrapperList(entries, window)) {}
 
 bool TControlAssignment::Has(int member) const {
   return HasControl(skinData_.SkinControls, static_cast<TSkinControlType>(member));
@@ -91,7 +95,7 @@ void TControlAssignment::AssignControl(TControl& control, TWinControl* parent) {
       return;
     }
   }
-  if (ApplySkin3rd(control, upper)) return;
+  if (classMap_ && classMap_(*this, control, upper)) return;
   if (upper == "TDBCOMBOBOXEH" || upper == "TFRDESIGNERPAGE" || upper == "TFRPBOX") return;
   ApplyBuiltInRows(control, upper);
 }
@@ -164,24 +168,24 @@ void TControlAssignment::ReplaceScrollbar(HWND window) {
   Wrap(listView ? "TSkinListView" : "TSkinScrollbar", *control, false, options);
 }
 
-void InstallControlAssignment(const TSkinControlKinds& kinds) {
+void InstallControlAssignment(const TSkinControlKinds& kinds, TClassMapStep classMap) {
   const TSkinControlKinds* known = &kinds;
   TControlAssignmentSeams seams;
-  seams.AssignAll = [known](TWinSkinForm& skin, TSkinnedControlList& list) {
+  seams.AssignAll = [known, classMap](TWinSkinForm& skin, TSkinnedControlList& list) {
     if (!skin.SkinData()) return;
-    TControlAssignment assignment(*skin.SkinData(), list, skin.Window(), *known);
+    TControlAssignment assignment(*skin.SkinData(), list, skin.Window(), *known, classMap);
     if (skin.Form())
       assignment.SkinFormControls(*skin.Form());
     else
       assignment.SkinChildWindows(skin.Window());
   };
-  seams.AssignChild = [known](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
+  seams.AssignChild = [known, classMap](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
     if (!skin.SkinData()) return;
-    TControlAssignment(*skin.SkinData(), list, skin.Window(), *known).AssignChildWindow(child);
+    TControlAssignment(*skin.SkinData(), list, skin.Window(), *known, classMap).AssignChildWindow(child);
   };
-  seams.ReplaceScrollbar = [known](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
+  seams.ReplaceScrollbar = [known, classMap](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
     if (!skin.SkinData()) return;
-    TControlAssignment(*skin.SkinData(), list, skin.Window(), *known).ReplaceScrollbar(child);
+    TControlAssignment(*skin.SkinData(), list, skin.Window(), *known, classMap).ReplaceScrollbar(child);
   };
   SetControlAssignment(std::move(seams));
 }

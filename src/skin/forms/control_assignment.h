@@ -42,13 +42,25 @@ struct TWrapOptions {
   }
 };
 
+class TControlAssignment;
+
+// The class map step of the control assignment, tried before the built-in rules: true
+// when it decided the control. Skin3rdClassMap applies the skin data's Skin3rd lines
+// (skin3rd_rules.cpp); a program whose skin data has no class map (its controls are all
+// of its own classes) leaves the step out, and the Skin3rd kinds are not linked into it.
+using TClassMapStep = bool (*)(TControlAssignment& assignment, TControl& control,
+                               const std::string& upperClass);
+bool Skin3rdClassMap(TControlAssignment& assignment, TControl& control, const std::string& upperClass);
+
 class TControlAssignment {
  public:
   // entries: the window skin's list (new entries are appended); window: the skinned
   // window (scroll-bar wrappers post their replace request to it); kinds: the wrapper
-  // classes that may be made (kept by reference: it outlives the assignment).
+  // classes that may be made (kept by reference: it outlives the assignment); classMap:
+  // the class map step (null: none).
   TControlAssignment(TSkinData& skinData, TSkinnedControlList& entries, HWND window,
-                     const TSkinControlKinds& kinds = AllSkinControlKinds());
+                     const TSkinControlKinds& kinds = AllSkinControlKinds(),
+                     TClassMapStep classMap = Skin3rdClassMap);
   TControlAssignment(const TControlAssignment&) = delete;
   TControlAssignment& operator=(const TControlAssignment&) = delete;
 
@@ -81,6 +93,7 @@ class TControlAssignment {
   void Adopt(TSkinControl& wrapper, TControl& control);
   void AssignChildren(TControl& control);
   // The tables: true when a rule decided (the search ends).
+  friend bool Skin3rdClassMap(TControlAssignment&, TControl&, const std::string&);
   bool ApplySkin3rd(TControl& control, const std::string& upperClass);
   bool ApplyBuiltInRows(TControl& control, const std::string& upperClass);
   void ApplyKind(TControl& control, const std::string& upperClass, const std::string& lineClass,
@@ -90,11 +103,13 @@ class TControlAssignment {
   TSkinData& skinData_;
   TSkinnedControlList& entries_;
   const TSkinControlKinds& kinds_;
+  TClassMapStep classMap_;
   std::shared_ptr<TSkinControlList> wrappers_;
 };
 
 // Makes the control assignment the one every window skin made from now on uses: a
 // framework form's controls, any other window's child windows, size grips made later,
 // and scroll-bar wrapper replacement. kinds: the wrapper classes the program makes (a
-// table that lives as long as the program).
-void InstallControlAssignment(const TSkinControlKinds& kinds = AllSkinControlKinds());
+// table that lives as long as the program); classMap: the class map step (null: none).
+void InstallControlAssignment(const TSkinControlKinds& kinds = AllSkinControlKinds(),
+                              TClassMapStep classMap = Skin3rdClassMap);

@@ -1,4 +1,4 @@
-// Control assignment: the Skin3rd class map. The first line that starts with the
+// Control assignment: the Skin3rd class map (the Skin3rdClassMap step). The first line that starts with the
 // control's class name and "=" (ignoring case) names a kind (at most 50 characters);
 // a matched line decides even when its SkinControls member is clear, and the kind
 // "nil" keeps the class unskinned whatever the built-in rules say.
@@ -34,6 +34,10 @@ bool HasBorder(TControl& control) {
 }
 
 }  // namespace
+
+bool Skin3rdClassMap(TControlAssignment& assignment, TControl& control, const std::string& upperClass) {
+  return assignment.ApplySkin3rd(control, upperClass);
+}
 
 bool TControlAssignment::ApplySkin3rd(TControl& control, const std::string& upperClass) {
   const std::string className = control.ClassName();

@@ -117,6 +117,7 @@ TEST_F(SkinDataTest, CreationDefaults) {
   EXPECT_EQ(d->Skin3rd.back(), "TOVCDBNUMERICFIELD=Edit");
   EXPECT_EQ(FindSkin3rdKind(d->Skin3rd, "trzgroup"), "panel");
   EXPECT_EQ(FindSkin3rdKind(d->Skin3rd, "TRzGroupX"), "");
+  EXPECT_TRUE(TSkinData(nullptr, {}).Skin3rd.empty()) << "a program without a class map";
   // The always-present objects exist, empty; no per-skin object does.
   ASSERT_TRUE(d->Objects.Left && d->Objects.Right && d->Objects.Top && d->Objects.Bottom);
   ASSERT_TRUE(d->Objects.Title && d->Objects.Buttons);

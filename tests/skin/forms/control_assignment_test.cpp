@@ -1,8 +1,9 @@
 // The control assignment on forms of real framework controls under Wine: which wrapper
-// each row of the class table and each Skin3rd kind gives, the SkinControls member a row
-// needs, OnSkinControl, the DisableTag handed on by radio groups, a control reached twice
-// wrapped once, the skin's own scroll-bar overlays never offered a wrapper, and a
-// scroll-bar wrapper replaced after its control's window was made again.
+// each row of the class table and each Skin3rd kind gives (the rows alone without the
+// class map step), the SkinControls member a row needs, OnSkinControl, the DisableTag
+// handed on by radio groups, a control reached twice wrapped once, the skin's own
+// scroll-bar overlays never offered a wrapper, and a scroll-bar wrapper replaced after
+// its control's window was made again.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -98,8 +99,9 @@ class ControlAssignmentTest : public ::testing::Test {
     group->SetItems({"One", "Two"});
     return group;
   }
-  TControlAssignment& Assign() {
-    assignment_ = std::make_unique<TControlAssignment>(*skin_, entries_, form_->Handle());
+  TControlAssignment& Assign(TClassMapStep classMap = Skin3rdClassMap) {
+    assignment_ = std::make_unique<TControlAssignment>(*skin_, entries_, form_->Handle(),
+                                                       AllSkinControlKinds(), classMap);
     assignment_->SkinFormControls(*form_);
     return *assignment_;
   }
@@ -109,8 +111,8 @@ class ControlAssignmentTest : public ::testing::Test {
     std::string wrapper;
   };
   // Assigns the form's controls and checks every row.
-  void ExpectWrappers(const std::vector<Row>& rows) {
-    Assign();
+  void ExpectWrappers(const std::vector<Row>& rows, TClassMapStep classMap = Skin3rdClassMap) {
+    Assign(classMap);
     for (size_t i = 0; i < rows.size(); ++i)
       EXPECT_EQ(WrapperClass(rows[i].control), rows[i].wrapper) << "row " << i << " " << rows[i].control->ClassName();
   }
@@ -205,6 +207,12 @@ TEST_F(ControlAssignmentTest, Skin3rdLinesRouteClassesAndNilBeatsABuiltInRule) {
   bare->BorderSingle = false;
   bare->RecreateWnd();
   ExpectWrappers({{bordered, "TSkinEdit"}, {bare, "none"}});
+}
+
+TEST_F(ControlAssignmentTest, WithoutAClassMapStepTheBuiltInRulesDecide) {
+  skin_->Skin3rd = {"TEdit=nil", "TButton=CheckBox"};
+  ExpectWrappers({{Put<TEdit>(form_.get()), "TSkinEdit"}, {Put<TButton>(form_.get()), "TSkinButton"}},
+                 nullptr);
 }
 
 // A button with the enumeration property "Kind" (the "bitbtn" kind's drop-down test).
