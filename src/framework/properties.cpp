@@ -10,6 +10,8 @@
 #include "framework/path_text.h"
 #include "framework/threads.h"
 
+std::vector<std::string> TPropList::BooleanNames() { return {"False", "True"}; }
+
 const TPropInfo* TPropList::Find(const std::string& name) const {
   for (auto it = items_.rbegin(); it != items_.rend(); ++it)
     if (SameTextAscii(it->Name, name)) return &*it;

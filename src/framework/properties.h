@@ -65,17 +65,17 @@ class TPropList {
   // Typed helpers: T is the class that declares the property; the accessors are plain
   // functions (lambdas without captures), a null setter makes the property read-only.
   template <class T>
-  void Integer(const std::string& name, int64_t (*get)(T&), void (*set)(T&, int64_t) = nullptr);
+  void Integer(const char* name, int64_t (*get)(T&), void (*set)(T&, int64_t) = nullptr);
   template <class T>
-  void Enumeration(const std::string& name, std::vector<std::string> names, int64_t (*get)(T&),
+  void Enumeration(const char* name, std::vector<std::string> names, int64_t (*get)(T&),
                    void (*set)(T&, int64_t) = nullptr);
   template <class T>
-  void Boolean(const std::string& name, bool (*get)(T&), void (*set)(T&, bool) = nullptr);
+  void Boolean(const char* name, bool (*get)(T&), void (*set)(T&, bool) = nullptr);
   template <class T>
-  void String(const std::string& name, std::string (*get)(T&),
+  void String(const char* name, std::string (*get)(T&),
               void (*set)(T&, const std::string&) = nullptr);
   template <class T>
-  void Object(const std::string& name, TPersistent* (*get)(T&), void (*set)(T&, TPersistent*) = nullptr);
+  void Object(const char* name, TPersistent* (*get)(T&), void (*set)(T&, TPersistent*) = nullptr);
   // Case-insensitive lookup; a later declaration of a name hides an earlier one.
   const TPropInfo* Find(const std::string& name) const;
   const std::vector<TPropInfo>& Items() const { return items_; }
@@ -85,14 +85,18 @@ class TPropList {
   // accessors of TPropInfo. The appending itself does not depend on T, so each class's
   // helpers stay small.
   template <class T, class GetSlot, class Get, class SetSlot, class Set>
-  void Add(const std::string& name, TPropKind kind, std::vector<std::string> names,
+  void Add(const char* name, TPropKind kind, std::vector<std::string> names,
            GetSlot TPropInfo::*getSlot, Get get, SetSlot TPropInfo::*setSlot, Set set) {
     Append(name, kind, std::move(names), getSlot, GetSlot::template Of<T>(get), setSlot,
            SetSlot::template Of<T>(set));
   }
   template <class GetSlot, class SetSlot>
-  void Append(const std::string& name, TPropKind kind, std::vector<std::string> names,
+  void Append(const char* name, TPropKind kind, std::vector<std::string> names,
               GetSlot TPropInfo::*getSlot, GetSlot get, SetSlot TPropInfo::*setSlot, SetSlot set);
+
+  // The value names of a Boolean property, built out of line so that each class's
+  // Boolean helper stays small.
+  static std::vector<std::string> BooleanNames();
 
   std::vector<TPropInfo> items_;
 };
@@ -133,7 +137,7 @@ bool SetObjectProp(TPersistent* object, const std::string& name, TPersistent* va
 
 // ---- template definitions ----
 template <class GetSlot, class SetSlot>
-void TPropList::Append(const std::string& name, TPropKind kind, std::vector<std::string> names,
+void TPropList::Append(const char* name, TPropKind kind, std::vector<std::string> names,
                        GetSlot TPropInfo::*getSlot, GetSlot get, SetSlot TPropInfo::*setSlot,
                        SetSlot set) {
   TPropInfo p;
@@ -146,32 +150,32 @@ void TPropList::Append(const std::string& name, TPropKind kind, std::vector<std:
 }
 
 template <class T>
-void TPropList::Integer(const std::string& name, int64_t (*get)(T&), void (*set)(T&, int64_t)) {
+void TPropList::Integer(const char* name, int64_t (*get)(T&), void (*set)(T&, int64_t)) {
   Add<T>(name, TPropKind::Integer, {}, &TPropInfo::GetOrdinal, get, &TPropInfo::SetOrdinal, set);
 }
 
 template <class T>
-void TPropList::Enumeration(const std::string& name, std::vector<std::string> names,
+void TPropList::Enumeration(const char* name, std::vector<std::string> names,
                             int64_t (*get)(T&), void (*set)(T&, int64_t)) {
   Add<T>(name, TPropKind::Enumeration, std::move(names), &TPropInfo::GetOrdinal, get,
          &TPropInfo::SetOrdinal, set);
 }
 
 template <class T>
-void TPropList::Boolean(const std::string& name, bool (*get)(T&), void (*set)(T&, bool)) {
+void TPropList::Boolean(const char* name, bool (*get)(T&), void (*set)(T&, bool)) {
   // An enumeration False, True: the thunks turn the Boolean into ordinals 0 and 1 and
   // any non-zero ordinal into true.
-  Add<T>(name, TPropKind::Enumeration, {"False", "True"}, &TPropInfo::GetOrdinal, get,
+  Add<T>(name, TPropKind::Enumeration, BooleanNames(), &TPropInfo::GetOrdinal, get,
          &TPropInfo::SetOrdinal, set);
 }
 
 template <class T>
-void TPropList::String(const std::string& name, std::string (*get)(T&),
+void TPropList::String(const char* name, std::string (*get)(T&),
                        void (*set)(T&, const std::string&)) {
   Add<T>(name, TPropKind::String, {}, &TPropInfo::GetString, get, &TPropInfo::SetString, set);
 }
 
 template <class T>
-void TPropList::Object(const std::string& name, TPersistent* (*get)(T&), void (*set)(T&, TPersistent*)) {
+void TPropList::Object(const char* name, TPersistent* (*get)(T&), void (*set)(T&, TPersistent*)) {
   Add<T>(name, TPropKind::Object, {}, &TPropInfo::ReadObject, get, &TPropInfo::WriteObject, set);
 }
