@@ -36,7 +36,7 @@ const char* ButtonWrapper(DWORD style) {
 
 }  // namespace
 
-TSkinControl* TControlAssignment::WrapWindow(const std::string& wrapperClass, HWND window) {
+TSkinControl* TControlAssignment::WrapWindow(const char* wrapperClass, HWND window) {
   if (!window || WrapperOf(window)) return nullptr;
   TSkinControl* wrapper = SkinBareWindow(wrapperClass, window, wrappers_.get(), &skinData_, nullptr, kinds_);
   if (!wrapper) return nullptr;

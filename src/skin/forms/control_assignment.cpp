@@ -106,7 +106,7 @@ void TControlAssignment::AssignChildren(TControl& control) {
   for (int i = 0; i < windowed->ControlCount(); ++i) AssignControl(*windowed->Controls(i), windowed);
 }
 
-TSkinControl* TControlAssignment::Wrap(const std::string& wrapperClass, TControl& control,
+TSkinControl* TControlAssignment::Wrap(const char* wrapperClass, TControl& control,
                                        bool container, const TWrapOptions& options) {
   if (Wrapped(control)) return nullptr;
   if (auto* windowed = dynamic_cast<TWinControl*>(&control)) {

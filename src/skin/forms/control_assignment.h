@@ -85,10 +85,10 @@ class TControlAssignment {
   bool Wrapped(TControl& control) const;
   // Makes, attaches and lists a wrapper for a framework control (owned by it); null
   // when the class is unknown, the control is wrapped already or has no window.
-  TSkinControl* Wrap(const std::string& wrapperClass, TControl& control, bool container,
+  TSkinControl* Wrap(const char* wrapperClass, TControl& control, bool container,
                      const TWrapOptions& options = {});
   // The same for a bare child window (the wrapper belongs to the window skin).
-  TSkinControl* WrapWindow(const std::string& wrapperClass, HWND window);
+  TSkinControl* WrapWindow(const char* wrapperClass, HWND window);
   // Adopts a wrapper made elsewhere (OnSkinControl): initialises and lists it.
   void Adopt(TSkinControl& wrapper, TControl& control);
   void AssignChildren(TControl& control);

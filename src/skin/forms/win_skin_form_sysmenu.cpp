@@ -23,8 +23,8 @@ void AddItem(HMENU menu, UINT id, std::vector<TSkinMenuItem>& items, TSkinMenuIt
   AppendMenuW(menu, flags, id, reinterpret_cast<LPCWSTR>(items.size()));
 }
 
-TSkinMenuItem Item(const std::wstring& caption, int image, bool enabled,
-                   const std::wstring& shortcut = L"") {
+TSkinMenuItem Item(const wchar_t* caption, int image, bool enabled,
+                   const wchar_t* shortcut = L"") {
   TSkinMenuItem item;
   item.caption = caption;
   item.imageIndex = image;
@@ -122,7 +122,7 @@ void TWinSkinForm::OpenSystemMenu(POINT screen) {
         shortcut = caption.substr(tab + 1);
         caption.resize(tab);
       }
-      TSkinMenuItem item = Item(caption, image, enabled, shortcut);
+      TSkinMenuItem item = Item(caption.c_str(), image, enabled, shortcut.c_str());
       item.checked = (info.fState & MFS_CHECKED) != 0;
       item.isDefault = (info.fState & MFS_DEFAULT) != 0;
       AddItem(menu.Get(), info.wID, items, std::move(item));
