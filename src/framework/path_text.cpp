@@ -16,7 +16,7 @@ std::string UpperAscii(std::string text) {
   return text;
 }
 
-bool SameTextAscii(const std::string& a, const std::string& b) {
+bool SameTextAscii(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
     if (LowerChar(a[i]) != LowerChar(b[i])) return false;

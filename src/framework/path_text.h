@@ -3,12 +3,13 @@
 // pieces of a Windows path.
 #pragma once
 #include <string>
+#include <string_view>
 
 // Only the ASCII letters change case; other bytes (UTF-8 sequences included) stay.
 std::string LowerAscii(std::string text);
 std::string UpperAscii(std::string text);
 // Equality ignoring the case of ASCII letters.
-bool SameTextAscii(const std::string& a, const std::string& b);
+bool SameTextAscii(std::string_view a, std::string_view b);
 // Every occurrence of what removed, compared ignoring the case of ASCII letters and
 // searched left to right without overlap. An empty what changes nothing.
 std::string RemoveAllNoCase(const std::string& text, const std::string& what);

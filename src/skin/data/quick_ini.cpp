@@ -104,10 +104,11 @@ void TQuickIni::LoadFromText(const std::string& raw) {
   sections_ = std::move(sections);
 }
 
-int TQuickIni::SectionIndex(const std::string& section) const {
-  const std::string header = "[" + section + "]";
+int TQuickIni::SectionIndex(std::string_view section) const {
   for (size_t index : sections_) {
-    if (SameTextAscii(lines_[index].text, header)) return static_cast<int>(index);
+    const std::string& header = lines_[index].text;  // "[" + name + "]"
+    if (SameTextAscii(std::string_view(header).substr(1, header.size() - 2), section))
+      return static_cast<int>(index);
   }
   return -1;
 }
@@ -120,20 +121,19 @@ void TQuickIni::ReadSectionNames(std::vector<std::string>& names) const {
   }
 }
 
-std::string TQuickIni::ReadString(const std::string& section, const std::string& key,
-                                  const std::string& default_value) const {
+std::string TQuickIni::ReadString(std::string_view section, std::string_view key,
+                                  std::string_view default_value) const {
   int start = SectionIndex(section);
-  if (start < 0) return default_value;
-  const std::string wanted = LowerAscii(key);
+  if (start < 0) return std::string(default_value);
+  const std::string wanted = LowerAscii(std::string(key));
   for (size_t i = static_cast<size_t>(start) + 1; i < lines_.size() && !lines_[i].header; ++i) {
     if (lines_[i].key != wanted) continue;
-    return lines_[i].value.empty() ? default_value : lines_[i].value;
+    return lines_[i].value.empty() ? std::string(default_value) : lines_[i].value;
   }
-  return default_value;
+  return std::string(default_value);
 }
 
-int32_t TQuickIni::ReadInteger(const std::string& section, const std::string& key,
-                               int32_t default_value) const {
+int32_t TQuickIni::ReadInteger(std::string_view section, std::string_view key, int32_t default_value) const {
   std::string text = ReadString(section, key, "");
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
     text = "$" + text.substr(2);

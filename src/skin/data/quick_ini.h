@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/stream.h"
@@ -14,17 +15,17 @@ class TQuickIni {
   void LoadFromText(const std::string& text);
 
   // Line index of the first header "[section]" (ASCII case-insensitive); -1 if none.
-  int SectionIndex(const std::string& section) const;
+  int SectionIndex(std::string_view section) const;
   // Every header's name (brackets removed, trimmed), in text order, duplicates kept.
   void ReadSectionNames(std::vector<std::string>& names) const;
   // The value of the first line of key in the first section of that name; the
   // default when the section or key is missing or that first value is empty.
-  std::string ReadString(const std::string& section, const std::string& key,
-                         const std::string& default_value) const;
+  // (Views, so that the many calls with literal keys build no strings.)
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view default_value) const;
   // ReadString converted as an integer: optional sign, decimal digits, or "$" / "0x"
   // and hexadecimal digits (up to 32 bits); anything else gives the default.
-  int32_t ReadInteger(const std::string& section, const std::string& key,
-                      int32_t default_value) const;
+  int32_t ReadInteger(std::string_view section, std::string_view key, int32_t default_value) const;
 
   size_t LineCount() const { return lines_.size(); }
   const std::string& Line(size_t index) const { return lines_[index].text; }

@@ -16,14 +16,14 @@ void ClampTileToOne(TDataSkinObject& object) {
   if (object.Tile > 1) object.Tile = 1;
 }
 
-void ReadMargins(const TSkinSource& src, const std::string& section, TDataSkinObject& object) {
+void ReadMargins(const TSkinSource& src, std::string_view section, TDataSkinObject& object) {
   object.LeftWidth = src.Int(section, "LeftWidth", 0);
   object.RightWidth = src.Int(section, "RightWidth", 0);
   object.TopHeight = src.Int(section, "TopHeight", 0);
   object.BottomHeight = src.Int(section, "BottomHeight", 0);
 }
 
-void ReadTextColours(const TSkinSource& src, const std::string& section, TDataSkinObject& object) {
+void ReadTextColours(const TSkinSource& src, std::string_view section, TDataSkinObject& object) {
   object.NormalColour = src.Int(section, "NormalColour", -1);
   object.MouseOverColour = src.Int(section, "MouseOverColour", -1);
   object.PressedColour = src.Int(section, "PressedColour", -1);
@@ -33,7 +33,7 @@ void ReadTextColours(const TSkinSource& src, const std::string& section, TDataSk
 }
 
 // The keys every plain and two-image object shares (Frame excepted).
-void ReadCommonKeys(const TSkinSource& src, const std::string& section, TDataSkinObject& object) {
+void ReadCommonKeys(const TSkinSource& src, std::string_view section, TDataSkinObject& object) {
   src.LoadImage(section, "Image", object.Image);
   object.Style = src.Int(section, "Style", 0);
   ReadMargins(src, section, object);
@@ -45,8 +45,7 @@ void ReadCommonKeys(const TSkinSource& src, const std::string& section, TDataSki
 
 }  // namespace
 
-bool TSkinSource::LoadImage(const std::string& section, const std::string& key,
-                            TBitmap& target) const {
+bool TSkinSource::LoadImage(std::string_view section, std::string_view key, TBitmap& target) const {
   target.Clear();
   const std::string value = Str(section, key);
   if (value.empty()) return false;
@@ -64,34 +63,34 @@ bool TSkinSource::LoadImage(const std::string& section, const std::string& key,
   }
   if (problem) {
     target.Clear();
-    if (onImageProblem && *onImageProblem) (*onImageProblem)(section, key, value, problem);
+    if (onImageProblem && *onImageProblem)
+      (*onImageProblem)(std::string(section), std::string(key), value, problem);
     return false;
   }
   return true;
 }
 
-std::unique_ptr<TDataSkinObject> ReadPlainObject(const TSkinSource& src, const std::string& section) {
+std::unique_ptr<TDataSkinObject> ReadPlainObject(const TSkinSource& src, std::string_view section) {
   if (src.Str(section, "Image").empty()) return nullptr;
-  auto object = std::make_unique<TDataSkinObject>(section);
+  auto object = std::make_unique<TDataSkinObject>(std::string(section));
   ReadCommonKeys(src, section, *object);
   object->Frame = src.Int(section, "Frame", 0);
   return object;
 }
 
-std::unique_ptr<TDataSkinBorder> ReadTwoImageObject(const TSkinSource& src,
-                                                    const std::string& section,
-                                                    const std::string& secondKey) {
+std::unique_ptr<TDataSkinBorder> ReadTwoImageObject(const TSkinSource& src, std::string_view section,
+                                                    std::string_view secondKey) {
   if (src.Str(section, "Image").empty()) return nullptr;
-  auto object = std::make_unique<TDataSkinBorder>(section);
+  auto object = std::make_unique<TDataSkinBorder>(std::string(section));
   ReadCommonKeys(src, section, *object);
   src.LoadImage(section, secondKey, object->Image2);
   return object;
 }
 
 std::unique_ptr<TDataSkinBorder> ReadProgress(const TSkinSource& src) {
-  const std::string section = skinkeys::kProgress;
+  constexpr std::string_view section = skinkeys::kProgress;
   if (src.Str(section, "Bitmap").empty()) return nullptr;
-  auto object = std::make_unique<TDataSkinBorder>(section);
+  auto object = std::make_unique<TDataSkinBorder>(std::string(section));
   src.LoadImage(section, "Bitmap", object->Image);
   object->Style = src.Int(section, "Style", 0);
   ReadMargins(src, section, *object);
@@ -102,9 +101,9 @@ std::unique_ptr<TDataSkinBorder> ReadProgress(const TSkinSource& src) {
 }
 
 std::unique_ptr<TDataSkinBoxLabel> ReadGroupBox(const TSkinSource& src) {
-  const std::string section = skinkeys::kGroupBox;
+  constexpr std::string_view section = skinkeys::kGroupBox;
   if (src.Str(section, "Image").empty()) return nullptr;
-  auto object = std::make_unique<TDataSkinBoxLabel>(section);
+  auto object = std::make_unique<TDataSkinBoxLabel>(std::string(section));
   ReadCommonKeys(src, section, *object);
   object->BackgroundAlignment = src.Int(section, "BackgroundAlignment", 0);
   object->BackgroundLeftShift = src.Int(section, "BackgroundLeftShift", 0);
@@ -113,9 +112,9 @@ std::unique_ptr<TDataSkinBoxLabel> ReadGroupBox(const TSkinSource& src) {
 }
 
 std::unique_ptr<TDataSkinObject> ReadMenuBar(const TSkinSource& src) {
-  const std::string section = skinkeys::kPersonality;
+  constexpr std::string_view section = skinkeys::kPersonality;
   if (src.Str(section, "menuBar").empty()) return nullptr;
-  auto object = std::make_unique<TDataSkinObject>(section);
+  auto object = std::make_unique<TDataSkinObject>(std::string(section));
   src.LoadImage(section, "menuBar", object->Image);
   object->TopHeight = 0;
   object->BottomHeight = 0;
@@ -127,7 +126,7 @@ std::unique_ptr<TDataSkinObject> ReadMenuBar(const TSkinSource& src) {
 }
 
 void ReadBorder(const TSkinSource& src, TDataSkinBorder& border) {
-  const std::string section = skinkeys::kPersonality;
+  constexpr std::string_view section = skinkeys::kPersonality;
   const std::string& n = border.Name;
   const int before = src.Int(section, n + "TopHeight", skinkeys::kBorderMarginDefault);
   const int after = src.Int(section, n + "BotHeight", skinkeys::kBorderMarginDefault);
@@ -148,7 +147,7 @@ void ReadBorder(const TSkinSource& src, TDataSkinBorder& border) {
 }
 
 void ReadTitle(const TSkinSource& src, TDataSkinTitle& title) {
-  const std::string section = skinkeys::kPersonality;
+  constexpr std::string_view section = skinkeys::kPersonality;
   src.LoadImage(section, "TextBack", title.Image);
   title.LeftWidth = src.Int(section, "TextShift", 0);
   title.TopHeight = src.Int(section, "TextShiftVert", 0);
@@ -166,7 +165,7 @@ void ReadTitle(const TSkinSource& src, TDataSkinTitle& title) {
 }
 
 void ReadButtons(const TSkinSource& src, TDataSkinButton& buttons) {
-  const std::string section = skinkeys::kButtons;
+  constexpr std::string_view section = skinkeys::kButtons;
   ReadMargins(src, section, buttons);
   buttons.Trans = src.Int(section, "Trans", 0);
   src.LoadImage(section, "Bitmap", buttons.Image);
@@ -187,9 +186,9 @@ void ReadButtons(const TSkinSource& src, TDataSkinButton& buttons) {
   buttons.PressedColour2 = ReadColour(src.ini, section, "PressedColour2", src.buttonText);
 }
 
-std::unique_ptr<TDataSkinObject> BuiltinTrackObject(const std::string& name) {
-  auto object = std::make_unique<TDataSkinObject>(name);
-  LoadBuiltinBitmap(name, object->Image);
+std::unique_ptr<TDataSkinObject> BuiltinTrackObject(std::string_view name) {
+  auto object = std::make_unique<TDataSkinObject>(std::string(name));
+  LoadBuiltinBitmap(object->Name, object->Image);
   object->LeftWidth = object->TopHeight = object->RightWidth = object->BottomHeight = 3;
   object->Tile = 0;
   object->Frame = 1;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "framework/bitmap.h"
 #include "framework/colour.h"
@@ -27,24 +28,23 @@ struct TSkinSource {
   TColor buttonText;
   const TImageProblemEvent* onImageProblem = nullptr;
 
-  int Int(const std::string& section, const std::string& key, int fallback) const {
+  int Int(std::string_view section, std::string_view key, int fallback) const {
     return ini.ReadInteger(section, key, fallback);
   }
-  std::string Str(const std::string& section, const std::string& key) const {
+  std::string Str(std::string_view section, std::string_view key) const {
     return ini.ReadString(section, key, "");
   }
   // Loads the image that key names into target; an empty or unusable value, a missing
   // entry or a broken BMP empties target. Returns whether target holds an image.
-  bool LoadImage(const std::string& section, const std::string& key, TBitmap& target) const;
+  bool LoadImage(std::string_view section, std::string_view key, TBitmap& target) const;
 };
 
 // Sections Progress.Chunk, GroupBoxEdge, ... TRACKVERT: exists when Image is set.
-std::unique_ptr<TDataSkinObject> ReadPlainObject(const TSkinSource& src, const std::string& section);
+std::unique_ptr<TDataSkinObject> ReadPlainObject(const TSkinSource& src, std::string_view section);
 // Tabs, UpDown.Horz, UpDown.Vert, ComboButton: plain keys but Frame, plus Image2 from
 // secondKey.
-std::unique_ptr<TDataSkinBorder> ReadTwoImageObject(const TSkinSource& src,
-                                                    const std::string& section,
-                                                    const std::string& secondKey);
+std::unique_ptr<TDataSkinBorder> ReadTwoImageObject(const TSkinSource& src, std::string_view section,
+                                                    std::string_view secondKey);
 // Section Progress: exists when Bitmap is set; Tile above 1 becomes 1; no colours.
 std::unique_ptr<TDataSkinBorder> ReadProgress(const TSkinSource& src);
 // Section GroupBox: plain keys but Frame, plus the background keys.
@@ -58,7 +58,7 @@ void ReadTitle(const TSkinSource& src, TDataSkinTitle& title);
 void ReadButtons(const TSkinSource& src, TDataSkinButton& buttons);
 
 // The built-in "TRACK" or "TRACKVERT" object: margins 3, Tile 0, Frame 1.
-std::unique_ptr<TDataSkinObject> BuiltinTrackObject(const std::string& name);
+std::unique_ptr<TDataSkinObject> BuiltinTrackObject(std::string_view name);
 
 // Cells in a Buttons check or radio image when the skin gives no count: width div 13
 // for images under 16 pixels high, else width div 16; at least 4.

@@ -61,6 +61,30 @@ void ForEachPerSkinSlot(Visit&& visit) {
   visit(&TSkinObjects::TrackVert);
 }
 
+// A slot of a plain object and the section it is read from.
+struct PlainSlot {
+  std::unique_ptr<TDataSkinObject> TSkinObjects::*slot;
+  const char* section;
+};
+// The plain objects read after the combo parts, in reading order.
+constexpr PlainSlot kFurtherPlainObjects[] = {
+    {&TSkinObjects::ExtraImages, "ExtraImages"},
+    {&TSkinObjects::Headerbar, "Headerbar"},
+    {&TSkinObjects::MenuItem, "MenuItem"},
+    {&TSkinObjects::MenuBackground, "MenuBackground"},
+    {&TSkinObjects::Scrollbar, "Scrollbar"},
+    {&TSkinObjects::HorzScroll, "HorzScroll"},
+    {&TSkinObjects::VertScroll, "VertScroll"},
+    {&TSkinObjects::HorzScrollThumb, "HorzScrollThumb"},
+    {&TSkinObjects::VertScrollThumb, "VertScrollThumb"},
+    {&TSkinObjects::TrackbarThumbHorz, "Trackbar.ThumbHorz"},
+    {&TSkinObjects::TrackbarThumbVert, "Trackbar.ThumbVert"},
+    {&TSkinObjects::TrackbarThumbLeft, "Trackbar.ThumbLeft"},
+    {&TSkinObjects::TrackbarThumbRight, "Trackbar.ThumbRight"},
+    {&TSkinObjects::TrackbarThumbUp, "Trackbar.ThumbUp"},
+    {&TSkinObjects::TrackbarThumbDown, "Trackbar.ThumbDown"},
+};
+
 void ClampTo4(int& margin) {
   if (margin > 4) margin = 4;
 }
@@ -182,21 +206,7 @@ void ReadSkinObjects(const TQuickIni& ini, const TSkinReader& package,
     MirrorBitmap(next.ComboButton->Image2);
   }
   // 9. Everything else; the built-in track images stand in for missing ones.
-  next.ExtraImages = ReadPlainObject(src, "ExtraImages");
-  next.Headerbar = ReadPlainObject(src, "Headerbar");
-  next.MenuItem = ReadPlainObject(src, "MenuItem");
-  next.MenuBackground = ReadPlainObject(src, "MenuBackground");
-  next.Scrollbar = ReadPlainObject(src, "Scrollbar");
-  next.HorzScroll = ReadPlainObject(src, "HorzScroll");
-  next.VertScroll = ReadPlainObject(src, "VertScroll");
-  next.HorzScrollThumb = ReadPlainObject(src, "HorzScrollThumb");
-  next.VertScrollThumb = ReadPlainObject(src, "VertScrollThumb");
-  next.TrackbarThumbHorz = ReadPlainObject(src, "Trackbar.ThumbHorz");
-  next.TrackbarThumbVert = ReadPlainObject(src, "Trackbar.ThumbVert");
-  next.TrackbarThumbLeft = ReadPlainObject(src, "Trackbar.ThumbLeft");
-  next.TrackbarThumbRight = ReadPlainObject(src, "Trackbar.ThumbRight");
-  next.TrackbarThumbUp = ReadPlainObject(src, "Trackbar.ThumbUp");
-  next.TrackbarThumbDown = ReadPlainObject(src, "Trackbar.ThumbDown");
+  for (const PlainSlot& plain : kFurtherPlainObjects) next.*plain.slot = ReadPlainObject(src, plain.section);
   next.UpDownHorz = ReadTwoImageObject(src, "UpDown.Horz", "GlyphImage");
   next.UpDownVert = ReadTwoImageObject(src, "UpDown.Vert", "GlyphImage");
   next.Track = ReadPlainObject(src, "Track");

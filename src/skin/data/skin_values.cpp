@@ -33,13 +33,12 @@ TColor ParseColour(const std::string& value, TColor default_colour) {
   return RgbColour(components[0], components[1], components[2]);
 }
 
-TColor ReadColour(const TQuickIni& ini, const std::string& section, const std::string& key,
+TColor ReadColour(const TQuickIni& ini, std::string_view section, std::string_view key,
                   TColor default_colour) {
   return ParseColour(ini.ReadString(section, key, ""), default_colour);
 }
 
-bool ReadRGB(const TQuickIni& ini, const std::string& section, const std::string& name,
-             TColor& target) {
+bool ReadRGB(const TQuickIni& ini, std::string_view section, const std::string& name, TColor& target) {
   int32_t r = ini.ReadInteger(section, name + "R", -1);
   int32_t g = ini.ReadInteger(section, name + "G", -1);
   int32_t b = ini.ReadInteger(section, name + "B", -1);

@@ -13,13 +13,12 @@
 // An empty value gives default_colour.
 TColor ParseColour(const std::string& value, TColor default_colour);
 // ReadString of key, then ParseColour.
-TColor ReadColour(const TQuickIni& ini, const std::string& section, const std::string& key,
+TColor ReadColour(const TQuickIni& ini, std::string_view section, std::string_view key,
                   TColor default_colour);
 
 // Keys name+"R", name+"G", name+"B" (default -1): when all three are 0 or more, target
 // becomes their colour and true is returned; otherwise target keeps its value.
-bool ReadRGB(const TQuickIni& ini, const std::string& section, const std::string& name,
-             TColor& target);
+bool ReadRGB(const TQuickIni& ini, std::string_view section, const std::string& name, TColor& target);
 
 // The entry name an image value names: the text after the last "\" or ":"; empty when
 // that is empty or its extension is not exactly ".bmp" (lower case).
