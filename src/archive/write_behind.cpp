@@ -12,6 +12,7 @@ namespace zlbinflate {
 WriteBehind::WriteBehind(size_t blockSize, size_t blockCount, const qmthread::ThreadStarter& start)
     : blockSize_(blockSize) {
   storage_.resize(blockCount);
+  queue_.reserve(blockCount);
   for (std::vector<uint8_t>& block : storage_) {
     block.resize(blockSize_);
     free_.push_back(block.data());
@@ -94,7 +95,7 @@ void WriteBehind::EndOutput() {
 
 void WriteBehind::WriteFirst(qmthread::Hold& hold) noexcept {
   Job job = queue_.front();
-  queue_.pop_front();
+  queue_.erase(queue_.begin());
   if (!failure_) {  // after a failure the rest of the output is dropped
     writing_ = true;
     TStream* dest = dest_;

@@ -4,7 +4,6 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <exception>
 #include <vector>
 
@@ -65,7 +64,7 @@ class WriteBehind {
   qmthread::Mutex mutex_;
   qmthread::Condition wake_;  // the thread waits here for a block or for the stop
   qmthread::Condition idle_;  // the caller waits here while a block is being written
-  std::deque<Job> queue_;
+  std::vector<Job> queue_;  // at most one job per block: room for all is reserved
   std::vector<uint8_t*> free_;
   bool writing_ = false;  // a block is being written (outside the lock)
   bool stop_ = false;

@@ -1,5 +1,6 @@
 // The steps of TZLBArc2::AddFiles: folder expansion, the rewrite file, the copy of the
 // kept part, and storing the listed files (on helper threads where that pays).
+#include "archive/archive_messages.h"
 #include "archive/write_steps.h"
 
 #include <zlib.h>
@@ -50,11 +51,11 @@ static bool InsideAny(const std::string& key, const std::set<std::string>& folde
 // dropped. Skipped: a folder inside one that was expanded already (with SavePaths and
 // RecursePaths both on, AddFolder lists sub-folders whose files it has listed already),
 // a file met a second time, and the archive file itself.
-void ExpandFolders(TZLBArc2& arc, std::deque<std::string>& list) {
+void ExpandFolders(TZLBArc2& arc, std::vector<std::string>& list) {
   std::set<std::string> expanded, files;
   // The archive's own file is never stored in itself (a folder that holds it may be added).
   files.insert(zlbpaths::FileSystemKey(arc.FileName()));
-  std::deque<std::string> kept;
+  std::vector<std::string> kept;
   for (size_t i = 0; i < list.size(); ++i) {
     std::string item = list[i];
     const std::string key = zlbpaths::FileSystemKey(item);
@@ -86,11 +87,11 @@ void CopyKeptPart(const TZLBArc2& arc, TStream& out) {
   try {
     TFileStream archive(arc.FileName(), FileMode::Read);
     // A file changed since it was opened would be copied wrongly.
-    if (archive.Size() != expected) throw EZLBError("changed");
+    if (archive.Size() != expected) zlbmsg::Fail("changed");
     archive.Seek(0);
     CopyBytes(archive, out, keep);
   } catch (const std::exception&) {
-    throw EZLBError("Unable to open archive " + arc.FileName());
+    zlbmsg::Fail(zlbmsg::UnableToOpen(arc.FileName()));
   }
 }
 
@@ -113,7 +114,7 @@ void FillEntry(TZLBEntry& entry, const std::string& fileName, bool savePaths, in
 // Stores a file compressed ahead exactly as AddFile would have, progress included.
 static void StorePacked(const TZLBArc2& arc, const std::string& item, const zlbahead::Packed& p, TStream& out,
                         TZLBEntry& entry, const ProgressFn& progress) {
-  if (!p.ok) throw EZLBError("Unable to open archive " + item);
+  if (!p.ok) zlbmsg::Fail(zlbmsg::UnableToOpen(item));
   const std::string message = "Updating " + item;
   for (int64_t consumed : p.bufferPoints) progress(message, consumed, p.size);
   FillEntry(entry, item, arc.SavePaths, p.size, p.crc, out.Position() - arc.ArchiveStart());
@@ -135,7 +136,7 @@ constexpr int64_t kAheadMinimum = 64 * 1024;
 // Helper threads for AddListed, or none: only files that AddFile would compress in
 // memory, and only without an encryption handler (which has to run in entry order).
 static std::unique_ptr<zlbahead::AheadCompressor> StartAhead(const TZLBArc2& arc,
-                                                             const std::deque<std::string>& list,
+                                                             const std::vector<std::string>& list,
                                                              bool encrypt, std::vector<bool>& ahead) {
   int threads = arc.CompressionThreads;
   if (threads <= 0) threads = static_cast<int>(qmthread::ProcessorCount());
@@ -158,7 +159,7 @@ static std::unique_ptr<zlbahead::AheadCompressor> StartAhead(const TZLBArc2& arc
 }
 
 // Stores each listed file at the end of out and returns the new entries.
-std::vector<TZLBEntry> AddListed(TZLBArc2& arc, const std::deque<std::string>& list, TStream& out,
+std::vector<TZLBEntry> AddListed(TZLBArc2& arc, const std::vector<std::string>& list, TStream& out,
                                  bool encrypt, const ProgressFn& progress) {
   // Lower-cased "stored path + name" of every entry, for the repeat check.
   std::set<std::string> known;

@@ -1,7 +1,6 @@
 // The steps of TZLBArc2::AddFiles, as functions over the component's public state.
 #pragma once
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,7 +15,7 @@ using ProgressFn = std::function<void(const std::string& msg, int64_t done, int6
 // Copies count bytes from source's position to dest (nothing for count 0).
 void CopyBytes(TStream& source, TStream& dest, int64_t count);
 // Replaces folder items by their files (see the definition for what is skipped).
-void ExpandFolders(TZLBArc2& arc, std::deque<std::string>& list);
+void ExpandFolders(TZLBArc2& arc, std::vector<std::string>& list);
 // A new temporary file for the rewritten archive, next to the archive when possible.
 std::string RewriteFileName(TZLBArc2& arc);
 // Copies any prefix and all entry data of the open archive to out.
@@ -26,6 +25,6 @@ void FillEntry(TZLBEntry& entry, const std::string& fileName, bool savePaths, in
                int64_t dataOffset);
 // Stores each listed file at the end of out; returns the new entries. Failures of
 // single files are reported through OnErrorLogged and leave nothing in out.
-std::vector<TZLBEntry> AddListed(TZLBArc2& arc, const std::deque<std::string>& list, TStream& out,
+std::vector<TZLBEntry> AddListed(TZLBArc2& arc, const std::vector<std::string>& list, TStream& out,
                                  bool encrypt, const ProgressFn& progress);
 }  // namespace zlbwrite

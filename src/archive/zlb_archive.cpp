@@ -101,7 +101,7 @@ void TZLBArc2::ProgressDone(int64_t done) {
 }
 
 void TZLBArc2::RequireOpen() const {
-  if (!IsOpen()) throw EZLBError(zlbmsg::kNotOpen);
+  if (!IsOpen()) zlbmsg::Fail(zlbmsg::kNotOpen);
 }
 
 bool TZLBArc2::OpenArchive(const std::string& fileName) {
@@ -110,29 +110,29 @@ bool TZLBArc2::OpenArchive(const std::string& fileName) {
   if (fileName.empty()) return false;
   try {
     if (!fsys::FileExists(fileName)) {
-      if (fsys::FolderExists(fileName)) throw EZLBError(zlbmsg::IsFolder(fileName));
-      throw EZLBError(zlbmsg::kArchiveNotFound);
+      if (fsys::FolderExists(fileName)) zlbmsg::Fail(zlbmsg::IsFolder(fileName));
+      zlbmsg::Fail(zlbmsg::kArchiveNotFound);
     }
     std::unique_ptr<TFileStream> file;
     try {
       file = std::make_unique<TFileStream>(fileName, FileMode::Read);
     } catch (const EStreamError&) {
-      throw EZLBError(zlbmsg::UnableToOpen(fileName));
+      zlbmsg::Fail(zlbmsg::UnableToOpen(fileName));
     }
     // A launcher signed after packing carries its certificate table behind the archive;
     // the archive then ends where the table starts.
     const zlbpe::CertificateTable cert = zlbpe::FindCertificateTable(*file);
     const int64_t size = cert.atTail ? SignedArchiveEnd(*file, cert.offset) : file->Size();
-    if (size < static_cast<int64_t>(zlbformat::kFooterSize)) throw EZLBError(zlbmsg::NotAnArchive(fileName));
+    if (size < static_cast<int64_t>(zlbformat::kFooterSize)) zlbmsg::Fail(zlbmsg::NotAnArchive(fileName));
     uint8_t bytes[zlbformat::kFooterSize];
     file->Seek(size - static_cast<int64_t>(zlbformat::kFooterSize));
     file->ReadBuffer(bytes, sizeof bytes);
     TZLBFooter footer;
     if (!zlbformat::DecodeFooter(bytes, footer)) {
-      if (cert.present && !cert.atTail) throw EZLBError(zlbmsg::SignatureNotAtEnd(fileName));
+      if (cert.present && !cert.atTail) zlbmsg::Fail(zlbmsg::SignatureNotAtEnd(fileName));
       // Only a footer that is sound apart from its version is another version's archive.
-      if (!zlbformat::LooksLikeFooter(bytes, size)) throw EZLBError(zlbmsg::NotAnArchive(fileName));
-      throw EZLBError(zlbmsg::WrongVersion(static_cast<int32_t>(footer.Version)));
+      if (!zlbformat::LooksLikeFooter(bytes, size)) zlbmsg::Fail(zlbmsg::NotAnArchive(fileName));
+      zlbmsg::Fail(zlbmsg::WrongVersion(static_cast<int32_t>(footer.Version)));
     }
     legacy_ = footer.Version == 1;
     footer_ = footer;
@@ -143,12 +143,12 @@ bool TZLBArc2::OpenArchive(const std::string& fileName) {
     int64_t room = size - static_cast<int64_t>(zlbformat::kFooterSize);
     if (footer.DirectorySize < 0 || footer.DataSize < 0 || footer.DirectorySize > room ||
         footer.DataSize > room - footer.DirectorySize)
-      throw EZLBError(VerifyArchiveCRC ? zlbmsg::kCorrupted : zlbmsg::kRegistryError);
+      zlbmsg::Fail(VerifyArchiveCRC ? zlbmsg::kCorrupted : zlbmsg::kRegistryError);
     archiveStart_ = room - footer.DirectorySize - footer.DataSize;
     // A certificate table in front of the archive signs the executable without it: the
     // archive was appended after signing, and the signature no longer holds.
     if (cert.present && !cert.atTail && cert.offset + cert.size <= archiveStart_)
-      throw EZLBError(zlbmsg::SignatureNotAtEnd(fileName));
+      zlbmsg::Fail(zlbmsg::SignatureNotAtEnd(fileName));
     archiveEnd_ = size;
     signatureSize_ = file->Size() - size;
 
@@ -157,7 +157,7 @@ bool TZLBArc2::OpenArchive(const std::string& fileName) {
       ReadDirectory(*file);
       if (OnArchiveOpened) OnArchiveOpened(this);
     } catch (...) {
-      throw EZLBError(zlbmsg::kRegistryError);
+      zlbmsg::Fail(zlbmsg::kRegistryError);
     }
   } catch (...) {
     CloseArchive();
@@ -176,21 +176,21 @@ void TZLBArc2::VerifyArchive(TStream& file) {
   while (left > 0) {
     size_t want = static_cast<size_t>(std::min<int64_t>(left, kCrcChunk));
     size_t got = file.Read(buffer.data(), want);
-    if (got == 0) throw EZLBError(zlbmsg::kCorrupted);
+    if (got == 0) zlbmsg::Fail(zlbmsg::kCorrupted);
     crc = crc32(crc, buffer.data(), static_cast<uInt>(got));
     left -= static_cast<int64_t>(got);
   }
-  if (static_cast<uint32_t>(crc) != footer_.ArchiveCRC) throw EZLBError(zlbmsg::kCorrupted);
+  if (static_cast<uint32_t>(crc) != footer_.ArchiveCRC) zlbmsg::Fail(zlbmsg::kCorrupted);
 }
 
 void TZLBArc2::ReadDirectory(TStream& file) {
   const int64_t recordSize = legacy_ ? zlbformat::kLegacyRecordSize : zlbformat::kRecordSize;
   const int64_t count = footer_.EntryCount;
   const int64_t dirSize = footer_.DirectorySize;
-  if (count < 0) throw EZLBError(zlbmsg::kRegistryError);
+  if (count < 0) zlbmsg::Fail(zlbmsg::kRegistryError);
   const int64_t total = count * recordSize;
   if (footer_.DirectoryCompressed ? total > dirSize * kMaxInflateRatio + 1024 : total > dirSize)
-    throw EZLBError(zlbmsg::kRegistryError);
+    zlbmsg::Fail(zlbmsg::kRegistryError);
 
   file.Seek(archiveStart_ + footer_.DataSize);
   entries_.reserve(static_cast<size_t>(std::min<int64_t>(count, 4096)));
@@ -203,7 +203,7 @@ void TZLBArc2::ReadDirectory(TStream& file) {
     while (done < total) {
       size_t want = static_cast<size_t>(std::min<int64_t>(total - done, sizeof chunk));
       size_t got = inflater.Inflate(chunk, want);
-      if (got == 0) throw EZLBError(zlbmsg::kRegistryError);
+      if (got == 0) zlbmsg::Fail(zlbmsg::kRegistryError);
       records.Add(chunk, got);
       done += static_cast<int64_t>(got);
       ProgressDone(done);
@@ -238,7 +238,7 @@ int TZLBArc2::FileCount() const {
 }
 
 void TZLBArc2::GetFileEntry(int index, TZLBEntry& entry) const {
-  if (index < 0 || static_cast<size_t>(index) >= entries_.size()) throw EZLBError(zlbmsg::kIndexOutOfBounds);
+  if (index < 0 || static_cast<size_t>(index) >= entries_.size()) zlbmsg::Fail(zlbmsg::kIndexOutOfBounds);
   entry = entries_[static_cast<size_t>(index)];
 }
 

@@ -3,7 +3,6 @@
 // prefix in front). Not thread-safe: one thread at a time.
 #pragma once
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,9 +62,9 @@ class TZLBArc2 {
 
   // Write side.
   void CreateArchive(const std::string& fileName);
-  void AddFiles(std::deque<std::string>& list, bool encrypt);
+  void AddFiles(std::vector<std::string>& list, bool encrypt);
   void AddFile(const std::string& fileName, TStream& dest, TZLBEntry& entry, bool encrypt);
-  virtual void AddFolder(const std::string& folder, std::deque<std::string>& list);
+  virtual void AddFolder(const std::string& folder, std::vector<std::string>& list);
   void WriteDirectory(TStream& dest);
   virtual std::string GetTempFile();
 

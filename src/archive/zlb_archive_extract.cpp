@@ -101,7 +101,7 @@ bool TZLBArc2::DecodeEntry(int index, TStream& dest, TStream* source, zlbinflate
     try {
       own = std::make_unique<TFileStream>(fileName_, FileMode::Read);
     } catch (const EStreamError&) {
-      throw EZLBError(zlbmsg::UnableToOpen(fileName_));
+      zlbmsg::Fail(zlbmsg::UnableToOpen(fileName_));
     }
     source = own.get();
   }
@@ -110,11 +110,11 @@ bool TZLBArc2::DecodeEntry(int index, TStream& dest, TStream* source, zlbinflate
   int64_t stored = encrypted ? e.EncryptedSize : e.Method == smCompressed ? e.CompressedSize : e.UncompressedSize;
   if (e.Method > smStoredEncrypted || e.UncompressedSize < 0 || !InsideData(e.DataOffset, stored, footer_.DataSize) ||
       (encrypted && stored > 0xFFFFFFFFll))
-    throw EZLBError(zlbmsg::kCorrupted);
+    zlbmsg::Fail(zlbmsg::kCorrupted);
   try {
     source->Seek(archiveStart_ + e.DataOffset);
   } catch (const EStreamError&) {
-    throw EZLBError(zlbmsg::kCorrupted);
+    zlbmsg::Fail(zlbmsg::kCorrupted);
   }
 
   // The CRC is kept while writing when it is wanted and the destination holds only
@@ -133,8 +133,8 @@ bool TZLBArc2::DecodeEntry(int index, TStream& dest, TStream* source, zlbinflate
                                        withCrc, outputBlock_, onChunk, behind);
     }
   } else {
-    if (Trim(Password).empty()) throw EZLBError(zlbmsg::kNoPassword);
-    if (!OnDecryptStream) throw EZLBError(zlbmsg::kNoDecryption);
+    if (Trim(Password).empty()) zlbmsg::Fail(zlbmsg::kNoPassword);
+    if (!OnDecryptStream) zlbmsg::Fail(zlbmsg::kNoDecryption);
     TempFileGuard temp{GetTempFile()};
     TFileStream plain(temp.name, FileMode::Create);
     OnDecryptStream(*source, plain, static_cast<uint32_t>(stored), Password);
@@ -149,7 +149,7 @@ bool TZLBArc2::DecodeEntry(int index, TStream& dest, TStream* source, zlbinflate
   }
   if (VerifyFileCRC) {
     if (!freshDest) crc = StreamCRC(dest);  // the whole destination, not only this entry
-    if (crc != e.ContentCRC) throw EZLBError(zlbmsg::FailedCRC(e.Name));
+    if (crc != e.ContentCRC) zlbmsg::Fail(zlbmsg::FailedCRC(e.Name));
   }
   return true;
 }
@@ -169,7 +169,7 @@ std::string EntryFolder(const std::string& destFolder, const TZLBEntry& e, bool 
   std::string folder = CollapseBackslashes(text);
   if (!folder.empty() && folder.back() == '\\') folder.pop_back();
   fsys::CreateFolders(folder);
-  if (!fsys::FolderExists(folder)) throw EZLBError(zlbmsg::ExtractFolderError(folder));
+  if (!fsys::FolderExists(folder)) zlbmsg::Fail(zlbmsg::ExtractFolderError(folder));
   return folder;
 }
 }  // namespace
@@ -232,7 +232,7 @@ void TZLBArc2::ExtractAll(const std::string& destFolder) {
   try {
     in = std::make_unique<TFileStream>(fileName_, FileMode::Read);
   } catch (const EStreamError&) {
-    throw EZLBError(zlbmsg::UnableToOpen(fileName_));
+    zlbmsg::Fail(zlbmsg::UnableToOpen(fileName_));
   }
   int64_t largest = 0;
   for (const TZLBEntry& e : entries_) largest = std::max(largest, e.UncompressedSize);
@@ -255,9 +255,9 @@ void TZLBArc2::ExtractFile(const std::string& destFolder, const std::string& nam
   int index = -1;
   for (size_t i = 0; i < entries_.size() && index < 0; ++i)
     if (SameTextAscii(entries_[i].StoredPath + entries_[i].Name, name)) index = static_cast<int>(i);
-  if (index < 0) throw EZLBError(zlbmsg::NotFound(name));
+  if (index < 0) zlbmsg::Fail(zlbmsg::NotFound(name));
   const TZLBEntry& e = entries_[static_cast<size_t>(index)];
-  if (!SafeToExtract(e, destFolder, ExtractWithPath)) throw EZLBError(zlbmsg::UnsafeEntry(e.StoredPath + e.Name));
+  if (!SafeToExtract(e, destFolder, ExtractWithPath)) zlbmsg::Fail(zlbmsg::UnsafeEntry(e.StoredPath + e.Name));
   std::unique_ptr<zlbinflate::WriteBehind> behind = WriterFor(ExtractWriterThread, e.UncompressedSize);
   ExtractToFolder(index, destFolder, nullptr, behind.get());
   Progress(Operation::Idle, fileName_, 0, 0);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "archive/archive_messages.h"
 #include "archive/archive_format.h"
 #include "archive/crc_stream.h"
 #include "archive/deflate_stream.h"
@@ -59,7 +60,7 @@ uint32_t StreamCRC(TStream& stream, int64_t from) {
 std::string TZLBArc2::GetTempFile() {
   std::string name = fsys::CreateTempFile(TempDir, "ZLB");
   if (name.empty())
-    throw EZLBError("Unable to create a temporary file in " +
+    zlbmsg::Fail("Unable to create a temporary file in " +
                     (TempDir.empty() ? fsys::TempFolder() : TempDir));
   return name;
 }
@@ -68,14 +69,14 @@ void TZLBArc2::CreateArchive(const std::string& fileName) {
   CloseArchive();
   if (fileName.empty()) return;
   // The name is only kept once it is usable, so a refused name leaves no archive open.
-  if (fsys::PathExists(fileName)) throw EZLBError(fileName + " already exists in the archive");
+  if (fsys::PathExists(fileName)) zlbmsg::Fail(zlbmsg::AlreadyExists(fileName));
   fileName_ = fileName;
   newArchive_ = true;
   archiveStart_ = 0;
   if (OnArchiveOpened) OnArchiveOpened(this);
 }
 
-void TZLBArc2::AddFolder(const std::string& folder, std::deque<std::string>& list) {
+void TZLBArc2::AddFolder(const std::string& folder, std::vector<std::string>& list) {
   std::string base = folder;
   if (!base.empty() && (base.back() == '\\' || base.back() == '/')) base.pop_back();
   std::vector<FolderItem> items = fsys::ListFolder(base);
@@ -101,10 +102,10 @@ void TZLBArc2::AddFile(const std::string& fileName, TStream& dest, TZLBEntry& en
   try {
     source = std::make_unique<TFileStream>(fileName, FileMode::Read);
   } catch (const EStreamError&) {
-    throw EZLBError("Unable to open archive " + fileName);
+    zlbmsg::Fail(zlbmsg::UnableToOpen(fileName));
   }
   const int64_t size = source->Size();
-  if (size < 0) throw EZLBError("Unable to open archive " + fileName);
+  if (size < 0) zlbmsg::Fail(zlbmsg::UnableToOpen(fileName));
   const bool inMemory = size <= static_cast<int64_t>(MaxMemoryUsage) * 1048576;
   CompressionBuffer buffer(inMemory ? std::string() : GetTempFile(), size);
   TStream& packed = buffer.Stream();
@@ -163,7 +164,7 @@ void TZLBArc2::WriteDirectory(TStream& dest) {
   for (size_t i = 0; i < entries_.size(); ++i)
     zlbformat::EncodeRecord(entries_[i], raw.data() + i * zlbformat::kRecordSize);
   const int64_t rawSize = static_cast<int64_t>(raw.size());
-  if (rawSize > INT32_MAX) throw EZLBError("Too many entries for one archive");
+  if (rawSize > INT32_MAX) zlbmsg::Fail("Too many entries for one archive");
 
   dest.Seek(directoryStart);
   try {
@@ -189,10 +190,10 @@ void TZLBArc2::WriteDirectory(TStream& dest) {
   dest.Write(bytes, sizeof bytes);
 }
 
-void TZLBArc2::AddFiles(std::deque<std::string>& list, bool encrypt) {
-  if (!IsOpen()) throw EZLBError("No archive is currently open");
+void TZLBArc2::AddFiles(std::vector<std::string>& list, bool encrypt) {
+  if (!IsOpen()) zlbmsg::Fail(zlbmsg::kNotOpen);
   if (legacy_)
-    throw EZLBError(
+    zlbmsg::Fail(
         "The specified archive file was created by an older version of Coffrel.\r\n"
         "Please convert this archive before trying to modify/update it");
   zlbwrite::ExpandFolders(*this, list);
@@ -215,11 +216,11 @@ void TZLBArc2::AddFiles(std::deque<std::string>& list, bool encrypt) {
     }
     // A file that took the new archive's name meanwhile is not replaced.
     if (newArchive_ && fsys::PathExists(fileName_))
-      throw EZLBError(fileName_ + " already exists in the archive");
+      zlbmsg::Fail(zlbmsg::AlreadyExists(fileName_));
     Progress(Operation::Moving, "Moving and renaming the temporary file", 0, 0);
     // One step: the old archive stays whole until the new one is complete in its place.
     if (!fsys::MoveReplace(temp, fileName_))
-      throw EZLBError("Unable to replace " + fileName_ + " with the new archive");
+      zlbmsg::Fail("Unable to replace " + fileName_ + " with the new archive");
     replaced = true;
     const std::string name = fileName_;
     CloseArchive();

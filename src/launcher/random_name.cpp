@@ -1,28 +1,37 @@
 // Random names (see random_name.h).
 #include "launcher/random_name.h"
 
-#include <random>
+#include <cstdint>
 
 #include "framework/clock_ticks.h"
 
 namespace {
-std::mt19937 ClockSeeded() {
-  uint64_t ticks = ClockTicks();
-  std::seed_seq seed{static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
-  return std::mt19937(seed);
-}
+// SplitMix64, seeded from the clock when it is made: a few lines of code with
+// well-distributed output, which is all names and folder numbers need.
+class ClockSeededGenerator {
+ public:
+  ClockSeededGenerator() : state_(ClockTicks()) {}
+
+  // A number from 0 to count - 1; the remainder's bias is below count / 2^64.
+  int Below(int count) { return static_cast<int>(Next() % static_cast<uint64_t>(count)); }
+
+ private:
+  uint64_t Next() {
+    uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+  }
+  uint64_t state_;
+};
 }  // namespace
 
 std::string RandomName(int length) {
   static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  std::mt19937 generator = ClockSeeded();
-  std::uniform_int_distribution<int> pick(0, 35);
+  ClockSeededGenerator generator;
   std::string name;
-  for (int i = 0; i < length; ++i) name += kAlphabet[pick(generator)];
+  for (int i = 0; i < length; ++i) name += kAlphabet[generator.Below(36)];
   return name;
 }
 
-int RandomFolderNumber() {
-  std::mt19937 generator = ClockSeeded();
-  return std::uniform_int_distribution<int>(0, 65534)(generator) + 1;
-}
+int RandomFolderNumber() { return ClockSeededGenerator().Below(65535) + 1; }

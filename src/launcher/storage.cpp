@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include <deque>
+#include <vector>
 
 #include "archive/zlb_archive.h"
 #include "framework/file_system.h"
@@ -45,7 +45,7 @@ TSaveResult SaveStorage(TZLBArc2& storage, const std::string& storagePath,
     size_t colon = base.find(':');
     if (colon != std::string::npos) base = base.substr(colon + 1);
     storage.BaseDir = base;
-    std::deque<std::string> list{workDir};
+    std::vector<std::string> list{workDir};
     storage.AddFiles(list, false);
     // AddFiles reopens the archive it wrote; it is open only when that succeeded.
     written = storage.IsOpen() && fsys::FileExists(fresh);

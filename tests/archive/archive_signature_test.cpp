@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <deque>
+#include <vector>
 
 #include "archive/zlb_archive.h"
 #include "archive_builder.h"
@@ -111,7 +111,7 @@ TEST_F(SignedPayload, RewriteDropsTheTableAndKeepsTheEntries) {
   testarc::WriteText(dir_ + "more.txt", "more");
   TZLBArc2 arc;
   arc.OpenArchive(file);
-  std::deque<std::string> items = {dir_ + "more.txt"};
+  std::vector<std::string> items = {dir_ + "more.txt"};
   arc.AddFiles(items, false);
   ASSERT_TRUE(arc.IsOpen());
   EXPECT_EQ(arc.FileCount(), 3);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
+#include <vector>
 #include <memory>
 
 #include "archive/crc_stream.h"
@@ -16,7 +16,7 @@ using testarc::ThrownError;
 
 namespace {
 // Adds the items to the archive and returns the messages logged meanwhile.
-std::vector<std::string> Add(TZLBArc2& arc, std::deque<std::string> items, bool encrypt = false) {
+std::vector<std::string> Add(TZLBArc2& arc, std::vector<std::string> items, bool encrypt = false) {
   std::vector<std::string> log;
   arc.OnErrorLogged = [&](const std::string& msg) { log.push_back(msg); };
   arc.AddFiles(items, encrypt);
@@ -121,7 +121,7 @@ TEST(ArchiveWrite, EmptyArchiveHoldsTheZlibStreamOfNothing) {
   std::string dir = ScratchFolder("empty");
   TZLBArc2 arc;
   arc.CreateArchive(dir + "e.zlb");
-  std::deque<std::string> none;
+  std::vector<std::string> none;
   arc.AddFiles(none, false);
   Bytes file = ReadAll(dir + "e.zlb");
   Decoded d = Decode(file);
@@ -303,7 +303,7 @@ TEST(ArchiveWrite, UnreadableFilesAreReportedAndTheRestIsStored) {
   std::string dir = ScratchFolder("unreadable");
   WriteText(dir + "good.txt", "good content");
   WriteAll(dir + "big.txt", Compressible(200000, 2));
-  std::deque<std::string> items = {dir + "missing.txt", dir + "good.txt", dir + "big.txt"};
+  std::vector<std::string> items = {dir + "missing.txt", dir + "good.txt", dir + "big.txt"};
 #ifdef _WIN32
   // A file held open without sharing cannot be read.
   WriteText(dir + "locked.txt", "locked");
@@ -383,7 +383,7 @@ TEST(ArchiveWrite, LegacyArchivesAreNeverModified) {
   TZLBArc2 arc;
   ASSERT_TRUE(arc.OpenArchive(dir + "old.zlb"));
   ASSERT_TRUE(arc.IsLegacy());
-  std::deque<std::string> items = {dir + "new.txt"};
+  std::vector<std::string> items = {dir + "new.txt"};
   EXPECT_EQ(ThrownError([&] { arc.AddFiles(items, false); }),
             "The specified archive file was created by an older version of Coffrel.\r\n"
             "Please convert this archive before trying to modify/update it");
@@ -397,7 +397,7 @@ TEST(ArchiveWrite, CreateArchiveRefusesAnExistingFileAndLeavesNothingOpen) {
   EXPECT_EQ(ThrownError([&] { arc.CreateArchive(dir + "there.zlb"); }),
             dir + "there.zlb already exists in the archive");
   EXPECT_FALSE(arc.IsOpen());
-  std::deque<std::string> items;
+  std::vector<std::string> items;
   EXPECT_THROW(arc.AddFiles(items, false), EZLBError);
   EXPECT_EQ(ReadAll(dir + "there.zlb").size(), 14u);
 
@@ -505,7 +505,7 @@ TEST(ArchiveWrite, EventsRenameEntriesAndReportProgress) {
 // them, also with unreadable files and files too large for memory in between.
 TEST(ArchiveWrite, HelperThreadsChangeNeitherBytesNorEvents) {
   std::string dir = ScratchFolder("threads");
-  std::deque<std::string> items;
+  std::vector<std::string> items;
   for (int i = 0; i < 12; ++i) {
     std::string name = dir + "f" + std::to_string(i) + (i % 3 == 2 ? ".bin" : ".txt");
     if (i == 4) {

@@ -3,7 +3,7 @@
 // holds as many entries.
 #include <chrono>
 #include <cstdio>
-#include <deque>
+#include <vector>
 
 #include "archive/zlb_archive.h"
 #include "write_test_util.h"
@@ -24,7 +24,7 @@ std::string MakeFiles(const std::string& name, int count) {
 
 // Seconds for one AddFiles call that adds every file of folder.
 double TimeAdd(TZLBArc2& arc, const std::string& folder) {
-  std::deque<std::string> items = {folder};
+  std::vector<std::string> items = {folder};
   auto start = std::chrono::steady_clock::now();
   arc.AddFiles(items, false);
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <deque>
+#include <vector>
 #include <thread>
 
 #include "archive/zlb_archive.h"
@@ -66,7 +66,7 @@ Bytes MixedFile(int i) {
 int main() {
   std::string dir = ScratchFolder("bench_compress");
   std::vector<Bytes> files;
-  std::deque<std::string> items;
+  std::vector<std::string> items;
   double total = 0;
   for (int i = 0; i < 10; ++i) {
     files.push_back(MixedFile(i));
@@ -100,7 +100,7 @@ int main() {
     for (int k = 0; k < 2; ++k) {
       const std::string name = dir + "bench" + std::to_string(k) + ".zlb";
       fsys::RemoveFile(name);
-      std::deque<std::string> list = items;
+      std::vector<std::string> list = items;
       start = Clock::now();
       cpu = ThreadCpuSeconds();
       TZLBArc2 arc;

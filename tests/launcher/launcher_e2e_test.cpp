@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
+#include <vector>
 #include <regex>
 
 #include "archive/zlb_archive.h"
@@ -94,7 +94,7 @@ TEST_F(PackedLauncher, PerUserFolderIsRestoredIntoAndNeverSaved) {
   {
     TZLBArc2 arc;
     arc.CreateArchive(StoragePathOf());
-    std::deque<std::string> list{seed / "kept.txt"};
+    std::vector<std::string> list{seed / "kept.txt"};
     arc.AddFiles(list, false);
   }
   std::string storageBefore = ReadFile(StoragePathOf());

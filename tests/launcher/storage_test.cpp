@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
+#include <vector>
 #include <map>
 
 #include "archive/zlb_archive.h"
@@ -22,7 +22,7 @@ namespace {
 // An archive component that cannot list folders.
 class BrokenListing : public TZLBArc2 {
  public:
-  void AddFolder(const std::string&, std::deque<std::string>&) override {
+  void AddFolder(const std::string&, std::vector<std::string>&) override {
     throw EZLBError("listing failed");
   }
 };

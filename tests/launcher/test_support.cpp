@@ -6,7 +6,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <deque>
+#include <vector>
 
 #include "archive/zlb_archive.h"
 #include "framework/file_system.h"
@@ -156,7 +156,7 @@ void BuildLauncher(const std::string& output, const std::vector<std::string>& fi
       if (renamed != renames.end()) name = renamed->second;
     };
     arc.CreateArchive(archive);
-    std::deque<std::string> list(files.begin(), files.end());
+    std::vector<std::string> list(files.begin(), files.end());
     list.push_back(stage / "app.data");
     arc.AddFiles(list, false);
     arc.CloseArchive();

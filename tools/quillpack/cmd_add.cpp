@@ -24,7 +24,7 @@ int RunAdd(const std::vector<std::string>& args) {
   if (signedLauncher)
     console::Err("warning: " + a.positional[0] +
                  " is signed; adding to it drops the signature (sign it again afterwards)\n");
-  std::deque<std::string> items(a.positional.begin() + 1, a.positional.end());
+  std::vector<std::string> items(a.positional.begin() + 1, a.positional.end());
   for (const std::string& item : items)
     if (!arc.RecursePaths && fsys::FolderExists(item))
       console::Err("warning: " + item + " is a folder; nothing was added from it (give --recurse)\n");

@@ -17,7 +17,7 @@ int RunCreate(const std::vector<std::string>& args) {
     throw std::runtime_error("The archive " + archive + " exists; `quillpack add` adds to it");
   TZLBArc2 arc;
   ApplyAddOptions(a, arc);
-  std::deque<std::string> items(a.positional.begin() + 1, a.positional.end());
+  std::vector<std::string> items(a.positional.begin() + 1, a.positional.end());
   for (const std::string& item : items)
     if (!arc.RecursePaths && fsys::FolderExists(item))
       console::Err("warning: " + item + " is a folder; nothing was added from it (give --recurse)\n");

@@ -202,7 +202,7 @@ int RunPack(const std::vector<std::string>& args) {
     path = next < plan.size() ? plan[next++].storedPath : std::string();
   };
   arc.CreateArchive(payload.Path());
-  std::deque<std::string> items;
+  std::vector<std::string> items;
   for (const PlannedEntry& e : plan) items.push_back(e.source);
   const bool complete = StoreFiles(arc, items);
   if (!complete || !arc.IsOpen() || arc.FileCount() != static_cast<int>(plan.size()))

@@ -55,7 +55,7 @@ void ApplyAddOptions(const WriteArgs& args, TZLBArc2& arc) {
   if (base != args.values.end()) arc.BaseDir = base->second;
 }
 
-bool StoreFiles(TZLBArc2& arc, std::deque<std::string> items) {
+bool StoreFiles(TZLBArc2& arc, std::vector<std::string> items) {
   const std::string repeat = " already exists in the archive";
   const std::string unreadable = "Unable to open archive ";
   const std::string archive = arc.FileName();

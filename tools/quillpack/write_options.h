@@ -1,7 +1,6 @@
 // Options of the writing commands (create, add, pack) and the shared step that stores
 // files into an open archive and reports what could not be stored.
 #pragma once
-#include <deque>
 #include <map>
 #include <set>
 #include <string>
@@ -32,4 +31,4 @@ void ApplyAddOptions(const WriteArgs& args, TZLBArc2& arc);
 // Runs AddFiles with the items on the open archive, with terminal progress. Problems the
 // component reports are printed as warnings; returns true when every file was stored
 // and the archive was rewritten.
-bool StoreFiles(TZLBArc2& arc, std::deque<std::string> items);
+bool StoreFiles(TZLBArc2& arc, std::vector<std::string> items);

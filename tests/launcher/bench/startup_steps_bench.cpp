@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <functional>
 #include <random>
 #include <string>
