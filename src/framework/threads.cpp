@@ -11,6 +11,18 @@
 #endif
 
 namespace qmthread {
+// Runs a thread's work on that thread, keeping what leaves it for the joiner; what the
+// work holds is let go on that thread too.
+template <typename State>
+void RunKeepingFailure(State& state) noexcept {
+  try {
+    state.work();
+  } catch (...) {
+    state.failure = std::current_exception();
+  }
+  state.work = nullptr;
+}
+
 #ifdef _WIN32
 static_assert(sizeof(SRWLOCK) == sizeof(void*) && sizeof(CONDITION_VARIABLE) == sizeof(void*),
               "SRWLOCK and CONDITION_VARIABLE are one pointer each");
@@ -37,13 +49,7 @@ struct Thread::State {
 
 namespace {
 DWORD WINAPI RunWork(void* parameter) noexcept {
-  auto* state = static_cast<Thread::State*>(parameter);
-  try {
-    state->work();
-  } catch (...) {
-    state->failure = std::current_exception();
-  }
-  state->work = nullptr;  // what the work holds goes on its own thread
+  RunKeepingFailure(*static_cast<Thread::State*>(parameter));
   return 0;
 }
 }  // namespace
@@ -108,14 +114,7 @@ Thread Thread::Start(std::function<void()> work, size_t) {
   State* s = state.get();
   Thread thread;
   try {
-    state->thread = std::thread([s]() noexcept {
-      try {
-        s->work();
-      } catch (...) {
-        s->failure = std::current_exception();
-      }
-      s->work = nullptr;
-    });
+    state->thread = std::thread([s]() noexcept { RunKeepingFailure(*s); });
   } catch (const std::system_error&) {
     return thread;
   }
