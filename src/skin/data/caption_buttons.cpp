@@ -9,17 +9,23 @@
 
 namespace {
 
+// The integer keys of a caption-button section but Visibility1, whose default depends
+// on Action.
+constexpr IntKey<TDataSkinSysButton> kCaptionButtonIntKeys[] = {
+    {"Action", 0, &TDataSkinSysButton::Action},
+    {"Align", 0, &TDataSkinSysButton::Align},
+    {"Xcoord", 0, &TDataSkinSysButton::Xcoord},
+    {"Ycoord", 0, &TDataSkinSysButton::Ycoord},
+    {"Visibility", 0, &TDataSkinSysButton::Visibility},
+    {"CombineOp", -1, &TDataSkinSysButton::CombineOp},
+    {"frame", 0, &TDataSkinSysButton::Frame},
+};
+
 std::unique_ptr<TDataSkinSysButton> ReadCaptionButton(const TSkinSource& src,
                                                       const std::string& section) {
   auto button = std::make_unique<TDataSkinSysButton>(UpperAscii(section));
-  button->Action = src.Int(section, "Action", 0);
-  button->Align = src.Int(section, "Align", 0);
-  button->Xcoord = src.Int(section, "Xcoord", 0);
-  button->Ycoord = src.Int(section, "Ycoord", 0);
-  button->Visibility = src.Int(section, "Visibility", 0);
+  ReadIntKeys(src, section, kCaptionButtonIntKeys, *button);
   button->Visibility1 = src.Int(section, "Visibility1", button->Action == -1 ? -1 : 0);
-  button->CombineOp = src.Int(section, "CombineOp", -1);
-  button->Frame = src.Int(section, "frame", 0);
   src.LoadImage(section, "ButtonImage", button->Image);
   if (button->Frame == 0) {
     button->Frame = DerivedCaptionButtonFrames(button->Image, button->Action);

@@ -7,6 +7,59 @@
 
 namespace {
 
+// A colour-triplet key and the field it sets; its default is the skin's ButtonText.
+struct TextColourKey {
+  const char* key;
+  TColor TDataSkinObject::*field;
+};
+
+constexpr IntKey<TDataSkinObject> kMarginKeys[] = {
+    {"LeftWidth", 0, &TDataSkinObject::LeftWidth},
+    {"RightWidth", 0, &TDataSkinObject::RightWidth},
+    {"TopHeight", 0, &TDataSkinObject::TopHeight},
+    {"BottomHeight", 0, &TDataSkinObject::BottomHeight},
+};
+constexpr IntKey<TDataSkinObject> kTransTileKeys[] = {
+    {"Trans", 0, &TDataSkinObject::Trans},
+    {"Tile", 0, &TDataSkinObject::Tile},
+};
+constexpr IntKey<TDataSkinObject> kTextColourNumberKeys[] = {
+    {"NormalColour", -1, &TDataSkinObject::NormalColour},
+    {"MouseOverColour", -1, &TDataSkinObject::MouseOverColour},
+    {"PressedColour", -1, &TDataSkinObject::PressedColour},
+};
+constexpr TextColourKey kTextColourKeys[] = {
+    {"NormalColour2", &TDataSkinObject::NormalColour2},
+    {"MouseOverColour2", &TDataSkinObject::MouseOverColour2},
+    {"PressedColour2", &TDataSkinObject::PressedColour2},
+};
+constexpr IntKey<TDataSkinBoxLabel> kGroupBoxBackgroundKeys[] = {
+    {"BackgroundAlignment", 0, &TDataSkinBoxLabel::BackgroundAlignment},
+    {"BackgroundLeftShift", 0, &TDataSkinBoxLabel::BackgroundLeftShift},
+    {"BackgroundRightShift", 0, &TDataSkinBoxLabel::BackgroundRightShift},
+};
+// The title's Personality keys; the base margins carry the text shifts.
+constexpr IntKey<TDataSkinTitle> kTitleKeys[] = {
+    {"TextShift", 0, &TDataSkinTitle::LeftWidth},
+    {"TextShiftVert", 0, &TDataSkinTitle::TopHeight},
+    {"TextRightClip", 0, &TDataSkinTitle::RightWidth},
+    {"TextAlignment", 0, &TDataSkinTitle::TextAlignment},
+    {"Textbackground", 0, &TDataSkinTitle::Textbackground},
+};
+constexpr IntKey<TDataSkinTitle> kTitleBackKeys[] = {
+    {"TXTBackleft", 0, &TDataSkinTitle::TXTBackleft},
+    {"TXTBackRight", 0, &TDataSkinTitle::TXTBackRight},
+};
+constexpr IntKey<TDataSkinObject> kMenuBarKeys[] = {
+    {"TileMenu", 1, &TDataSkinObject::Tile},
+    {"TileLeftMenu", 1, &TDataSkinObject::LeftWidth},
+    {"TileRightMenu", 1, &TDataSkinObject::RightWidth},
+};
+constexpr IntKey<TDataSkinButton> kButtonFrameKeys[] = {
+    {"RadioButtonFrame", 0, &TDataSkinButton::RadioButtonFrame},
+    {"CheckButtonFrame", 0, &TDataSkinButton::CheckButtonFrame},
+};
+
 // Plain objects and Buttons: a Tile above 1 means stretch.
 void ClampTileToStretch(TDataSkinObject& object) {
   if (object.Tile > 1) object.Tile = 0;
@@ -16,29 +69,19 @@ void ClampTileToOne(TDataSkinObject& object) {
   if (object.Tile > 1) object.Tile = 1;
 }
 
-void ReadMargins(const TSkinSource& src, std::string_view section, TDataSkinObject& object) {
-  object.LeftWidth = src.Int(section, "LeftWidth", 0);
-  object.RightWidth = src.Int(section, "RightWidth", 0);
-  object.TopHeight = src.Int(section, "TopHeight", 0);
-  object.BottomHeight = src.Int(section, "BottomHeight", 0);
-}
-
 void ReadTextColours(const TSkinSource& src, std::string_view section, TDataSkinObject& object) {
-  object.NormalColour = src.Int(section, "NormalColour", -1);
-  object.MouseOverColour = src.Int(section, "MouseOverColour", -1);
-  object.PressedColour = src.Int(section, "PressedColour", -1);
-  object.NormalColour2 = ReadColour(src.ini, section, "NormalColour2", src.buttonText);
-  object.MouseOverColour2 = ReadColour(src.ini, section, "MouseOverColour2", src.buttonText);
-  object.PressedColour2 = ReadColour(src.ini, section, "PressedColour2", src.buttonText);
+  ReadIntKeys(src, section, kTextColourNumberKeys, object);
+  for (const TextColourKey& key : kTextColourKeys) {
+    object.*key.field = ReadColour(src.ini, section, key.key, src.buttonText);
+  }
 }
 
 // The keys every plain and two-image object shares (Frame excepted).
 void ReadCommonKeys(const TSkinSource& src, std::string_view section, TDataSkinObject& object) {
   src.LoadImage(section, "Image", object.Image);
   object.Style = src.Int(section, "Style", 0);
-  ReadMargins(src, section, object);
-  object.Trans = src.Int(section, "Trans", 0);
-  object.Tile = src.Int(section, "Tile", 0);
+  ReadIntKeys(src, section, kMarginKeys, object);
+  ReadIntKeys(src, section, kTransTileKeys, object);
   ReadTextColours(src, section, object);
   ClampTileToStretch(object);
 }
@@ -93,9 +136,8 @@ std::unique_ptr<TDataSkinBorder> ReadProgress(const TSkinSource& src) {
   auto object = std::make_unique<TDataSkinBorder>(std::string(section));
   src.LoadImage(section, "Bitmap", object->Image);
   object->Style = src.Int(section, "Style", 0);
-  ReadMargins(src, section, *object);
-  object->Trans = src.Int(section, "Trans", 0);
-  object->Tile = src.Int(section, "Tile", 0);
+  ReadIntKeys<TDataSkinObject>(src, section, kMarginKeys, *object);
+  ReadIntKeys<TDataSkinObject>(src, section, kTransTileKeys, *object);
   ClampTileToOne(*object);
   return object;
 }
@@ -105,9 +147,7 @@ std::unique_ptr<TDataSkinBoxLabel> ReadGroupBox(const TSkinSource& src) {
   if (src.Str(section, "Image").empty()) return nullptr;
   auto object = std::make_unique<TDataSkinBoxLabel>(std::string(section));
   ReadCommonKeys(src, section, *object);
-  object->BackgroundAlignment = src.Int(section, "BackgroundAlignment", 0);
-  object->BackgroundLeftShift = src.Int(section, "BackgroundLeftShift", 0);
-  object->BackgroundRightShift = src.Int(section, "BackgroundRightShift", 0);
+  ReadIntKeys(src, section, kGroupBoxBackgroundKeys, *object);
   return object;
 }
 
@@ -118,9 +158,7 @@ std::unique_ptr<TDataSkinObject> ReadMenuBar(const TSkinSource& src) {
   src.LoadImage(section, "menuBar", object->Image);
   object->TopHeight = 0;
   object->BottomHeight = 0;
-  object->Tile = src.Int(section, "TileMenu", 1);
-  object->LeftWidth = src.Int(section, "TileLeftMenu", 1);
-  object->RightWidth = src.Int(section, "TileRightMenu", 1);
+  ReadIntKeys(src, section, kMenuBarKeys, *object);
   ClampTileToOne(*object);
   return object;
 }
@@ -149,15 +187,10 @@ void ReadBorder(const TSkinSource& src, TDataSkinBorder& border) {
 void ReadTitle(const TSkinSource& src, TDataSkinTitle& title) {
   constexpr std::string_view section = skinkeys::kPersonality;
   src.LoadImage(section, "TextBack", title.Image);
-  title.LeftWidth = src.Int(section, "TextShift", 0);
-  title.TopHeight = src.Int(section, "TextShiftVert", 0);
-  title.RightWidth = src.Int(section, "TextRightClip", 0);
+  ReadIntKeys(src, section, kTitleKeys, title);
   title.BottomHeight = 0;
-  title.TextAlignment = src.Int(section, "TextAlignment", 0);
-  title.Textbackground = src.Int(section, "Textbackground", 0);
   title.FontHeight = src.Int(skinkeys::kFonts, skinkeys::kFontHeight, skinkeys::kFontHeightDefault);
-  title.TXTBackleft = src.Int(section, "TXTBackleft", 0);
-  title.TXTBackRight = src.Int(section, "TXTBackRight", 0);
+  ReadIntKeys(src, section, kTitleBackKeys, title);
   title.ActiveText = TDataSkinTitle::kNoTextColour;
   title.InActiveText = TDataSkinTitle::kNoTextColour;
   ReadRGB(src.ini, section, "ActiveText", title.ActiveText);
@@ -166,24 +199,17 @@ void ReadTitle(const TSkinSource& src, TDataSkinTitle& title) {
 
 void ReadButtons(const TSkinSource& src, TDataSkinButton& buttons) {
   constexpr std::string_view section = skinkeys::kButtons;
-  ReadMargins(src, section, buttons);
-  buttons.Trans = src.Int(section, "Trans", 0);
+  ReadIntKeys<TDataSkinObject>(src, section, kMarginKeys, buttons);
   src.LoadImage(section, "Bitmap", buttons.Image);
-  buttons.Tile = src.Int(section, "Tile", 0);
   src.LoadImage(section, "CheckButton", buttons.CheckButton);
   src.LoadImage(section, "RadioButton", buttons.RadioButton);
-  buttons.NormalColour = src.Int(section, "NormalColour", -1);
-  buttons.MouseOverColour = src.Int(section, "MouseOverColour", -1);
-  buttons.PressedColour = src.Int(section, "PressedColour", -1);
-  buttons.RadioButtonFrame = src.Int(section, "RadioButtonFrame", 0);
-  buttons.CheckButtonFrame = src.Int(section, "CheckButtonFrame", 0);
+  ReadIntKeys<TDataSkinObject>(src, section, kTransTileKeys, buttons);
+  ReadIntKeys(src, section, kButtonFrameKeys, buttons);
   ClampTileToStretch(buttons);
   buttons.HasNormalColour2 = !src.Str(section, "NormalColour2").empty();
   buttons.HasMouseOverColour2 = !src.Str(section, "MouseOverColour2").empty();
   buttons.HasPressedColour2 = !src.Str(section, "PressedColour2").empty();
-  buttons.NormalColour2 = ReadColour(src.ini, section, "NormalColour2", src.buttonText);
-  buttons.MouseOverColour2 = ReadColour(src.ini, section, "MouseOverColour2", src.buttonText);
-  buttons.PressedColour2 = ReadColour(src.ini, section, "PressedColour2", src.buttonText);
+  ReadTextColours(src, section, buttons);
 }
 
 std::unique_ptr<TDataSkinObject> BuiltinTrackObject(std::string_view name) {

@@ -1,8 +1,10 @@
 // Readers that build skin objects from a skin description and its package (Windows
 // only): plain, two-image, Progress, GroupBox, the four borders, the title, Buttons,
-// the menu bar, the built-in track fallbacks, and the fixed frame counts.
+// the menu bar, the built-in track fallbacks, and the fixed frame counts; and the reading
+// of integer keys into fields from a table.
 // Per-skin readers return nothing when the section does not define the object.
 #pragma once
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -38,6 +40,21 @@ struct TSkinSource {
   // entry or a broken BMP empties target. Returns whether target holds an image.
   bool LoadImage(std::string_view section, std::string_view key, TBitmap& target) const;
 };
+
+// An integer key of a section and the field of Object it sets.
+template <typename Object>
+struct IntKey {
+  const char* key;
+  int fallback;
+  int Object::*field;
+};
+
+// Sets every field of a key table from section, in table order.
+template <typename Object, size_t N>
+void ReadIntKeys(const TSkinSource& src, std::string_view section, const IntKey<Object> (&keys)[N],
+                 Object& object) {
+  for (const IntKey<Object>& key : keys) object.*key.field = src.Int(section, key.key, key.fallback);
+}
 
 // Sections Progress.Chunk, GroupBoxEdge, ... TRACKVERT: exists when Image is set.
 std::unique_ptr<TDataSkinObject> ReadPlainObject(const TSkinSource& src, std::string_view section);
