@@ -1,8 +1,16 @@
-// Encoding and decoding of footers and entry records.
+// Encoding and decoding of footers and entry records; the entry record's copy, move and
+// destruction.
 #include "archive/archive_format.h"
 
 #include <cstring>
 #include <string>
+
+TZLBEntry::TZLBEntry() = default;
+TZLBEntry::TZLBEntry(const TZLBEntry&) = default;
+TZLBEntry::TZLBEntry(TZLBEntry&&) noexcept = default;
+TZLBEntry& TZLBEntry::operator=(const TZLBEntry&) = default;
+TZLBEntry& TZLBEntry::operator=(TZLBEntry&&) noexcept = default;
+TZLBEntry::~TZLBEntry() = default;
 
 namespace zlbformat {
 namespace {

@@ -23,6 +23,15 @@ enum TStorageMethod : uint8_t {
 
 // One directory record.
 struct TZLBEntry {
+  // Out of line: copying, moving and destroying two strings inline at every use is
+  // sizeable code.
+  TZLBEntry();
+  TZLBEntry(const TZLBEntry&);
+  TZLBEntry(TZLBEntry&&) noexcept;
+  TZLBEntry& operator=(const TZLBEntry&);
+  TZLBEntry& operator=(TZLBEntry&&) noexcept;
+  ~TZLBEntry();
+
   std::string Name;        // file name without folder, at most 255 bytes
   std::string StoredPath;  // folder part, empty or ending in "\", at most 255 bytes
   int64_t UncompressedSize = 0;

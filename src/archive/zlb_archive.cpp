@@ -82,6 +82,8 @@ int ZLBPercentage(int64_t done, int64_t total) {
   return static_cast<int>(q);
 }
 
+TZLBArc2::TZLBArc2() = default;
+
 TZLBArc2::~TZLBArc2() {
   destroying_ = true;
   CloseArchive();

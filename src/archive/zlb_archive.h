@@ -20,7 +20,8 @@ int ZLBPercentage(int64_t done, int64_t total);
 
 class TZLBArc2 {
  public:
-  TZLBArc2() = default;
+  // Out of line: the events and texts make a sizeable constructor.
+  TZLBArc2();
   TZLBArc2(const TZLBArc2&) = delete;
   TZLBArc2& operator=(const TZLBArc2&) = delete;
   virtual ~TZLBArc2();

@@ -138,6 +138,9 @@ void SetFixedFrameCounts(const TSkinSource& src, TSkinObjects& s) {
 
 }  // namespace
 
+TSkinObjects::TSkinObjects() = default;
+TSkinObjects::~TSkinObjects() = default;
+
 void TSkinObjects::CreateAlwaysPresent() {
   Left = std::make_unique<TDataSkinBorder>("Left");
   Right = std::make_unique<TDataSkinBorder>("Right");

@@ -58,6 +58,12 @@ struct TSkinObjects {
   std::unique_ptr<TDataSkinObject> ComboxArrow;
   std::unique_ptr<TDataSkinObject> Toolbar;
 
+  // Out of line: destroying every slot is sizeable code.
+  TSkinObjects();
+  ~TSkinObjects();
+  TSkinObjects(const TSkinObjects&) = delete;
+  TSkinObjects& operator=(const TSkinObjects&) = delete;
+
   // Creates the always-present objects, with empty images.
   void CreateAlwaysPresent();
   // Every object that exists, in a fixed order (always-present first, the caption
