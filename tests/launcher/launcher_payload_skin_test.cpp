@@ -44,7 +44,9 @@ TEST_F(PackedLauncher, PayloadSkinDrawsTheWindow) {
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   EXPECT_NE(GetWindowRgn(window, region), ERROR);
   DeleteObject(region);
-  // The title bar is slate blue, away from the caption text and buttons.
+  // The title bar is slate blue, away from the caption text and buttons. The window is
+  // put above all others: another test's window may show at the same place.
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   RECT r{};
   GetWindowRect(window, &r);
   COLORREF title = 0;

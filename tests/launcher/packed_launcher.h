@@ -1,5 +1,7 @@
 // The fixture of the end-to-end tests: one packed launcher in a scratch folder, started
-// from a start folder with blanks, with the recorder program as what it runs.
+// from a start folder with blanks, with the recorder program as what it runs. Each test
+// has a temporary folder of its own, so the work folders it counts are its launchers'
+// alone when other tests run at the same time.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -19,7 +21,6 @@ class PackedLauncher : public ::testing::Test {
     start_ = root_ / "start folder with blanks";
     fsys::CreateFolders(start_);
     record_ = root_ / "record.txt";
-    foldersBefore_ = NumberedTempFolders();
   }
   void TearDown() override {
     if (!launcher_.empty()) RemoveTree(ExcludeTrailingBackslash(UserFolder(launcher_)));
@@ -54,10 +55,10 @@ class PackedLauncher : public ::testing::Test {
   }
 
   std::string StoragePathOf() const { return UserFolder(launcher_) + "storage.data"; }
-  void ExpectNoWorkFolderLeft() const { EXPECT_EQ(NumberedTempFolders(), foldersBefore_); }
+  void ExpectNoWorkFolderLeft() const { EXPECT_EQ(NumberedTempFolders(), std::vector<std::string>{}); }
 
   ScratchFolder root_{"e2e"};
+  TempFolderOverride temp_{root_ / "temp"};
   std::string start_, record_, launcher_;
-  std::vector<std::string> foldersBefore_;
 };
 }  // namespace qmtest

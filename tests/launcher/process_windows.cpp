@@ -130,9 +130,14 @@ bool PressKeyAndWaitGone(HWND window, WORD key, bool withAlt, DWORD limitMs) {
   while (IsWindow(window) && IsWindowVisible(window)) {
     if (GetTickCount() - start > limitMs) return false;
     // Pressed again now and then: the first press may come before the window has
-    // taken the focus.
+    // taken the focus. Keys go only while the window is in front, so that a window of
+    // another test on the same display never receives them.
     if (!pressed || GetTickCount() - lastPress > 2000) {
       SetForegroundWindow(window);
+      if (GetForegroundWindow() != window) {
+        Sleep(50);
+        continue;
+      }
       if (withAlt) SendKey(VK_MENU, false);
       SendKey(key, false);
       SendKey(key, true);

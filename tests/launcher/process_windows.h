@@ -39,7 +39,8 @@ std::string MessageBoxText(HWND dialog);
 // The window text of the first child (at any depth) of the class; empty if none.
 std::string ChildText(HWND parent, const wchar_t* className);
 // Brings the window to the front and presses the key (with Alt when asked) through
-// SendInput; then polls until the window is gone. True when it went.
+// SendInput, only while the window is in front; then polls until the window is gone.
+// True when it went.
 bool PressKeyAndWaitGone(HWND window, WORD key, bool withAlt = false, DWORD limitMs = 15000);
 // Polls until the file exists; false at the limit.
 bool WaitForFile(const std::string& path, DWORD limitMs = 30000);

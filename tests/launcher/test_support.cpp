@@ -38,6 +38,21 @@ ScratchFolder::ScratchFolder(const std::string& label) {
 }
 ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
 
+TempFolderOverride::TempFolderOverride(const std::string& folder) {
+  fsys::CreateFolders(folder);
+  for (const wchar_t* name : {L"TMP", L"TEMP"}) {
+    std::vector<wchar_t> buffer(32768);
+    DWORD n = GetEnvironmentVariableW(name, buffer.data(), static_cast<DWORD>(buffer.size()));
+    bool set = n > 0 && n < buffer.size();
+    saved_.push_back({name, set, set ? std::wstring(buffer.data(), n) : std::wstring()});
+    SetEnvironmentVariableW(name, Widen(folder).c_str());
+  }
+}
+TempFolderOverride::~TempFolderOverride() {
+  for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
+    SetEnvironmentVariableW(it->name, it->set ? it->value.c_str() : nullptr);
+}
+
 void WriteFile(const std::string& path, const std::string& text) {
   FileHandle f = FileHandle::Open(path, FileMode::Create);
   f.Write(text.data(), text.size());

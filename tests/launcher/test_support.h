@@ -33,6 +33,26 @@ class ScratchFolder {
   std::string path_;
 };
 
+// Makes folder the system's temporary folder (TMP and TEMP) of this process and of the
+// programs it starts, until the destructor puts the earlier values back. Launchers
+// started under it make their work folders there, apart from those of other tests
+// that run at the same time.
+class TempFolderOverride {
+ public:
+  explicit TempFolderOverride(const std::string& folder);
+  ~TempFolderOverride();
+  TempFolderOverride(const TempFolderOverride&) = delete;
+  TempFolderOverride& operator=(const TempFolderOverride&) = delete;
+
+ private:
+  struct Saved {
+    const wchar_t* name;
+    bool set;
+    std::wstring value;
+  };
+  std::vector<Saved> saved_;
+};
+
 void WriteFile(const std::string& path, const std::string& text);
 std::string ReadFile(const std::string& path);  // empty when missing
 bool Exists(const std::string& path);

@@ -8,10 +8,13 @@
 // file it waits for (at most a minute) after writing its record; QM_RECORD_CRASH makes it
 // end with an access violation; QM_RECORD_EXIT is its exit code. "started=" is the
 // time it started (the performance counter in milliseconds). QM_RECORD_WINDOWS
-// makes it record whether a launcher's window is on screen as it starts
-// ("launcherwindow=shown|hidden"); without it the recorder stays clear of the window
-// system, so that it starts as fast as a program can (the start-up benchmarks run it).
+// makes it record whether the window of the launcher that started it (its parent
+// process; other launchers' windows do not count) is on screen as it starts
+// ("launcherwindow=shown|hidden|unknown"); without it the recorder stays clear of the
+// window system, so that it starts as fast as a program can (the start-up benchmarks
+// run it).
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <string>
 #include <vector>
@@ -45,6 +48,7 @@ LONG WINAPI EndAtOnce(EXCEPTION_POINTERS*) { return EXCEPTION_EXECUTE_HANDLER; }
 // The window system's functions, loaded only when asked for (see above).
 struct WindowFunctions {
   BOOL(WINAPI* enumWindows)(WNDENUMPROC, LPARAM) = nullptr;
+  DWORD(WINAPI* windowProcess)(HWND, LPDWORD) = nullptr;
   int(WINAPI* getClassName)(HWND, LPWSTR, int) = nullptr;
   BOOL(WINAPI* isVisible)(HWND) = nullptr;
 };
@@ -56,30 +60,54 @@ void Find(HMODULE module, const char* name, Function& function) {
 
 struct LauncherSearch {
   WindowFunctions functions;
+  DWORD launcher = 0;
   bool shown = false;
 };
+
+// The process that started this one (0 when unknown).
+DWORD ParentProcess() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  DWORD parent = 0;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    if (entry.th32ProcessID == GetCurrentProcessId()) {
+      parent = entry.th32ParentProcessID;
+      break;
+    }
+  }
+  CloseHandle(snapshot);
+  return parent;
+}
 
 BOOL CALLBACK FindShownLauncher(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<LauncherSearch*>(param);
   wchar_t name[64] = {};
   search->functions.getClassName(window, name, 64);
-  if (std::wstring(name) == L"TformMain" && search->functions.isVisible(window)) {
+  DWORD owner = 0;
+  search->functions.windowProcess(window, &owner);
+  if (owner == search->launcher && std::wstring(name) == L"TformMain" && search->functions.isVisible(window)) {
     search->shown = true;
     return FALSE;
   }
   return TRUE;
 }
 
-bool LauncherWindowShown() {
+const char* LauncherWindowState() {
   HMODULE user = LoadLibraryW(L"user32.dll");
   LauncherSearch search;
-  if (!user) return false;
+  search.launcher = ParentProcess();
+  if (!user || !search.launcher) return "unknown";
   Find(user, "EnumWindows", search.functions.enumWindows);
+  Find(user, "GetWindowThreadProcessId", search.functions.windowProcess);
   Find(user, "GetClassNameW", search.functions.getClassName);
   Find(user, "IsWindowVisible", search.functions.isVisible);
-  if (search.functions.enumWindows && search.functions.getClassName && search.functions.isVisible)
-    search.functions.enumWindows(FindShownLauncher, reinterpret_cast<LPARAM>(&search));
-  return search.shown;
+  if (!search.functions.enumWindows || !search.functions.windowProcess || !search.functions.getClassName ||
+      !search.functions.isVisible)
+    return "unknown";
+  search.functions.enumWindows(FindShownLauncher, reinterpret_cast<LPARAM>(&search));
+  return search.shown ? "shown" : "hidden";
 }
 
 void MakeParents(const std::wstring& path) {
@@ -111,7 +139,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (!workDir.empty()) ListFiles(workDir, L"", out);
   if (!Env(L"QM_RECORD_WINDOWS").empty()) {
-    out += std::string("launcherwindow=") + (LauncherWindowShown() ? "shown" : "hidden") + "\n";
+    out += std::string("launcherwindow=") + LauncherWindowState() + "\n";
   }
   std::wstring show = Env(L"QM_RECORD_SHOW");
   if (!workDir.empty() && !show.empty()) {
