@@ -12,6 +12,10 @@
 
 std::vector<std::string> TPropList::BooleanNames() { return {"False", "True"}; }
 
+std::vector<std::string> TPropList::NameList(std::initializer_list<const char*> names) {
+  return std::vector<std::string>(names.begin(), names.end());
+}
+
 const TPropInfo* TPropList::Find(const std::string& name) const {
   for (auto it = items_.rbegin(); it != items_.rend(); ++it)
     if (SameTextAscii(it->Name, name)) return &*it;

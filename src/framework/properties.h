@@ -7,6 +7,7 @@
 //   TPropList     the properties of one class
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,12 @@ class TPropList {
   template <class T>
   void Enumeration(const char* name, std::vector<std::string> names, int64_t (*get)(T&),
                    void (*set)(T&, int64_t) = nullptr);
+  // The same with the value names written out at the call ({"bsNone", "bsSingle"}).
+  template <class T>
+  void Enumeration(const char* name, std::initializer_list<const char*> names,
+                   int64_t (*get)(T&), void (*set)(T&, int64_t) = nullptr) {
+    Enumeration<T>(name, NameList(names), get, set);
+  }
   template <class T>
   void Boolean(const char* name, bool (*get)(T&), void (*set)(T&, bool) = nullptr);
   template <class T>
@@ -94,9 +101,10 @@ class TPropList {
   void Append(const char* name, TPropKind kind, std::vector<std::string> names,
               GetSlot TPropInfo::*getSlot, GetSlot get, SetSlot TPropInfo::*setSlot, SetSlot set);
 
-  // The value names of a Boolean property, built out of line so that each class's
-  // Boolean helper stays small.
+  // The value names of a Boolean property, and those of an enumeration written out at
+  // the call, built out of line so that each class's helpers stay small.
   static std::vector<std::string> BooleanNames();
+  static std::vector<std::string> NameList(std::initializer_list<const char*> names);
 
   std::vector<TPropInfo> items_;
 };

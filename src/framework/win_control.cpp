@@ -9,6 +9,14 @@
 #include "framework/wide.h"
 #include "framework/window_class.h"
 
+namespace {
+// Throws the failure of a window: before + name + after (one out-of-line place that
+// builds the message).
+[[noreturn]] void ThrowWindowError(const char* before, const std::string& name, const char* after) {
+  throw std::runtime_error(before + name + after);
+}
+}  // namespace
+
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
@@ -29,7 +37,7 @@ void TWinControl::BeforeDestruction() {
 
 HWND TWinControl::Handle() {
   if (!handle_) {
-    if (creating_) throw std::runtime_error("Window of control '" + Name + "' is being created");
+    if (creating_) ThrowWindowError("Window of control '", Name, "' is being created");
     CreateWnd();
   }
   return handle_;
@@ -67,13 +75,13 @@ void TWinControl::CreateWnd() {
   CreateParams(params);
   if (params.Style & WS_CHILD) {
     if (!Parent() && !parentWindow_)
-      throw std::runtime_error("Control '" + Name + "' has no parent window");
+      ThrowWindowError("Control '", Name, "' has no parent window");
     params.WndParent = Parent() ? Parent()->Handle() : parentWindow_;
   }
   WNDPROC baseProc = nullptr;
   if (!wndclass::Register(params.WinClassName, params.BaseClassName, params.ClassStyle,
                           params.Icon, &TWinControl::StdWndProc, &baseProc))
-    throw std::runtime_error("Cannot register the window class " + Narrow(params.WinClassName));
+    ThrowWindowError("Cannot register the window class ", Narrow(params.WinClassName), "");
   defProc_ = baseProc;
   creating_ = true;
   HWND window = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(),
@@ -82,7 +90,7 @@ void TWinControl::CreateWnd() {
                                 (params.Style & WS_CHILD) ? nullptr : params.Menu,
                                 GetModuleHandleW(nullptr), this);
   creating_ = false;
-  if (!window) throw std::runtime_error("Error creating window of control '" + Name + "'");
+  if (!window) ThrowWindowError("Error creating window of control '", Name, "'");
   handle_ = window;
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
   HandleCreated();

@@ -74,11 +74,26 @@ void TWinSkinForm::OpenSystemMenu(POINT screen) {
   const bool fixed = CurrentPlatform().IsNtBefore5();
   std::vector<TSkinMenuItem> items;
   if (fixed) {
-    AddItem(menu.Get(), kFixedRestore, items, Item(L" Restore ", 0, !normal));
-    if (facts_.Has(kHasMaximiseBox)) AddItem(menu.Get(), kFixedMaximise, items, Item(L" Maximize ", 1, true));
-    if (facts_.Has(kHasMinimiseBox)) AddItem(menu.Get(), kFixedMinimise, items, Item(L" Minimize ", 2, true));
-    AddItem(menu.Get(), 0, items, Item(L"-", -1, true));
-    AddItem(menu.Get(), kFixedClose, items, Item(L" Close ", 3, true, L"ALT+F4"));
+    const struct {
+      bool shown;
+      UINT tag;
+      const wchar_t* caption;
+      int image;
+      bool enabled;
+      const wchar_t* shortcut;
+    } fixedItems[] = {
+        {true, kFixedRestore, L" Restore ", 0, !normal, L""},
+        {facts_.Has(kHasMaximiseBox), kFixedMaximise, L" Maximize ", 1, true, L""},
+        {facts_.Has(kHasMinimiseBox), kFixedMinimise, L" Minimize ", 2, true, L""},
+        {true, 0, L"-", -1, true, L""},
+        {true, kFixedClose, L" Close ", 3, true, L"ALT+F4"},
+    };
+    for (const auto& fixedItem : fixedItems) {
+      if (fixedItem.shown) {
+        AddItem(menu.Get(), fixedItem.tag, items,
+                Item(fixedItem.caption, fixedItem.image, fixedItem.enabled, fixedItem.shortcut));
+      }
+    }
   } else {
     HMENU system = systemMenu_ ? systemMenu_ : GetSystemMenu(window_, FALSE);
     const int count = system ? GetMenuItemCount(system) : 0;
@@ -115,14 +130,13 @@ void TWinSkinForm::OpenSystemMenu(POINT screen) {
         case SC_CLOSE: image = 3; break;
         default: break;
       }
+      TSkinMenuItem item = Item(text, image, enabled);
       // The system's text holds the shortcut after a tab.
-      std::wstring caption = text, shortcut;
-      const size_t tab = caption.find(L'\t');
+      const size_t tab = item.caption.find(L'\t');
       if (tab != std::wstring::npos) {
-        shortcut = caption.substr(tab + 1);
-        caption.resize(tab);
+        item.shortcut = item.caption.substr(tab + 1);
+        item.caption.resize(tab);
       }
-      TSkinMenuItem item = Item(caption.c_str(), image, enabled, shortcut.c_str());
       item.checked = (info.fState & MFS_CHECKED) != 0;
       item.isDefault = (info.fState & MFS_DEFAULT) != 0;
       AddItem(menu.Get(), info.wID, items, std::move(item));
