@@ -168,24 +168,37 @@ void TControlAssignment::ReplaceScrollbar(HWND window) {
   Wrap(listView ? "TSkinListView" : "TSkinScrollbar", *control, false, options);
 }
 
-void InstallControlAssignment(const TSkinControlKinds& kinds, TClassMapStep classMap) {
-  const TSkinControlKinds* known = &kinds;
-  TControlAssignmentSeams seams;
-  seams.AssignAll = [known, classMap](TWinSkinForm& skin, TSkinnedControlList& list) {
+namespace {
+// The installed assignment's calls: each makes a control assignment for the window skin
+// with the program's wrapper kinds and class map step. One short-named type serves all
+// three seams (its type name is kept once for the function wrappers).
+struct TInstalledAssignment {
+  const TSkinControlKinds* kinds;
+  TClassMapStep classMap;
+  void (TControlAssignment::*childAction)(HWND);  // the child-window seams' step
+
+  // Every control of the window skin's window.
+  void operator()(TWinSkinForm& skin, TSkinnedControlList& list) const {
     if (!skin.SkinData()) return;
-    TControlAssignment assignment(*skin.SkinData(), list, skin.Window(), *known, classMap);
+    TControlAssignment assignment(*skin.SkinData(), list, skin.Window(), *kinds, classMap);
     if (skin.Form())
       assignment.SkinFormControls(*skin.Form());
     else
       assignment.SkinChildWindows(skin.Window());
-  };
-  seams.AssignChild = [known, classMap](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
+  }
+  // One child window: childAction decides what happens to it.
+  void operator()(TWinSkinForm& skin, TSkinnedControlList& list, HWND child) const {
     if (!skin.SkinData()) return;
-    TControlAssignment(*skin.SkinData(), list, skin.Window(), *known, classMap).AssignChildWindow(child);
-  };
-  seams.ReplaceScrollbar = [known, classMap](TWinSkinForm& skin, TSkinnedControlList& list, HWND child) {
-    if (!skin.SkinData()) return;
-    TControlAssignment(*skin.SkinData(), list, skin.Window(), *known, classMap).ReplaceScrollbar(child);
-  };
+    TControlAssignment assignment(*skin.SkinData(), list, skin.Window(), *kinds, classMap);
+    (assignment.*childAction)(child);
+  }
+};
+}  // namespace
+
+void InstallControlAssignment(const TSkinControlKinds& kinds, TClassMapStep classMap) {
+  TControlAssignmentSeams seams;
+  seams.AssignAll = TInstalledAssignment{&kinds, classMap, nullptr};
+  seams.AssignChild = TInstalledAssignment{&kinds, classMap, &TControlAssignment::AssignChildWindow};
+  seams.ReplaceScrollbar = TInstalledAssignment{&kinds, classMap, &TControlAssignment::ReplaceScrollbar};
   SetControlAssignment(std::move(seams));
 }
