@@ -123,28 +123,30 @@ bool TZLBArc2::DecodeEntry(int index, TStream& dest, TStream* source, zlbinflate
   bool withCrc = VerifyFileCRC && freshDest;
   auto onChunk = [this](int64_t produced) { ProgressDone(produced); };
   uint32_t crc = 0;
-  if (!encrypted) {
-    if (e.Method == smStored) {
-      crc = zlbinflate::CopyContent(*source, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc, outputBlock_,
+  {
+    // An encrypted entry is decrypted into a temporary file first; the content is then
+    // read from there.
+    TempFileGuard temp;
+    std::unique_ptr<TFileStream> plain;
+    TStream* content = source;
+    int64_t compressedSize = e.CompressedSize;
+    if (encrypted) {
+      if (Trim(Password).empty()) zlbmsg::Fail(zlbmsg::kNoPassword);
+      if (!OnDecryptStream) zlbmsg::Fail(zlbmsg::kNoDecryption);
+      temp.name = GetTempFile();
+      plain = std::make_unique<TFileStream>(temp.name, FileMode::Create);
+      OnDecryptStream(*source, *plain, static_cast<uint32_t>(stored), Password);
+      plain->Seek(0);
+      content = plain.get();
+      compressedSize = plain->Size();
+    }
+    if (e.Method == smStored || e.Method == smStoredEncrypted) {
+      crc = zlbinflate::CopyContent(*content, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc, outputBlock_,
                                     behind);
     } else {
       Progress(Operation::Extracting, "Extracting " + e.Name, 0, e.UncompressedSize);
-      crc = zlbinflate::InflateContent(*source, e.CompressedSize, e.UncompressedSize, dest, zlbmsg::kCorrupted,
+      crc = zlbinflate::InflateContent(*content, compressedSize, e.UncompressedSize, dest, zlbmsg::kCorrupted,
                                        withCrc, outputBlock_, onChunk, behind);
-    }
-  } else {
-    if (Trim(Password).empty()) zlbmsg::Fail(zlbmsg::kNoPassword);
-    if (!OnDecryptStream) zlbmsg::Fail(zlbmsg::kNoDecryption);
-    TempFileGuard temp{GetTempFile()};
-    TFileStream plain(temp.name, FileMode::Create);
-    OnDecryptStream(*source, plain, static_cast<uint32_t>(stored), Password);
-    plain.Seek(0);
-    if (e.Method == smStoredEncrypted) {
-      crc = zlbinflate::CopyContent(plain, e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc, outputBlock_, behind);
-    } else {
-      Progress(Operation::Extracting, "Extracting " + e.Name, 0, e.UncompressedSize);
-      crc = zlbinflate::InflateContent(plain, plain.Size(), e.UncompressedSize, dest, zlbmsg::kCorrupted, withCrc,
-                                       outputBlock_, onChunk, behind);
     }
   }
   if (VerifyFileCRC) {

@@ -2,7 +2,7 @@
 // directory and footer, and replacing the archive file with the rewritten one.
 #include <zlib.h>
 
-#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 #include "archive/archive_messages.h"
@@ -76,16 +76,29 @@ void TZLBArc2::CreateArchive(const std::string& fileName) {
   if (OnArchiveOpened) OnArchiveOpened(this);
 }
 
+namespace {
+// qsort's comparison of two pointers to folder items: by name, byte by byte.
+int CompareNames(const void* a, const void* b) {
+  const FolderItem* first = *static_cast<const FolderItem* const*>(a);
+  const FolderItem* second = *static_cast<const FolderItem* const*>(b);
+  return first->name.compare(second->name);
+}
+}  // namespace
+
 void TZLBArc2::AddFolder(const std::string& folder, std::vector<std::string>& list) {
   std::string base = folder;
   if (!base.empty() && (base.back() == '\\' || base.back() == '/')) base.pop_back();
-  std::vector<FolderItem> items = fsys::ListFolder(base);
+  const std::vector<FolderItem> items = fsys::ListFolder(base);
   // Listing order differs between file systems; by name, archives come out the same.
-  std::sort(items.begin(), items.end(),
-            [](const FolderItem& a, const FolderItem& b) { return a.name < b.name; });
+  // The C runtime's qsort orders pointers to the items, so the program carries no sort
+  // routine of its own.
+  std::vector<const FolderItem*> byName(items.size());
+  for (size_t i = 0; i < items.size(); ++i) byName[i] = &items[i];
+  if (!byName.empty()) std::qsort(byName.data(), byName.size(), sizeof byName[0], CompareNames);
   std::vector<std::string> local;
   const std::string separator(1, fsys::Separator());
-  for (const FolderItem& item : items) {
+  for (const FolderItem* found : byName) {
+    const FolderItem& item = *found;
     std::string path = base + separator + item.name;
     if (!item.is_folder) {
       local.push_back(path);

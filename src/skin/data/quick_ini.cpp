@@ -11,7 +11,7 @@ namespace {
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 
-std::string Trim(const std::string& text) {
+std::string_view Trim(std::string_view text) {
   size_t begin = 0, end = text.size();
   while (begin < end && IsBlank(text[begin])) ++begin;
   while (end > begin && IsBlank(text[end - 1])) --end;
@@ -75,11 +75,12 @@ void TQuickIni::LoadFromText(const std::string& raw) {
   std::vector<IniLine> lines;
   std::vector<size_t> sections;
   const size_t size = std::min(raw.size(), std::strlen(raw.c_str()));  // a NUL ends the text
+  const std::string_view text(raw.data(), size);
   size_t i = 0;
   while (i < size) {
     size_t start = i;
     while (i < size && raw[i] != '\r' && raw[i] != '\n') ++i;
-    std::string line = Trim(raw.substr(start, i - start));
+    const std::string_view line = Trim(text.substr(start, i - start));
     if (i < size && raw[i] == '\r') {
       ++i;
       if (i < size && raw[i] == '\n') ++i;
@@ -88,15 +89,15 @@ void TQuickIni::LoadFromText(const std::string& raw) {
     }
     if (line.empty() || line[0] == ';') continue;
     IniLine entry;
-    entry.text = line;
+    entry.text = std::string(line);
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       entry.header = true;
       sections.push_back(lines.size());
     }
     size_t eq = line.find('=');
-    if (eq != std::string::npos) {
-      entry.key = LowerAscii(Trim(line.substr(0, eq)));
-      entry.value = Trim(line.substr(eq + 1));
+    if (eq != std::string_view::npos) {
+      entry.key = LowerAscii(std::string(Trim(line.substr(0, eq))));
+      entry.value = std::string(Trim(line.substr(eq + 1)));
     }
     lines.push_back(std::move(entry));
   }
@@ -117,7 +118,7 @@ void TQuickIni::ReadSectionNames(std::vector<std::string>& names) const {
   names.clear();
   for (size_t index : sections_) {
     const std::string& text = lines_[index].text;
-    names.push_back(Trim(text.substr(1, text.size() - 2)));
+    names.push_back(std::string(Trim(std::string_view(text).substr(1, text.size() - 2))));
   }
 }
 
