@@ -12,6 +12,9 @@ const char kPrefix[] = "run-";
 const char kExtension[] = ".qmrun";
 // A record is a few lines per restored file; anything far larger is not one.
 constexpr int64_t kLargestRecord = 64 * 1024 * 1024;
+// How long a record held open by a reader is waited for before an update gives up.
+constexpr DWORD kReplaceWaitMs = 5000;
+constexpr DWORD kReplaceRetryMs = 20;
 
 uint64_t StartTime(HANDLE process) {
   FILETIME created{}, exited{}, kernel{}, user{};
@@ -65,7 +68,14 @@ bool TRunRecordFile::Write(const std::string& userFolder) {
       return false;
     }
   }
-  if (fsys::MoveReplace(fresh, path_)) return true;
+  // While another process reads the record (another copy's search for leftover runs,
+  // a virus scanner, a backup) it cannot be replaced. The update is tried again for a
+  // while: a record that misses the run's progress would make a later start discard
+  // the run's files as never restored, or save its folder while its program runs.
+  for (DWORD start = GetTickCount();; Sleep(kReplaceRetryMs)) {
+    if (fsys::MoveReplace(fresh, path_)) return true;
+    if (GetTickCount() - start >= kReplaceWaitMs) break;
+  }
   fsys::RemoveFile(fresh);
   return false;
 }

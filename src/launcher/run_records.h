@@ -26,7 +26,8 @@ class TRunRecordFile {
   TRunRecordFile& operator=(const TRunRecordFile&) = delete;
   TRunRecord& Record() { return record_; }
   const std::string& Path() const { return path_; }
-  // Writes the record (replacing the earlier state in one step); false on failure.
+  // Writes the record (replacing the earlier state in one step; while a reader holds
+  // the record open, tried again for a few seconds); false on failure.
   bool Write(const std::string& userFolder);
   void Remove();
 

@@ -12,6 +12,32 @@
 
 using namespace qmtest;
 
+namespace {
+// Ends a launcher whose program has written its record, then the program too, as a
+// power cut would; returns the record.
+Record EndRunAsByAPowerCut(StartedProgram& launcher, const std::string& recordPath) {
+  launcher.Kill();
+  Record record = ReadRecord(recordPath);
+  Win32Handle program(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
+                                  static_cast<DWORD>(std::stoul(Value(record, "pid")))));
+  EXPECT_TRUE(program);
+  TerminateProcess(program.Get(), 1);
+  WaitForSingleObject(program.Get(), 10000);
+  return record;
+}
+
+// The path of the first run record that shows up in the folder; empty at the limit.
+std::string WaitForRunRecord(const std::string& folder, DWORD limitMs = 30000) {
+  for (DWORD start = GetTickCount(); GetTickCount() - start < limitMs; Sleep(1)) {
+    for (const FolderItem& item : fsys::ListFolder(folder)) {
+      const std::string& name = item.name;
+      if (name.size() > 6 && name.compare(name.size() - 6, 6, ".qmrun") == 0) return folder + "\\" + name;
+    }
+  }
+  return {};
+}
+}  // namespace
+
 TEST_F(PackedLauncher, ReadmeWorkflowKeepsTheProgramBesideItsLauncher) {
   // MyProgram.exe packed in its own folder, the packed launcher started there.
   CopyTo(RecorderExe(), start_ + "\\MyProgram.exe");
@@ -98,20 +124,14 @@ TEST_F(PackedLauncher, OverlappingRunsFromTwoFoldersKeepBothFiles) {
 TEST_F(PackedLauncher, KilledLaunchersRunIsSavedByTheNextStart) {
   PackRecorder("rec.exe");
   std::string killedRecord = root_ / "killed record.txt";
+  Record before;
   {
     StartedProgram killed(launcher_, {}, start_,
                           {{"QM_RECORD_FILE", killedRecord}, {"QM_RECORD_WRITE", "notes\\kept.txt=unsaved"},
                            {"QM_RECORD_WAITFOR", root_ / "never"}});
     ASSERT_TRUE(WaitForFile(killedRecord));
-    killed.Kill();
+    before = EndRunAsByAPowerCut(killed, killedRecord);
   }
-  // The program is ended too, as by a power cut.
-  Record before = ReadRecord(killedRecord);
-  Win32Handle program(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
-                                  static_cast<DWORD>(std::stoul(Value(before, "pid")))));
-  ASSERT_TRUE(program);
-  TerminateProcess(program.Get(), 1);
-  WaitForSingleObject(program.Get(), 10000);
   std::string leftover = Value(before, "workdir");
   ASSERT_TRUE(Exists(leftover));
 
@@ -123,4 +143,35 @@ TEST_F(PackedLauncher, KilledLaunchersRunIsSavedByTheNextStart) {
   // No record is left behind in the per-user folder.
   for (const FolderItem& item : fsys::ListFolder(ExcludeTrailingBackslash(UserFolder(launcher_))))
     EXPECT_EQ(item.name, "storage.data");
+}
+
+TEST_F(PackedLauncher, RunRecordHeldOpenByAReaderStillTakesTheRunsProgress) {
+  // A payload that takes a moment to unpack, so that the run record is open here before
+  // the run records its restore.
+  std::string big(16u << 20, '\0');
+  uint32_t seed = 777;
+  for (char& c : big) c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
+  WriteFile(root_ / "big.bin", big);
+  PackRecorder("rec.exe", {root_ / "big.bin"});
+  std::string killedRecord = root_ / "killed record.txt";
+  Record before;
+  {
+    StartedProgram killed(launcher_, {}, start_,
+                          {{"QM_RECORD_FILE", killedRecord}, {"QM_RECORD_WRITE", "kept.txt=unsaved"},
+                           {"QM_RECORD_WAITFOR", root_ / "never"}});
+    std::string runRecord = WaitForRunRecord(ExcludeTrailingBackslash(UserFolder(launcher_)));
+    ASSERT_FALSE(runRecord.empty());
+    {
+      // Another copy's scan, a virus scanner or a backup reads the record for a while.
+      FileHandle reader = FileHandle::Open(runRecord, FileMode::Read);
+      ASSERT_TRUE(reader.IsOpen());
+      for (DWORD start = GetTickCount(); GetTickCount() - start < 1000 && !Exists(killedRecord);) Sleep(10);
+    }
+    ASSERT_TRUE(WaitForFile(killedRecord));
+    before = EndRunAsByAPowerCut(killed, killedRecord);
+  }
+  Launch({}, {{"QM_RECORD_SHOW", "kept.txt"}});
+  EXPECT_EQ(Value(ReadRecord(record_), "show"), "unsaved");
+  EXPECT_FALSE(Exists(Value(before, "workdir")));
+  ExpectNoWorkFolderLeft();
 }
