@@ -127,12 +127,7 @@ bool TWinSkinForm::AttachForm(TSkinData& skin, TForm& form) {
     formHandler_.Attach(form, [this](TMessage& m) {
       if (HandleFormMenuMessage(m)) return true;
       LRESULT result = 0;
-      if (!HandleSkinnedQuery(m.Msg, m.WParam, m.LParam, result, [&] {
-            formHandler_.CallPrevious(m);
-            return m.Result;
-          })) {
-        return false;
-      }
+      if (!HandleSkinnedQuery(m.Msg, m.WParam, m.LParam, result, &m)) return false;
       m.Result = result;
       return true;
     });

@@ -102,9 +102,11 @@ class TWinSkinForm : public TNCHost {
   bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool HandleFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   // The framework-level messages of a skinned window: for a framework form from its
-  // message method (replaced while skinned), for any other window from its procedure.
+  // message method (replaced while skinned; formMessage is the message, whose previous
+  // handler takes a new text), for any other window from its procedure (formMessage
+  // null: the previous window procedure takes it).
   bool HandleSkinnedQuery(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                          const std::function<LRESULT()>& previous);
+                          TMessage* formMessage);
   LRESULT Previous(UINT msg, WPARAM wParam, LPARAM lParam);
   // The MDI client's subclass (win_skin_form_mdi.cpp).
   bool HandleMdiClientMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);

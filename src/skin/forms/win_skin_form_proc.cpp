@@ -148,8 +148,7 @@ bool TWinSkinForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
     case WM_SETTEXT:
       // A framework form answers these from its message method (see AttachForm).
       if (form_) break;
-      return HandleSkinnedQuery(msg, wParam, lParam, result,
-                                [&] { return Previous(msg, wParam, lParam); });
+      return HandleSkinnedQuery(msg, wParam, lParam, result, nullptr);
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
       if (wParam == 0 && OnMenuItem(msg, lParam, result)) return true;
@@ -178,7 +177,7 @@ bool TWinSkinForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
 }
 
 bool TWinSkinForm::HandleSkinnedQuery(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                                      const std::function<LRESULT()>& previous) {
+                                      TMessage* formMessage) {
   switch (msg) {
     case skinmsg::kIsSkinned:
       result = lParam == skinmsg::kMagic ? skinmsg::kMagic : 1;
@@ -196,7 +195,12 @@ bool TWinSkinForm::HandleSkinnedQuery(UINT msg, WPARAM wParam, LPARAM lParam, LR
       if (!IsWindowVisible(window_) || !skinFrame_ || state_ == wsCreated) return false;
       // The system draws its own caption while it takes the text: draw ours over it.
       SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
-      result = previous();
+      if (formMessage) {
+        formHandler_.CallPrevious(*formMessage);
+        result = formMessage->Result;
+      } else {
+        result = Previous(msg, wParam, lParam);
+      }
       SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
       if (facts_.showState == ssMaximised && facts_.windowKind == wkMdiChild) {
         if (HWND client = GetParent(window_)) PostMessageW(client, skinmsg::kRedrawMdiFrame, 0, 0);
