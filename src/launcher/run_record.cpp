@@ -52,19 +52,52 @@ bool ReadFileLine(const std::string& text, TRestoredFile& file) {
   return true;
 }
 
-std::string ProcessText(const TProcessMark& mark) {
-  return std::to_string(mark.Id) + " " + std::to_string(mark.Start);
+// Appends the number in decimal, as std::to_string writes it.
+void AppendUnsigned(std::string& text, uint64_t value) {
+  char digits[20];
+  size_t count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  while (count > 0) text += digits[--count];
+}
+
+void AppendSigned(std::string& text, int64_t value) {
+  if (value < 0) text += '-';
+  AppendUnsigned(text, value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value));
+}
+
+// "<key>=<id> <start time>" and the line's end.
+void AppendProcessLine(std::string& text, const char* key, const TProcessMark& mark) {
+  text += key;
+  text += '=';
+  AppendUnsigned(text, mark.Id);
+  text += ' ';
+  AppendUnsigned(text, mark.Start);
+  text += '\n';
 }
 }  // namespace
 
+// Each line is appended in place, piece by piece.
 std::string FormatRunRecord(const TRunRecord& record) {
-  std::string text = std::string(kFirstLine) + "\n";
-  text += "workdir=" + record.WorkDir + "\n";
-  text += "launcher=" + ProcessText(record.Launcher) + "\n";
-  text += "program=" + ProcessText(record.Program) + "\n";
-  text += std::string("restored=") + (record.Restored ? "1" : "0") + "\n";
+  std::string text = kFirstLine;
+  text += "\nworkdir=";
+  text += record.WorkDir;
+  text += '\n';
+  AppendProcessLine(text, "launcher", record.Launcher);
+  AppendProcessLine(text, "program", record.Program);
+  text += record.Restored ? "restored=1\n" : "restored=0\n";
   for (const TRestoredFile& f : record.Files) {
-    text += "file=" + std::to_string(f.Size) + " " + UpperHex(f.CRC) + " " + std::to_string(f.WriteTime) + " " + f.Path + "\n";
+    text += "file=";
+    AppendSigned(text, f.Size);
+    text += ' ';
+    text += UpperHex(f.CRC);
+    text += ' ';
+    AppendSigned(text, f.WriteTime);
+    text += ' ';
+    text += f.Path;
+    text += '\n';
   }
   return text;
 }
