@@ -32,6 +32,13 @@ bool Untouched(const std::string& path, const TRestoredFile& restored) {
   return FileCRC(path, crc) && crc == restored.CRC;  // written again, with the same content
 }
 
+// The entry's path relative to the archive's root: stored path + name.
+std::string PathOfEntry(const TZLBArc2& archive, int index) {
+  TZLBEntry e;
+  archive.GetFileEntry(index, e);
+  return e.StoredPath + e.Name;
+}
+
 void TakeFromArchive(TZLBArc2& archive, const TZLBEntry& entry, const std::string& workDir) {
   try {
     archive.ExtractFile(workDir, entry.StoredPath + entry.Name);
@@ -59,38 +66,37 @@ void MergeStoredChanges(const std::string& storagePath, const std::string& workD
                         const std::vector<TRestoredFile>& restored) {
   TZLBArc2 archive;
   archive.ExtractWithPath = true;
-  std::map<std::string, TZLBEntry> now;  // by lower-cased relative path
+  // Both lists by lower-cased relative path: the archive's entries by their index, the
+  // restored files by their place in restored.
+  std::map<std::string, int> now;
   try {
     if (fsys::FileExists(storagePath) && archive.OpenArchive(storagePath)) {
-      for (int i = 0; i < archive.FileCount(); ++i) {
-        TZLBEntry e;
-        archive.GetFileEntry(i, e);
-        now.emplace(LowerAscii(e.StoredPath + e.Name), e);
-      }
+      for (int i = 0; i < archive.FileCount(); ++i) now.emplace(LowerAscii(PathOfEntry(archive, i)), i);
     }
   } catch (const std::exception&) {
     return;  // an archive that cannot be read has nothing to merge
   }
-  std::map<std::string, const TRestoredFile*> mine;
-  for (const TRestoredFile& f : restored) mine.emplace(LowerAscii(f.Path), &f);
+  std::map<std::string, int> mine;
+  for (size_t i = 0; i < restored.size(); ++i) mine.emplace(LowerAscii(restored[i].Path), static_cast<int>(i));
 
+  TZLBEntry e;
   for (const auto& item : mine) {
-    const TRestoredFile& f = *item.second;
+    const TRestoredFile& f = restored[static_cast<size_t>(item.second)];
     std::string path = CollapseBackslashes(workDir + "\\" + f.Path);
     bool present = fsys::FileExists(path);
     if (present && !Untouched(path, f)) continue;  // this run's change wins
     auto stored = now.find(item.first);
-    bool sameAsRestored =
-        stored != now.end() && stored->second.UncompressedSize == f.Size && stored->second.ContentCRC == f.CRC;
     if (stored == now.end()) {
       if (present) fsys::RemoveFile(path);  // removed by another run meanwhile
-    } else if (!sameAsRestored) {
-      TakeFromArchive(archive, stored->second, workDir);  // another run's newer version
+      continue;
     }
+    archive.GetFileEntry(stored->second, e);
+    if (e.UncompressedSize != f.Size || e.ContentCRC != f.CRC)
+      TakeFromArchive(archive, e, workDir);  // another run's newer version
   }
   for (const auto& item : now) {
     if (mine.count(item.first)) continue;
-    const TZLBEntry& e = item.second;
+    archive.GetFileEntry(item.second, e);
     // Saved by another run since this one restored; a file of the same name that this
     // run created is the later one and stays.
     if (!fsys::PathExists(CollapseBackslashes(workDir + "\\" + e.StoredPath + e.Name)))
