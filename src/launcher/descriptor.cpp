@@ -26,6 +26,6 @@ TDescriptor ParseDescriptor(const std::string& text) {
   TDescriptor descriptor;
   if (lines.size() >= 4) descriptor.MainEntryName = lines[3];
   if (lines.size() >= 5 && !TryStrToBool(lines[4], descriptor.KeepInUserFolder))
-    throw EDescriptorError("'" + lines[4] + "' is not a valid boolean value");
+    throw EDescriptorError(Joined({"'", lines[4], "' is not a valid boolean value"}));
   return descriptor;
 }

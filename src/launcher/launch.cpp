@@ -47,6 +47,8 @@ bool WaitForProcess(HANDLE process, DWORD timeoutMs) {
 }
 }  // namespace
 
+void FailLaunch(std::initializer_list<std::string_view> pieces) { throw ELaunchError(Joined(pieces)); }
+
 uint32_t RunCommandLine(TLauncherState& state, const std::string& commandLine, DWORD timeoutMs,
                         int priority, const std::string& subject) {
   STARTUPINFOW startup{};
@@ -66,7 +68,7 @@ uint32_t RunCommandLine(TLauncherState& state, const std::string& commandLine, D
   PROCESS_INFORMATION info{};
   if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE,
                       priorityClass | CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &info))
-    throw ELaunchError("Cannot start " + subject + ": " + SystemMessage(GetLastError(), subject));
+    FailLaunch({"Cannot start ", subject, ": ", SystemMessage(GetLastError(), subject)});
   Win32Handle process(info.hProcess), thread(info.hThread);
   if (state.OnProgramStarted) state.OnProgramStarted(info.hProcess, info.dwProcessId);
   if (!WaitForProcess(process.Get(), timeoutMs)) TerminateProcess(process.Get(), 255);
@@ -90,7 +92,7 @@ std::string ReadClassesRootDefault(const std::string& subKey) {
   if (RegQueryValueExW(key.Get(), nullptr, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
     return {};
   if (type != REG_SZ && type != REG_EXPAND_SZ)
-    throw ELaunchError("Invalid data type for the default value of HKEY_CLASSES_ROOT\\" + subKey);
+    FailLaunch({"Invalid data type for the default value of HKEY_CLASSES_ROOT\\", subKey});
   std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
   DWORD bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
   if (RegQueryValueExW(key.Get(), nullptr, nullptr, &type,
@@ -107,7 +109,7 @@ uint32_t OpenWithAssociation(TLauncherState& state, const std::string& path) {
   std::string registered =
       typeName.empty() ? std::string() : ReadClassesRootDefault(typeName + "\\shell\\open\\command");
   if (registered.empty())
-    throw ELaunchError("Cannot open " + path + ": " + SystemMessage(ERROR_NO_ASSOCIATION, path));
+    FailLaunch({"Cannot open ", path, ": ", SystemMessage(ERROR_NO_ASSOCIATION, path)});
   std::string command =
       BuildAssociationCommand(registered, path, WindowsFolder(), ProgramFilesFolder());
   return RunCommandLine(state, command + JoinArguments(state.PassThroughArgs), INFINITE, 1, path);

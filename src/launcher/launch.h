@@ -4,8 +4,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "launcher/launcher_state.h"
 
@@ -13,6 +15,8 @@ class ELaunchError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+// Throws ELaunchError whose message is the pieces one after another.
+[[noreturn]] void FailLaunch(std::initializer_list<std::string_view> pieces);
 
 // The environment variable through which the launched program finds its work folder.
 constexpr char kWorkDirVariable[] = "QUILLMERE_WORKDIR";

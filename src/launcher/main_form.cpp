@@ -151,7 +151,7 @@ void TformMain::FormCreate() {
     } else if (MessageBoxW(nullptr, Widen(e.what()).c_str(), L"Quillmere", MB_OK | MB_ICONERROR) <= 0) {
       // No message box can be shown, so no window either (no display): the launcher
       // ends at once with status 1 and says so on standard error.
-      WriteErrorLine("Quillmere: " + std::string(e.what()) + " (and no window can be shown)");
+      WriteErrorLine(Joined({"Quillmere: ", e.what(), " (and no window can be shown)"}));
       ExitStatus = 1;
       if (app) {
         app->ShowMainForm = false;
@@ -268,7 +268,7 @@ bool TformMain::PrepareRunOrReport() {
     ReadDescriptor();
     return true;
   } catch (const std::exception& e) {
-    failure = "Cannot read the descriptor app.data of " + ExePath + ": " + e.what();
+    failure = Joined({"Cannot read the descriptor app.data of ", ExePath, ": ", e.what()});
   } catch (...) {
     failure = "Cannot read the descriptor app.data of " + ExePath;
   }

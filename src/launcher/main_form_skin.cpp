@@ -6,6 +6,7 @@
 
 #include "framework/file_system.h"
 #include "framework/wide.h"
+#include "launcher/fail.h"
 #include "launcher/main_form.h"
 
 std::string TformMain::UnpackSkin() {
@@ -16,7 +17,7 @@ std::string TformMain::UnpackSkin() {
   try {
     if (!myStorage.OpenArchive(ExePath)) return {};
   } catch (const std::exception& e) {
-    throw std::runtime_error("Cannot open the payload of " + ExePath + ": " + e.what());
+    Fail({"Cannot open the payload of ", ExePath, ": ", e.what()});
   }
   if (payloadLock_.IsOpen()) myStorage.VerifyArchiveCRC = false;
   if (myStorage.FindFile("skin.skn") < 0) {

@@ -14,6 +14,7 @@
 #include "framework/file_system.h"
 #include "framework/path_text.h"
 #include "framework/wide.h"
+#include "launcher/fail.h"
 #include "launcher/file_compare.h"
 #include "launcher/launch.h"
 #include "launcher/leftover_runs.h"
@@ -57,8 +58,9 @@ struct FirstLoggedError {
   FirstLoggedError(const FirstLoggedError&) = delete;
   FirstLoggedError& operator=(const FirstLoggedError&) = delete;
   ~FirstLoggedError() { archive_.OnErrorLogged = previous_; }
-  void ThrowIfAny(const std::string& context) const {
-    if (!text.empty()) throw std::runtime_error(context + text);
+  // Fails with "<what><subject>: <the problem>" when there was one.
+  void ThrowIfAny(const char* what, const std::string& subject) const {
+    if (!text.empty()) Fail({what, subject, ": ", text});
   }
   std::string text;
 
@@ -95,8 +97,8 @@ void TformMain::UnpackAndRestore() {
     std::string target = CollapseBackslashes(StartDir + "\\" + MainEntryName);
     if (fsys::PathExists(target)) {
       if (!FileEqualsEntry(myStorage, mainIndex, target))
-        throw std::runtime_error("A different file is in the way of the program: " + target +
-                                 " (it is left as it is; start the program from another folder)");
+        Fail({"A different file is in the way of the program: ", target,
+              " (it is left as it is; start the program from another folder)"});
       keptMainFile_ = target;
     }
   }
@@ -109,17 +111,17 @@ void TformMain::UnpackAndRestore() {
   try {
     FirstLoggedError unpackError(myStorage);
     myStorage.ExtractAll(StartDir);
-    unpackError.ThrowIfAny("Cannot unpack the program into " + StartDir + ": ");
+    unpackError.ThrowIfAny("Cannot unpack the program into ", StartDir);
     // The per-user folder is created when it is the work folder, so the program's
     // writes there succeed from the first run on.
     if (!UseTempWorkDir && !fsys::CreateFolders(ExcludeTrailingBackslash(WorkDir)))
-      throw std::runtime_error("Cannot create the work folder " + WorkDir);
+      Fail({"Cannot create the work folder ", WorkDir});
     // Saves and restores of this launcher's storage happen one at a time.
     TStorageLock lock(UserFolderKey(ExePath));
     if (UseTempWorkDir) SaveLeftoverRuns(ExePath, runRecord_.Path(), entries);
     FirstLoggedError restoreError(ZLBArc21);
     RestoreStorage(ZLBArc21, StoragePath(ExePath), WorkDir);
-    restoreError.ThrowIfAny("Cannot restore the saved files from " + StoragePath(ExePath) + ": ");
+    restoreError.ThrowIfAny("Cannot restore the saved files from ", StoragePath(ExePath));
     if (UseTempWorkDir) {
       // From here on the folder holds the program's files: the record lets a later
       // start save it should this launcher not end normally.
@@ -141,7 +143,7 @@ void TformMain::RunSequenceSteps() {
   // temporary work folder goes and nothing is saved.
   try {
     myStorage.ExtractWithPath = true;
-    if (!myStorage.OpenArchive(ExePath)) throw std::runtime_error("Cannot open the payload of " + ExePath);
+    if (!myStorage.OpenArchive(ExePath)) Fail({"Cannot open the payload of ", ExePath});
     UnpackAndRestore();
   } catch (const std::exception& e) {
     Attempt([&] { myStorage.CloseArchive(); });
@@ -169,7 +171,7 @@ void TformMain::RunSequenceSteps() {
       ChangeFolder(WorkDir);
     }
     if (ExtraFile.empty() && myStorage.FindFile(MainEntryName) < 0)
-      throw ELaunchError("Cannot start " + MainEntryName + ": the payload holds no entry of that name");
+      FailLaunch({"Cannot start ", MainEntryName, ": the payload holds no entry of that name"});
     for (int i = 0; i < myStorage.FileCount(); ++i) {
       TZLBEntry entry;
       myStorage.GetFileEntry(i, entry);

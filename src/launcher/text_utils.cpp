@@ -5,6 +5,15 @@
 
 #include "framework/path_text.h"
 
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+  size_t size = 0;
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string text;
+  text.reserve(size);
+  for (std::string_view piece : pieces) text.append(piece.data(), piece.size());
+  return text;
+}
+
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
   if (from.empty()) return text;
   std::string result;

@@ -1,7 +1,13 @@
-// Text helpers of the launcher (portable): replacement, path pieces, Boolean text. The
-// letter-case helpers and file names are in framework/path_text.h.
+// Text helpers of the launcher (portable): joining, replacement, path pieces, Boolean
+// text. The letter-case helpers and file names are in framework/path_text.h.
 #pragma once
+#include <initializer_list>
 #include <string>
+#include <string_view>
+
+// The pieces one after another: one call where a chain of "+" would build a temporary
+// text at every step.
+std::string Joined(std::initializer_list<std::string_view> pieces);
 
 // Every occurrence of from replaced by to, searched case-sensitively from left to
 // right; replaced text is not searched again. An empty from changes nothing.

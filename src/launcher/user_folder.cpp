@@ -1,8 +1,7 @@
 // Per-user folder key and folder (see user_folder.h).
 #include "launcher/user_folder.h"
 
-#include <stdexcept>
-
+#include "launcher/fail.h"
 #include "launcher/md5.h"
 #include "launcher/text_utils.h"
 
@@ -17,8 +16,10 @@ bool IsFullFolderPath(const std::string& path) {
 
 std::string UserFolderUnder(const std::string& appData, const std::string& exePath) {
   const std::string base = ExcludeTrailingBackslash(appData);
-  if (!IsFullFolderPath(base + "\\"))
-    throw std::runtime_error("Cannot find the roaming application-data folder for the saved files of " + exePath +
-                             (appData.empty() ? std::string() : " (it is given as \"" + appData + "\")"));
+  if (!IsFullFolderPath(base + "\\")) {
+    const bool given = !appData.empty();
+    Fail({"Cannot find the roaming application-data folder for the saved files of ", exePath,
+          given ? " (it is given as \"" : "", appData, given ? "\")" : ""});
+  }
   return base + "\\Quillmere\\" + UserFolderKey(exePath) + "\\";
 }

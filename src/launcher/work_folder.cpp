@@ -23,9 +23,9 @@ std::string CreateNumberedFolder(const std::string& parent, int firstNumber) {
     // A number left over from an earlier run is taken: try the next one. Any other
     // failure would repeat for every number.
     if (error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED)
-      throw EWorkFolderError("Cannot create the work folder " + folder);
+      throw EWorkFolderError(Joined({"Cannot create the work folder ", folder}));
   }
-  throw EWorkFolderError("Cannot create a work folder in " + base);
+  throw EWorkFolderError(Joined({"Cannot create a work folder in ", base}));
 }
 
 std::string CreateWorkFolder() { return CreateNumberedFolder(fsys::TempFolder(), RandomFolderNumber()); }
