@@ -27,6 +27,9 @@ void SaveLeftoverRuns(const std::string& exePath, const std::string& ownRecordPa
     const TRunRecord& r = run.Record;
     // Only a folder the launcher itself makes is ever touched.
     bool folderOfOurs = run.Readable && IsTemporaryWorkFolder(r.WorkDir) && fsys::FolderExists(r.WorkDir);
+    // A restored run under another temporary folder (TMP changed since) keeps its record
+    // and its folder: a later start with that temporary folder saves it.
+    if (!folderOfOurs && run.Readable && r.Restored && fsys::FolderExists(r.WorkDir)) continue;
     if (folderOfOurs && r.Restored) {
       RemoveUnchangedCopies(r.WorkDir, payload);
       MergeStoredChanges(storagePath, r.WorkDir, r.Files);

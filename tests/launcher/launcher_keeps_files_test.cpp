@@ -1,7 +1,7 @@
 // Whole runs under Wine that must never lose a file: the program beside its packed
 // launcher, settings the program keeps under a payload entry's name, the per-user
 // folder from the first run on, two overlapping runs, and a killed launcher whose run
-// the next start saves.
+// the next start saves (or, under another temporary folder, a start with that folder).
 #include <gtest/gtest.h>
 
 #include "archive/zlb_archive.h"
@@ -143,6 +143,39 @@ TEST_F(PackedLauncher, KilledLaunchersRunIsSavedByTheNextStart) {
   // No record is left behind in the per-user folder.
   for (const FolderItem& item : fsys::ListFolder(ExcludeTrailingBackslash(UserFolder(launcher_))))
     EXPECT_EQ(item.name, "storage.data");
+}
+
+TEST_F(PackedLauncher, KilledRunUnderAnotherTempFolderIsSavedByAStartWithThatFolder) {
+  PackRecorder("rec.exe");
+  std::string killedRecord = root_ / "killed record.txt";
+  std::string otherTemp = root_ / "other temp";
+  fsys::CreateFolders(otherTemp);
+  Record before;
+  {
+    TempFolderOverride temp(otherTemp);
+    StartedProgram killed(launcher_, {}, start_,
+                          {{"QM_RECORD_FILE", killedRecord}, {"QM_RECORD_WRITE", "notes\\kept.txt=unsaved"},
+                           {"QM_RECORD_WAITFOR", root_ / "never"}});
+    ASSERT_TRUE(WaitForFile(killedRecord));
+    before = EndRunAsByAPowerCut(killed, killedRecord);
+  }
+  std::string leftover = Value(before, "workdir");
+  ASSERT_TRUE(Exists(leftover));
+
+  // A start whose temporary folder is another one leaves that run, and its record, alone.
+  Launch({}, {{"QM_RECORD_SHOW", "notes\\kept.txt"}});
+  EXPECT_EQ(Value(ReadRecord(record_), "show"), "");
+  EXPECT_TRUE(Exists(leftover));
+  EXPECT_FALSE(WaitForRunRecord(ExcludeTrailingBackslash(UserFolder(launcher_)), 100).empty());
+
+  // A start with the run's own temporary folder saves it and removes it.
+  {
+    TempFolderOverride temp(otherTemp);
+    Launch({}, {{"QM_RECORD_SHOW", "notes\\kept.txt"}});
+  }
+  EXPECT_EQ(Value(ReadRecord(record_), "show"), "unsaved");
+  EXPECT_FALSE(Exists(leftover));
+  EXPECT_EQ(ArchiveNames(StoragePathOf()), std::vector<std::string>{"notes\\kept.txt"});
 }
 
 TEST_F(PackedLauncher, RunRecordHeldOpenByAReaderStillTakesTheRunsProgress) {
