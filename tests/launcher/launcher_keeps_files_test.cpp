@@ -26,6 +26,19 @@ Record EndRunAsByAPowerCut(StartedProgram& launcher, const std::string& recordPa
   return record;
 }
 
+// Starts the launcher, whose program writes notes\kept.txt = "unsaved" and waits, then
+// ends the run as a power cut would; returns the run's work folder (empty when the
+// program never wrote its record).
+std::string KilledRunsWorkFolder(const std::string& launcher, const std::string& start,
+                                 const ScratchFolder& root) {
+  std::string killedRecord = root / "killed record.txt";
+  StartedProgram killed(launcher, {}, start,
+                        {{"QM_RECORD_FILE", killedRecord}, {"QM_RECORD_WRITE", "notes\\kept.txt=unsaved"},
+                         {"QM_RECORD_WAITFOR", root / "never"}});
+  if (!WaitForFile(killedRecord)) return {};
+  return Value(EndRunAsByAPowerCut(killed, killedRecord), "workdir");
+}
+
 // The path of the first run record that shows up in the folder; empty at the limit.
 std::string WaitForRunRecord(const std::string& folder, DWORD limitMs = 30000) {
   for (DWORD start = GetTickCount(); GetTickCount() - start < limitMs; Sleep(1)) {
@@ -123,16 +136,8 @@ TEST_F(PackedLauncher, OverlappingRunsFromTwoFoldersKeepBothFiles) {
 
 TEST_F(PackedLauncher, KilledLaunchersRunIsSavedByTheNextStart) {
   PackRecorder("rec.exe");
-  std::string killedRecord = root_ / "killed record.txt";
-  Record before;
-  {
-    StartedProgram killed(launcher_, {}, start_,
-                          {{"QM_RECORD_FILE", killedRecord}, {"QM_RECORD_WRITE", "notes\\kept.txt=unsaved"},
-                           {"QM_RECORD_WAITFOR", root_ / "never"}});
-    ASSERT_TRUE(WaitForFile(killedRecord));
-    before = EndRunAsByAPowerCut(killed, killedRecord);
-  }
-  std::string leftover = Value(before, "workdir");
+  std::string leftover = KilledRunsWorkFolder(launcher_, start_, root_);
+  ASSERT_FALSE(leftover.empty());
   ASSERT_TRUE(Exists(leftover));
 
   Launch({}, {{"QM_RECORD_SHOW", "notes\\kept.txt"}});
@@ -147,19 +152,14 @@ TEST_F(PackedLauncher, KilledLaunchersRunIsSavedByTheNextStart) {
 
 TEST_F(PackedLauncher, KilledRunUnderAnotherTempFolderIsSavedByAStartWithThatFolder) {
   PackRecorder("rec.exe");
-  std::string killedRecord = root_ / "killed record.txt";
   std::string otherTemp = root_ / "other temp";
   fsys::CreateFolders(otherTemp);
-  Record before;
+  std::string leftover;
   {
     TempFolderOverride temp(otherTemp);
-    StartedProgram killed(launcher_, {}, start_,
-                          {{"QM_RECORD_FILE", killedRecord}, {"QM_RECORD_WRITE", "notes\\kept.txt=unsaved"},
-                           {"QM_RECORD_WAITFOR", root_ / "never"}});
-    ASSERT_TRUE(WaitForFile(killedRecord));
-    before = EndRunAsByAPowerCut(killed, killedRecord);
+    leftover = KilledRunsWorkFolder(launcher_, start_, root_);
   }
-  std::string leftover = Value(before, "workdir");
+  ASSERT_FALSE(leftover.empty());
   ASSERT_TRUE(Exists(leftover));
 
   // A start whose temporary folder is another one leaves that run, and its record, alone.
